@@ -1,0 +1,19 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// The subcommands of linewright-cli. Each Add function registers one subcommand whose
+// callback prints its result and throws on failure; main turns exceptions into exit statuses.
+namespace Linewright::Cli {
+
+enum ExitStatus { Done = 0, Failed = 1, WrongUsage = 2, OutputExists = 3 };
+
+// Thrown by a command to end with a particular status after printing message to stderr.
+struct Exit {
+    ExitStatus status;
+    std::string message;
+};
+
+void AddInfoCommand(CLI::App& app);
+
+}  // namespace Linewright::Cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Util/BinaryStream.h"
+
+#include <memory>
+
+namespace Tessel::Util {
+
+// A BinaryStream over an operating-system file. The open functions throw XFileOpen with the
+// absolute path and the system's error text (an empty reason when the path cannot be made
+// absolute or is 260 characters or longer).
+class BinaryFile : public BinaryStream {
+public:
+    static std::unique_ptr<BinaryFile> OpenRead(const std::string& path);
+    static std::unique_ptr<BinaryFile> OpenReadWrite(const std::string& path);
+    // Fails when the file exists.
+    static std::unique_ptr<BinaryFile> CreateNew(const std::string& path);
+    // Creates the file or truncates an existing one.
+    static std::unique_ptr<BinaryFile> CreateAlways(const std::string& path);
+    static std::unique_ptr<BinaryFile> Create(const std::string& path, bool overwrite);
+
+    ~BinaryFile() override;
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+
+    void Read(std::uint32_t count, void* buffer) override;
+    void Write(std::uint32_t count, const void* buffer) override;
+    std::uint64_t GetPosition() override;
+    void Seek(std::uint64_t position) override;
+    std::uint64_t GetSize() override;
+    bool IsAtEnd() override;
+    std::string GetName() const override;
+    // Ends the file at the current position; throws XFileWrite.
+    virtual void Truncate();
+
+private:
+    struct Impl;
+    explicit BinaryFile(std::unique_ptr<Impl> impl);
+    static std::unique_ptr<BinaryFile> Open(const std::string& path, int flags);
+
+    std::unique_ptr<Impl> impl;
+};
+
+}  // namespace Tessel::Util

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <string>
+
+// The exception family through which every failure of the library travels. Each object renders
+// itself as a complete message of one or more lines; the family has no standard-library base.
+namespace Tessel::Util {
+
+class Exception {
+public:
+    virtual ~Exception() = default;
+    virtual std::string GetMessageText() const = 0;
+};
+
+// A broken internal rule.
+class LogicError : public Exception {};
+
+// Bad input, a failed file operation or a failed system call.
+class RuntimeError : public Exception {};
+
+class XAssertion : public LogicError {
+public:
+    // expression and file point at string literals and are not copied.
+    XAssertion(const char* expression, const char* file, int line);
+    std::string GetMessageText() const override;
+    const char* GetExpression() const { return expression; }
+
+private:
+    const char* expression;
+    const char* file;
+    int line;
+};
+
+class XUsage : public RuntimeError {
+public:
+    explicit XUsage(std::string message);
+    std::string GetMessageText() const override;
+
+private:
+    std::string message;
+};
+
+class XFileOpen : public RuntimeError {
+public:
+    XFileOpen(std::string path, std::string reason);
+    std::string GetMessageText() const override;
+    const std::string& GetPath() const { return path; }
+    const std::string& GetReason() const { return reason; }
+
+private:
+    std::string path;
+    std::string reason;
+};
+
+// Read, write and seek failures carry only the stream's name.
+class XFileStream : public RuntimeError {
+public:
+    const std::string& GetName() const { return name; }
+
+protected:
+    explicit XFileStream(std::string name) : name(std::move(name)) {}
+    std::string name;
+};
+
+class XFileRead : public XFileStream {
+public:
+    explicit XFileRead(std::string name);
+    std::string GetMessageText() const override;
+};
+
+class XFileWrite : public XFileStream {
+public:
+    explicit XFileWrite(std::string name);
+    std::string GetMessageText() const override;
+};
+
+class XFileSeek : public XFileStream {
+public:
+    explicit XFileSeek(std::string name);
+    std::string GetMessageText() const override;
+};
+
+class XFileFormat : public RuntimeError {
+public:
+    XFileFormat(std::string path, std::string description);
+    std::string GetMessageText() const override;
+    const std::string& GetPath() const { return path; }
+    const std::string& GetDescription() const { return description; }
+
+private:
+    std::string path;
+    std::string description;
+};
+
+// Throws XAssertion; never returns.
+[[noreturn]] void AssertionFailed(const char* expression, const char* file, int line);
+
+}  // namespace Tessel::Util
+
+// Checks a condition in every build; a false condition throws XAssertion naming the
+// condition's text, the source file (relative to the source tree) and the line.
+#define TESSEL_CHECK(condition)                                                  \
+    do {                                                                         \
+        if (!(condition))                                                        \
+            ::Tessel::Util::AssertionFailed(#condition, __FILE__, __LINE__);     \
+    } while (false)

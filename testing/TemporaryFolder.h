@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+// A fresh folder below the system's temporary directory, removed with everything in it.
+class TemporaryFolder {
+public:
+    TemporaryFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "linewright-XXXXXX").string();
+        path = ::mkdtemp(pattern.data());
+    }
+    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+
+    std::filesystem::path operator/(const std::string& name) const { return path / name; }
+
+    std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
+        const auto file = path / name;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+
+    std::filesystem::path path;
+};

@@ -1,0 +1,40 @@
+#include "tests/Cli/RunCli.h"
+
+#include "testing/TemporaryFolder.h"
+
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& arguments) {
+    TemporaryFolder folder;
+    std::string command = Quote(LINEWRIGHT_CLI);
+    for (const auto& argument : arguments)
+        command += " " + Quote(argument);
+    // Appended piece by piece: GCC 12 warns falsely about "literal" + string here.
+    command.append(" >").append(Quote(folder / "out"));
+    command.append(" 2>").append(Quote(folder / "err"));
+    const int raw = std::system(command.c_str());
+    CliResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = Slurp(folder / "out");
+    result.err = Slurp(folder / "err");
+    return result;
+}

@@ -1,0 +1,90 @@
+#include "Util/Exception.h"
+#include "Util/PathName.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace Tessel::Util;
+
+TEST(PathName, SplitsAFilePath) {
+    const PathName path("/games/Track/x.trk");
+    EXPECT_EQ(path.full, "/games/Track/x.trk");
+    EXPECT_EQ(path.asDirectory, "/games/Track/x.trk/");
+    EXPECT_EQ(path.baseName, "x");
+    EXPECT_EQ(path.extension, "trk");
+    EXPECT_EQ(path.directory, "/games/Track/");
+    EXPECT_EQ(path.fileName, "x.trk");
+    EXPECT_EQ(path.directoryAndBaseName, "/games/Track/x");
+    EXPECT_FALSE(path.isRoot);
+}
+
+TEST(PathName, DotsSeparatorsAndRoot) {
+    EXPECT_EQ(PathName("/a/a.b.c").baseName, "a.b");
+    EXPECT_EQ(PathName("/a/a.b.c").extension, "c");
+    EXPECT_EQ(PathName("/a/noext").extension, "");
+    EXPECT_EQ(PathName("/games/tracks/").full, "/games/tracks");
+    EXPECT_EQ(PathName("/games/tracks/").fileName, "tracks");
+    EXPECT_EQ(PathName("/games/x/../tracks").full, "/games/tracks");
+
+    const PathName root("/");
+    EXPECT_TRUE(root.isRoot);
+    EXPECT_EQ(root.full, "/");
+    EXPECT_EQ(root.fileName, "/");
+    EXPECT_EQ(root.directory, "");
+
+    const PathName empty("");
+    EXPECT_EQ(empty.full, "");
+    EXPECT_FALSE(empty.isRoot);
+}
+
+TEST(PathName, RelativePathsResolveAgainstTheCurrentDirectory) {
+    EXPECT_EQ(PathName("x.trk").directory, std::filesystem::current_path().string() + "/");
+}
+
+TEST(PathName, TooLongBreaksTheAssertion) {
+    try {
+        PathName path("/" + std::string(300, 'a'));
+        FAIL();
+    } catch (const XAssertion& error) {
+        EXPECT_NE(error.GetMessageText().find("result < sizeof(buf)"), std::string::npos);
+        EXPECT_NE(error.GetMessageText().find("Util/PathName.cpp"), std::string::npos);
+    }
+}
+
+TEST(CaseInsensitive, ToLowerAndCompare) {
+    EXPECT_EQ(ToLower("MonZa.TRK"), "monza.trk");
+    EXPECT_LT(CompareNoCase("abc", "ABCD"), 0);
+    EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
+    EXPECT_EQ(CompareNoCase("Trk", "tRK"), 0);
+    EXPECT_EQ(CompareNoCase("a", "c"), -2);
+}
+
+TEST(DirectoryListing, ListsFilesAndFolders) {
+    TemporaryFolder folder;
+    folder.Write("a.rpy", "x");
+    std::filesystem::create_directory(folder / "tracks");
+    const DirectoryListing listing{PathName(folder.path)};
+    ASSERT_EQ(listing.entries.size(), 2u);
+    const auto tracks = std::find_if(listing.entries.begin(), listing.entries.end(),
+                                     [](const DirectoryEntry& e) { return e.path.fileName == "tracks"; });
+    ASSERT_NE(tracks, listing.entries.end());
+    EXPECT_TRUE(tracks->isDirectory);
+    EXPECT_TRUE(IsFile(folder / "a.rpy"));
+    EXPECT_FALSE(IsFile(folder / "tracks"));
+    EXPECT_FALSE(IsFile(folder / "missing"));
+    EXPECT_TRUE(DirectoryListing(PathName(folder / "missing")).entries.empty());
+}
+
+TEST(FindEntryNoCase, ExactNameFirstThenAnyCase) {
+    TemporaryFolder folder;
+    folder.Write("MONZA.DAT", "upper");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "MONZA.DAT").string());
+    folder.Write("Monza.dat", "mixed");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "MONZA.DAT").string());
+    folder.Write("monza.dat", "exact");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "monza.dat").string());
+    EXPECT_EQ(FindEntryNoCase(folder.path, "spa.dat"), std::nullopt);
+    EXPECT_EQ(FindEntryNoCase(folder / "missing", "x"), std::nullopt);
+}

@@ -1,0 +1,117 @@
+#include "Util/BinaryFile.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
+#include "Util/ReplacingFile.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace Tessel::Util;
+
+TEST(CharBuffer, FailedOperationsKeepThePosition) {
+    std::array<char, 10> bytes{};
+    CharBuffer buffer("mem", bytes.size(), bytes.data());
+    buffer.Seek(8);
+    char out[3];
+    EXPECT_THROW(buffer.Read(3, out), XFileRead);
+    EXPECT_EQ(buffer.GetPosition(), 8u);
+    EXPECT_THROW(buffer.Write(3, out), XFileWrite);
+    EXPECT_EQ(buffer.GetPosition(), 8u);
+    EXPECT_THROW(buffer.Seek(11), XFileSeek);
+    EXPECT_EQ(buffer.GetPosition(), 8u);
+    buffer.Read(2, out);
+    EXPECT_TRUE(buffer.IsAtEnd());
+    EXPECT_NO_THROW(buffer.Seek(10));
+    // A count that would wrap a 32-bit position is still refused.
+    EXPECT_THROW(buffer.Read(0xFFFFFFFFu, out), XFileRead);
+}
+
+TEST(CharBuffer, ReadsAndWritesLittleEndianValues) {
+    std::array<unsigned char, 8> bytes{};
+    CharBuffer buffer("mem", bytes.size(), bytes.data());
+    WriteValue<std::uint32_t>(buffer, 0x11223344u);
+    WriteValue<float>(buffer, 1.5f);
+    EXPECT_EQ(bytes[0], 0x44);
+    EXPECT_EQ(bytes[3], 0x11);
+    buffer.Seek(0);
+    EXPECT_EQ(ReadValue<std::uint32_t>(buffer), 0x11223344u);
+    EXPECT_EQ(ReadValue<float>(buffer), 1.5f);
+    EXPECT_EQ(buffer.GetRemaining(), 0u);
+}
+
+TEST(CharBuffer, BufferFromNameIsReadOnly) {
+    CharBuffer buffer("ro");
+    EXPECT_EQ(buffer.GetSize(), 0u);
+    char byte = 1;
+    EXPECT_THROW(buffer.Write(1, &byte), XFileWrite);
+    const std::array<char, 4> bytes{1, 2, 3, 4};
+    buffer.SetBuffer(bytes.size(), bytes.data());
+    EXPECT_THROW(buffer.Write(1, &byte), XFileWrite);
+    buffer.Read(1, &byte);
+    EXPECT_EQ(byte, 1);
+    EXPECT_EQ(buffer.GetName(), "ro");
+}
+
+TEST(BinaryFile, OpenModes) {
+    TemporaryFolder folder;
+    const std::string path = folder / "f.bin";
+    try {
+        BinaryFile::OpenRead(path);
+        FAIL();
+    } catch (const XFileOpen& error) {
+        EXPECT_EQ(error.GetPath(), path);
+        EXPECT_EQ(error.GetReason(), "No such file or directory");
+    }
+    EXPECT_THROW(BinaryFile::OpenReadWrite(path), XFileOpen);
+    BinaryFile::CreateNew(path)->Write(4, "abcd");
+    EXPECT_THROW(BinaryFile::CreateNew(path), XFileOpen);
+    EXPECT_THROW(BinaryFile::Create(path, false), XFileOpen);
+    EXPECT_EQ(BinaryFile::OpenRead(path)->GetSize(), 4u);
+    EXPECT_EQ(BinaryFile::Create(path, true)->GetSize(), 0u);
+    EXPECT_THROW(BinaryFile::OpenRead(std::string(300, 'x')), XFileOpen);
+}
+
+TEST(BinaryFile, ReadWriteSeekTruncate) {
+    TemporaryFolder folder;
+    const std::string path = folder / "f.bin";
+    {
+        auto file = BinaryFile::CreateAlways(path);
+        file->Write(6, "abcdef");
+        EXPECT_TRUE(file->IsAtEnd());
+        file->Seek(3);
+        file->Truncate();
+        EXPECT_EQ(file->GetSize(), 3u);
+        EXPECT_EQ(file->GetName(), path);
+    }
+    auto file = BinaryFile::OpenRead(path);
+    char bytes[4] = {};
+    file->Read(2, bytes);
+    EXPECT_STREQ(bytes, "ab");
+    EXPECT_EQ(file->GetPosition(), 2u);
+    EXPECT_THROW(file->Read(2, bytes), XFileRead);
+    EXPECT_THROW(file->Write(1, bytes), XFileWrite);
+}
+
+TEST(ReplacingFile, ReplacesOnlyOnCommit) {
+    TemporaryFolder folder;
+    const auto target = folder.Write("race.lp", "old");
+    {
+        ReplacingFile output(target);
+        output.GetStream().Write(3, "new");
+    }
+    EXPECT_EQ(std::filesystem::file_size(target), 3u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    {
+        ReplacingFile output(target);
+        output.GetStream().Write(4, "newer");
+        EXPECT_THROW(output.Commit(false), XFileOpen);
+    }
+    EXPECT_EQ(std::filesystem::file_size(target), 3u);
+    ReplacingFile output(target);
+    output.GetStream().Write(5, "newer");
+    output.Commit(true);
+    EXPECT_EQ(std::filesystem::file_size(target), 5u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+}
