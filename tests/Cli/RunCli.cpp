@@ -26,9 +26,9 @@ std::string Slurp(const std::filesystem::path& path) {
 CliResult RunCli(const std::vector<std::string>& arguments) {
     TemporaryFolder folder;
     std::string command = Quote(LINEWRIGHT_CLI);
-    for (const auto& argument : arguments)
-        command += " " + Quote(argument);
     // Appended piece by piece: GCC 12 warns falsely about "literal" + string here.
+    for (const auto& argument : arguments)
+        command.append(" ").append(Quote(argument));
     command.append(" >").append(Quote(folder / "out"));
     command.append(" 2>").append(Quote(folder / "err"));
     const int raw = std::system(command.c_str());
