@@ -1,6 +1,5 @@
 #include "Papy/FileLocator.h"
 
-#include "Papy/DatFile.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
@@ -20,18 +19,6 @@ std::unique_ptr<Util::BinaryStream> FileLocator::OpenLoose(const std::string& fi
     if (!path || !Util::IsFile(*path))
         return nullptr;
     return Util::BinaryFile::OpenRead(*path);
-}
-
-std::unique_ptr<Util::BinaryStream> FileLocator::OpenTrackFile(const std::string& fileName, DatFile* archive,
-                                                               bool archiveOnly) const {
-    std::unique_ptr<Util::BinaryStream> stream;
-    if (!archiveOnly)
-        stream = OpenLoose(fileName);
-    if (!stream && archive != nullptr)
-        stream = archive->FindMember(fileName);
-    if (!stream)
-        throw Util::XFileOpen(directory.GetPath() + fileName, "File not found");
-    return stream;
 }
 
 void FileLocator::ThrowNotFound(const std::string& fileName) const {

@@ -8,8 +8,6 @@
 
 namespace Tessel::Papy {
 
-class DatFile;
-
 // What every maker facet shares: the names of its files and where they are found.
 class FileLocator {
 public:
@@ -23,10 +21,6 @@ public:
     // the exact name is missing; empty when there is none. Throws XFileOpen when it exists
     // but cannot be opened.
     std::unique_ptr<Util::BinaryStream> OpenLoose(const std::string& fileName) const;
-    // The loose file, or unless it exists the archive's member of that name; archiveOnly
-    // asks the archive alone. Throws XFileOpen "File not found" when neither holds it.
-    std::unique_ptr<Util::BinaryStream> OpenTrackFile(const std::string& fileName, DatFile* archive,
-                                                      bool archiveOnly) const;
     // Throws XUsage "<directory path><file name>: file not found".
     [[noreturn]] void ThrowNotFound(const std::string& fileName) const;
 

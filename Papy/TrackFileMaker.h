@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Papy/DatFile.h"
 #include "Papy/FileLocator.h"
 #include "Papy/GetDat.h"
+
+#include "Util/Exception.h"
 
 #include <map>
 
@@ -38,8 +41,14 @@ protected:
 
 private:
     std::shared_ptr<FileT> Open(const std::string& fileName, bool archiveOnly) {
-        const std::shared_ptr<DatFile> held = archive->Get();
-        return Read(locator.OpenTrackFile(fileName, held.get(), archiveOnly));
+        std::unique_ptr<Util::BinaryStream> stream;
+        if (!archiveOnly)
+            stream = locator.OpenLoose(fileName);
+        if (const auto held = archive->Get(); !stream && held)
+            stream = held->FindMember(fileName);
+        if (!stream)
+            throw Util::XFileOpen(locator.GetDirectory().GetPath() + fileName, "File not found");
+        return Read(std::move(stream));
     }
 
     FileLocator locator;
