@@ -19,9 +19,9 @@ std::string GPLMakeLp::GetTypeName(std::uint32_t i) const {
     return TypeNames[i];
 }
 
-std::shared_ptr<LpFile> GPLMakeLp::Read(std::unique_ptr<Util::BinaryStream> stream) {
+std::shared_ptr<LpFile> GPLMakeLp::Read(std::shared_ptr<Util::BinaryStream> stream) {
     auto track = makeTrk->Make("", "", false);
-    return std::make_shared<GPLLpFile>(std::shared_ptr<Util::BinaryStream>(std::move(stream)), track);
+    return std::make_shared<GPLLpFile>(stream, track);
 }
 
 }  // namespace Tessel::Papy

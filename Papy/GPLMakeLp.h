@@ -21,7 +21,7 @@ public:
     std::string GetTypeName(std::uint32_t i) const override;
 
 private:
-    std::shared_ptr<LpFile> Read(std::unique_ptr<Util::BinaryStream> stream) override;
+    std::shared_ptr<LpFile> Read(std::shared_ptr<Util::BinaryStream> stream) override;
 
     std::shared_ptr<MakeTrk> makeTrk;
 };

@@ -4,7 +4,7 @@
 
 namespace Tessel::Papy {
 
-std::shared_ptr<RpyFile> GPLMakeRpy::Read(std::unique_ptr<Util::BinaryStream> stream) {
+std::shared_ptr<RpyFile> GPLMakeRpy::Read(std::shared_ptr<Util::BinaryStream> stream) {
     return std::make_shared<GPLRpyFile>(*stream);
 }
 

@@ -11,7 +11,7 @@ public:
     explicit GPLMakeRpy(PapyDirectory directory) : LooseFileMaker(std::move(directory), "rpy") {}
 
 private:
-    std::shared_ptr<RpyFile> Read(std::unique_ptr<Util::BinaryStream> stream) override;
+    std::shared_ptr<RpyFile> Read(std::shared_ptr<Util::BinaryStream> stream) override;
 };
 
 }  // namespace Tessel::Papy
