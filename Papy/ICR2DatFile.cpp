@@ -116,6 +116,12 @@ std::shared_ptr<Util::BinaryStream> ICR2DatFile::OpenMember(std::uint32_t index)
     return std::make_shared<UncompressedSubFile>(GetSharedStream(), member.name, member.offset, member.size);
 }
 
+void ICR2DatFile::AddMember(const std::string& fileName) {
+    if (fileName.size() > MaxNameLength)
+        throw Util::XUsage(GetPathName().full + ": the member name " + fileName + " is longer than 8.3");
+    members.push_back({fileName, 0, 0});
+}
+
 void ICR2DatFile::GatherFiles(bool report) {
     members.clear();
     std::vector<std::string> included;
@@ -128,7 +134,7 @@ void ICR2DatFile::GatherFiles(bool report) {
             excluded.emplace_back(entry.path.fileName, reason);
             continue;
         }
-        members.push_back({entry.path.fileName, 0, 0});
+        AddMember(entry.path.fileName);
         included.push_back(entry.path.fileName);
     }
     if (!report)

@@ -30,6 +30,9 @@ public:
     std::uint32_t GetMemberStoredSize(std::uint32_t index) const override { return members[index].size; }
     std::shared_ptr<Util::BinaryStream> OpenMember(std::uint32_t index) override;
 
+    // Adds the file of the archive's folder called fileName as a member; XUsage when the name
+    // is longer than the 12 characters of an 8.3 name.
+    void AddMember(const std::string& fileName);
     // Takes the folder's files with an archive extension or a car-setup name, all 8.3. The
     // report lists the included files and the excluded ones with the reason.
     void GatherFiles(bool report) override;

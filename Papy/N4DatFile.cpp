@@ -121,11 +121,15 @@ void N4DatFile::Gather(const Util::PathName& folder, const std::string& prefix) 
         const std::string extension = Util::ToLower(entry.path.extension);
         if (!IsOneOf(extension, ArchiveExtensions) || IsOneOf(Util::ToLower(fileName), SkippedFiles))
             continue;
-        N4DatMember member;
-        member.method = IsOneOf(extension, StoredExtensions) ? Stored : Imploded;
-        member.name = prefix + fileName;
-        members.push_back(std::move(member));
+        AddMember(prefix + fileName, !IsOneOf(extension, StoredExtensions));
     }
+}
+
+void N4DatFile::AddMember(const std::string& name, bool imploded) {
+    N4DatMember member;
+    member.method = imploded ? Imploded : Stored;
+    member.name = name;
+    members.push_back(std::move(member));
 }
 
 void N4DatFile::Build() {

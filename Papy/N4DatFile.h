@@ -30,6 +30,9 @@ public:
     bool IsMemberImploded(std::uint32_t index) const override { return members[index].method == Imploded; }
     std::shared_ptr<Util::BinaryStream> OpenMember(std::uint32_t index) override;
 
+    // Adds the file called name below the archive's folder (backslashes name sub-folders) as
+    // a member, imploded or stored.
+    void AddMember(const std::string& name, bool imploded);
     // Takes the track folder's files of the game's kinds, also from its art, bkgrnds, stamps,
     // trackmat and widgets sub-folders; textures and stamps stay stored, the rest is imploded.
     void GatherFiles(bool report) override;
