@@ -19,4 +19,7 @@ struct InfoOptions {
 using Describer = std::function<bool(const InfoOptions&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
+// Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
+bool DescribeRpy(const InfoOptions& options, std::ostream& out);
+
 }  // namespace Linewright::Cli
