@@ -19,4 +19,7 @@ struct InfoOptions {
 using Describer = std::function<bool(const InfoOptions&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
+// The describers, one per kind of file.
+bool DescribeLp(const InfoOptions& options, std::ostream& out);
+
 }  // namespace Linewright::Cli
