@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace Tessel::Papy {
+class Track;
+}
+
 namespace Linewright::Cli {
 
 struct InfoOptions {
@@ -19,7 +23,12 @@ struct InfoOptions {
 using Describer = std::function<bool(const InfoOptions&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
+// The lines that every track prints after its format: sections, lengths and, when asked, the
+// point at --point.
+void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options, std::ostream& out);
+
 // The describers, one per kind of file.
+bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out);
 bool DescribeLp(const InfoOptions& options, std::ostream& out);
 
 }  // namespace Linewright::Cli
