@@ -3,6 +3,7 @@
 #include "Util/Exception.h"
 #include "testing/GPLLpWriter.h"
 #include "testing/GPLTrkWriter.h"
+#include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +16,11 @@ using Papy::GPLLpFile;
 
 namespace {
 
-// A level loop of two straights and four quarter turns of radius `radius`.
-std::shared_ptr<Papy::TrkFile> Loop(double straight, double radius) {
-    TrkShape shape;
-    const TrkPiece turn = TrkPiece::Arc(radius, std::numbers::pi / 2);
-    shape.pieces = {TrkPiece::Straight(straight), turn, turn, TrkPiece::Straight(straight), turn, turn};
-    return std::make_shared<Papy::GPLTrkFile>(MemoryStream(WriteGPLTrk(shape), "loop.trk").stream);
-}
-
 // 2D length 4500 m: 2 × 2000 m of straights and 500 m of turns.
-std::shared_ptr<Papy::TrkFile> Track4500() { return Loop(2000.0, 250.0 / std::numbers::pi); }
+std::shared_ptr<Papy::TrkFile> Track4500() {
+    const std::string bytes = WriteGPLTrk(LoopShape(2000.0, 250.0 / std::numbers::pi));
+    return std::make_shared<Papy::GPLTrkFile>(MemoryStream(bytes, "loop.trk").stream);
+}
 
 std::string FormatFault(const std::string& bytes, const std::shared_ptr<Papy::TrkFile>& track) {
     try {
