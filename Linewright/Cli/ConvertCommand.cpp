@@ -1,6 +1,9 @@
 #include "Linewright/Cli/Commands.h"
 
+#include "Linewright/CLinewrightDoc.h"
 #include "Linewright/ConvertLap.h"
+#include "Linewright/LapList.h"
+#include "Linewright/TrackLp.h"
 #include "Papy/GPLLpFile.h"
 #include "Papy/GPLRpyFile.h"
 #include "Papy/GPLTrkFile.h"
@@ -30,23 +33,21 @@ struct ConvertOptions {
     bool overwrite = false;
 };
 
+[[noreturn]] void ThrowOutputExists(const std::string& path) {
+    throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
+}
+
 // The LP types of the GPL family; "work" heads them as it heads the form's list.
 const std::vector<std::string> GPLTypes = {"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"};
 
-struct LapChoice {
-    std::uint32_t table;
-    std::uint32_t driver;
-    std::uint32_t lap;
-};
-
-std::optional<LapChoice> ParseLap(const std::string& text) {
+std::optional<LapRef> ParseLap(const std::string& text) {
     std::istringstream in(text);
-    LapChoice choice{};
+    LapRef lap;
     char colon1 = 0, colon2 = 0;
-    in >> std::noskipws >> choice.table >> colon1 >> choice.driver >> colon2 >> choice.lap;
+    in >> std::noskipws >> lap.table >> colon1 >> lap.driver >> colon2 >> lap.lap;
     if (!in || colon1 != ':' || colon2 != ':' || in.peek() != std::char_traits<char>::eof())
         return std::nullopt;
-    return choice;
+    return lap;
 }
 
 std::string CheckLapSyntax(const std::string& text) {
@@ -55,30 +56,18 @@ std::string CheckLapSyntax(const std::string& text) {
     return "--lap takes T:D:L (lap table, driver and lap, from 0) or best";
 }
 
-// The complete laps in the order of the form's lap list: table, then driver, then lap.
-std::vector<LapChoice> CompleteLaps(const Papy::RpyFile& replay) {
-    std::vector<LapChoice> laps;
-    for (std::uint32_t table = 0; table < replay.GetLapTableCount(); ++table)
-        for (std::uint32_t driver = 0; driver < replay.GetDriverCount(); ++driver)
-            for (std::uint32_t lap = 0; lap < replay.GetLapCount(table, driver); ++lap)
-                if (replay.GetLapStatus(table, driver, lap) == Papy::LapStatus::Complete)
-                    laps.push_back({table, driver, lap});
-    return laps;
-}
-
-LapChoice ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
-    const std::vector<LapChoice> laps = CompleteLaps(replay);
+// A lap of the form's lap list: the one named, or the fastest (the first of equal times).
+LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
+    const std::vector<LapListEntry> laps = ListCompleteLaps(replay);
     if (text == "best") {
         if (laps.empty())
             throw Util::XUsage("The replay holds no complete lap");
-        const auto time = [&](const LapChoice& c) { return replay.GetLapTime(c.table, c.driver, c.lap); };
-        return *std::min_element(laps.begin(), laps.end(),
-                                 [&](const LapChoice& a, const LapChoice& b) { return time(a) < time(b); });
+        return std::min_element(laps.begin(), laps.end(),
+                                [](const LapListEntry& a, const LapListEntry& b) { return a.time < b.time; })
+            ->lap;
     }
-    const LapChoice wanted = *ParseLap(text);
-    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapChoice& c) {
-        return c.table == wanted.table && c.driver == wanted.driver && c.lap == wanted.lap;
-    });
+    const LapRef wanted = *ParseLap(text);
+    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapListEntry& entry) { return entry.lap == wanted; });
     if (!listed)
         throw Util::XUsage("Lap " + text + " is not a complete lap of the replay");
     return wanted;
@@ -92,24 +81,21 @@ std::unique_ptr<Papy::GPLRpyFile> ReadReplay(const std::string& path) {
     return replay;
 }
 
-void CheckType(const std::string& type) {
-    if (std::find(GPLTypes.begin(), GPLTypes.end(), type) != GPLTypes.end())
+// Only the game's types name an LP file, so the output stays in its folder.
+void CheckType(const std::string& type, const std::vector<std::string>& types, const std::string& game) {
+    if (std::find(types.begin(), types.end(), type) != types.end())
         return;
     std::string known;
-    for (const std::string& name : GPLTypes)
+    for (const std::string& name : types)
         known += " " + name;
-    throw Util::XUsage("Unknown LP type " + type + "; GPL has" + known);
+    throw Util::XUsage("Unknown LP type " + type + "; " + game + " has" + known);
 }
 
-std::string OutputPath(const ConvertOptions& options) {
-    if (!options.output.empty())
-        return options.output;
-    return Util::PathName(options.track).directory + options.type + ".lp";
+void CheckOutput(const std::string& output, bool overwrite) {
+    if (!overwrite && Util::IsFile(output))
+        ThrowOutputExists(output);
 }
 
-void ThrowOutputExists(const std::string& path) {
-    throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
-}
 
 // The LP's bytes go to a temporary file that replaces the output only once complete.
 void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
@@ -122,18 +108,39 @@ void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
     }
 }
 
-void Convert(const ConvertOptions& options, std::ostream& out) {
+// The track file given on the command line; the LP goes beside it.
+std::string ConvertWithTrackFile(const ConvertOptions& options) {
     const auto replay = ReadReplay(options.replay);
-    const LapChoice lap = ChooseLap(*replay, options.lap);
-    CheckType(options.type);
-    const std::string output = OutputPath(options);
-    if (!options.overwrite && Util::IsFile(output))
-        ThrowOutputExists(output);
+    const LapRef lap = ChooseLap(*replay, options.lap);
+    CheckType(options.type, GPLTypes, "GPL");
+    const std::string output =
+        options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
+    CheckOutput(output, options.overwrite);
     const auto trackFile = std::make_shared<Papy::GPLTrkFile>(Util::BinaryFile::OpenRead(options.track));
     const Papy::TrkTrack track(trackFile);
     Papy::GPLLpFile lp(trackFile, 0.0);
     ConvertLap(*replay, lap.table, lap.driver, lap.lap, track, lp);
     WriteLp(lp, output, options.overwrite);
+    return output;
+}
+
+// The game folder's track, found as the document finds it; the LP goes into its directory.
+std::string ConvertInGameFolder(const ConvertOptions& options) {
+    CLinewrightDoc document;
+    document.OnOpenDocument(options.replay);
+    const auto replay = document.GetRpy();
+    const auto trackFactory = document.GetTrackFactory();
+    const LapRef lap = ChooseLap(*replay, options.lap);
+    CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
+    const std::string output = options.output.empty() ? GetLpOutputPath(*trackFactory, options.type) : options.output;
+    CheckOutput(output, options.overwrite);
+    const auto lp = ConvertToNewLp(*trackFactory, *replay, lap, options.type);
+    WriteLp(*lp, output, options.overwrite);
+    return output;
+}
+
+void Convert(const ConvertOptions& options, std::ostream& out) {
+    const std::string output = options.track.empty() ? ConvertInGameFolder(options) : ConvertWithTrackFile(options);
     out << "LP file created.\n" << Util::MakeAbsolutePath(output).value_or(output) << '\n';
 }
 
@@ -147,7 +154,7 @@ void AddConvertCommand(CLI::App& app) {
         ->required()
         ->check(CheckLapSyntax);
     convert->add_option("--type", options->type, "the LP type, which names the file")->required();
-    convert->add_option("--track", options->track, "the track file")->required();
+    convert->add_option("--track", options->track, "the track file (default: the replay's track in its game folder)");
     convert->add_option("--output", options->output, "where to write the LP (default <track folder>/<type>.lp)");
     convert->add_flag("--overwrite", options->overwrite, "replace an existing output file");
     convert->callback([options] { Convert(*options, std::cout); });

@@ -1,7 +1,9 @@
 #include "Linewright/Cli/FileInfo.h"
 
+#include "Papy/FileFactoryRegistry.h"
 #include "Papy/GPLLpFile.h"
-#include "Papy/GPLTrkFile.h"
+#include "Papy/MakeTrk.h"
+#include "Papy/PapyDirectory.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
@@ -23,15 +25,14 @@ bool HasGPLLpVersion(Util::BinaryStream& stream) {
     return Util::ReadValue<std::uint32_t>(stream) == GPLLpVersion;
 }
 
-// The game reads an LP against the track of the folder it lies in: <folder>/<folder name>.trk.
+// The game reads an LP against the track of the folder it lies in, <folder name>.trk, loose or
+// inside the folder's archive.
 std::shared_ptr<Papy::TrkFile> ReadFolderTrack(const std::string& lpPath) {
-    const Util::PathName lp(lpPath);
-    const Util::PathName folder(lp.directory);
-    const std::string name = folder.fileName + ".trk";
-    const auto trackPath = Util::FindEntryNoCase(folder.full, name);
-    if (!trackPath)
-        throw Util::XUsage(lp.full + ": its folder holds no track file " + name + " to check it against");
-    return std::make_shared<Papy::GPLTrkFile>(Util::BinaryFile::OpenRead(*trackPath));
+    const Papy::PapyDirectory folder(lpPath);
+    const auto factory = Papy::FileFactoryRegistry::Instance().GetFactory(folder.GetPath(), false);
+    if (!factory->HasFacet<Papy::MakeTrk>())
+        throw Util::XUsage(lpPath + ": its folder's game keeps no TRK file to check it against");
+    return factory->GetFacet<Papy::MakeTrk>()->Make("", "", false);
 }
 
 std::string Format(const char* format, double value) {
