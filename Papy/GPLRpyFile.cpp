@@ -354,7 +354,8 @@ void GPLRpyFile::FrameReader::WalkBackToFirstClock(std::uint32_t driver) {
                 marks[lap].flags |= carMissing;
             continue;
         }
-        if (n < samples.size() && sample.longitude > lapEndLongitude &&
+        // An unrecorded frame after the car is no crossing, just as going forward.
+        if (n < samples.size() && samples[n].valid && sample.longitude > lapEndLongitude &&
             samples[n].longitude < lapStartLongitude) {
             TESSEL_CHECK(lap > 0);
             --lap;
