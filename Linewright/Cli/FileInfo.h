@@ -19,4 +19,7 @@ struct InfoOptions {
 using Describer = std::function<bool(const InfoOptions&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
+// ICR2 and N4 DAT archives: the format and the member count.
+bool DescribeArchive(const InfoOptions& options, std::ostream& out);
+
 }  // namespace Linewright::Cli
