@@ -85,16 +85,23 @@ std::optional<std::uint32_t> FindMemberIndex(const DatFile& archive, const std::
     return std::nullopt;
 }
 
+// In pieces: a member's recorded size is only a claim until its bytes are read.
+void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
+    std::vector<char> piece(1 << 16);
+    while (!member.IsAtEnd()) {
+        const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(piece.size(), member.GetRemaining()));
+        member.Read(count, piece.data());
+        std::cout.write(piece.data(), count);
+    }
+}
+
 void ExtractOne(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
     const std::optional<std::uint32_t> found = FindMemberIndex(*archive, options.member);
     if (!found)
         throw Exit{Failed, options.archive + ": no member called " + options.member};
     if (options.output.empty()) {
-        const auto member = archive->OpenMember(*found);
-        std::string bytes(member->GetSize(), '\0');
-        member->Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        WriteToStandardOutput(*archive->OpenMember(*found));
         return;
     }
     RefuseExisting(options.output, options.overwrite);
