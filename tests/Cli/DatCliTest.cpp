@@ -92,7 +92,7 @@ TEST(DatCli, ExtractsAllMembersOnlyBelowTheTargetFolder) {
         const auto inner = archives.folder / "inner";
         const auto result = RunCli({"dat", "extract", evil.string(), "--all", "-C", inner.string()});
         EXPECT_EQ(result.status, 1) << name;
-        EXPECT_TRUE(std::filesystem::is_empty(inner)) << name;
+        EXPECT_FALSE(std::filesystem::exists(inner)) << name;
         EXPECT_FALSE(std::filesystem::exists(archives.folder / "evil.txt")) << name;
     }
     // A link inside the target folder does not lead the extraction out of it.
