@@ -15,5 +15,6 @@ struct Exit {
 };
 
 void AddInfoCommand(CLI::App& app);
+void AddLapsCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli
