@@ -107,7 +107,7 @@ void ICR2DatFile::ReadDirectory() {
             throw Util::XFileFormat(archive, "ICR2 dat file subfile size mismatch");
         const char* name = reinterpret_cast<const char*>(bytes.data() + record.GetPosition());
         member.name.assign(name, strnlen(name, NameFieldSize));
-        if (StrictChecks() && member.name.size() > MaxNameLength)
+        if (IsStrictChecks() && member.name.size() > MaxNameLength)
             throw Util::XFileFormat(archive, "ICR2 dat file subfile name not 8.3");
         record.Seek(record.GetPosition() + NameFieldSize);
         member.offset = ReadValue<std::uint32_t>(record);

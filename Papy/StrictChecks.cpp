@@ -2,9 +2,17 @@
 
 namespace Tessel::Papy {
 
+namespace {
+
 bool& StrictChecks() {
-    static bool strict = false;
-    return strict;
+    static bool on = false;
+    return on;
 }
+
+}  // namespace
+
+bool IsStrictChecks() { return StrictChecks(); }
+
+void SetStrictChecks(bool on) { StrictChecks() = on; }
 
 }  // namespace Tessel::Papy

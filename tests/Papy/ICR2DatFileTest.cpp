@@ -49,8 +49,8 @@ std::string FormatFault(const TemporaryFolder& folder, const std::string& bytes)
 }
 
 struct StrictScope {
-    StrictScope() { StrictChecks() = true; }
-    ~StrictScope() { StrictChecks() = false; }
+    StrictScope() { SetStrictChecks(true); }
+    ~StrictScope() { SetStrictChecks(false); }
 };
 
 }  // namespace
