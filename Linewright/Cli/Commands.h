@@ -16,5 +16,6 @@ struct Exit {
 
 void AddInfoCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddLapsCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli
