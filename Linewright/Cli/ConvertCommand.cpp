@@ -1,6 +1,7 @@
 #include "Linewright/Cli/Commands.h"
 
 #include "Linewright/ConvertLap.h"
+#include "Linewright/LapList.h"
 #include "Papy/GPLLpFile.h"
 #include "Papy/GPLRpyFile.h"
 #include "Papy/GPLTrkFile.h"
@@ -33,20 +34,14 @@ struct ConvertOptions {
 // The LP types of the GPL family; "work" heads them as it heads the form's list.
 const std::vector<std::string> GPLTypes = {"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"};
 
-struct LapChoice {
-    std::uint32_t table;
-    std::uint32_t driver;
-    std::uint32_t lap;
-};
-
-std::optional<LapChoice> ParseLap(const std::string& text) {
+std::optional<LapRef> ParseLap(const std::string& text) {
     std::istringstream in(text);
-    LapChoice choice{};
+    LapRef lap;
     char colon1 = 0, colon2 = 0;
-    in >> std::noskipws >> choice.table >> colon1 >> choice.driver >> colon2 >> choice.lap;
+    in >> std::noskipws >> lap.table >> colon1 >> lap.driver >> colon2 >> lap.lap;
     if (!in || colon1 != ':' || colon2 != ':' || in.peek() != std::char_traits<char>::eof())
         return std::nullopt;
-    return choice;
+    return lap;
 }
 
 std::string CheckLapSyntax(const std::string& text) {
@@ -55,29 +50,19 @@ std::string CheckLapSyntax(const std::string& text) {
     return "--lap takes T:D:L (lap table, driver and lap, from 0) or best";
 }
 
-// The complete laps in the order of the form's lap list: table, then driver, then lap.
-std::vector<LapChoice> CompleteLaps(const Papy::RpyFile& replay) {
-    std::vector<LapChoice> laps;
-    for (std::uint32_t table = 0; table < replay.GetLapTableCount(); ++table)
-        for (std::uint32_t driver = 0; driver < replay.GetDriverCount(); ++driver)
-            for (std::uint32_t lap = 0; lap < replay.GetLapCount(table, driver); ++lap)
-                if (replay.GetLapStatus(table, driver, lap) == Papy::LapStatus::Complete)
-                    laps.push_back({table, driver, lap});
-    return laps;
-}
-
-LapChoice ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
-    const std::vector<LapChoice> laps = CompleteLaps(replay);
+// "best" is the fastest lap of the lap list, the first of equal times; T:D:L must be listed.
+LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
+    const std::vector<LapListEntry> laps = ListCompleteLaps(replay);
     if (text == "best") {
         if (laps.empty())
             throw Util::XUsage("The replay holds no complete lap");
-        const auto time = [&](const LapChoice& c) { return replay.GetLapTime(c.table, c.driver, c.lap); };
-        return *std::min_element(laps.begin(), laps.end(),
-                                 [&](const LapChoice& a, const LapChoice& b) { return time(a) < time(b); });
+        return std::min_element(laps.begin(), laps.end(), [](const LapListEntry& a, const LapListEntry& b) {
+                   return a.time < b.time;
+               })->lap;
     }
-    const LapChoice wanted = *ParseLap(text);
-    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapChoice& c) {
-        return c.table == wanted.table && c.driver == wanted.driver && c.lap == wanted.lap;
+    const LapRef wanted = *ParseLap(text);
+    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapListEntry& entry) {
+        return entry.lap == wanted;
     });
     if (!listed)
         throw Util::XUsage("Lap " + text + " is not a complete lap of the replay");
@@ -124,7 +109,7 @@ void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
 
 void Convert(const ConvertOptions& options, std::ostream& out) {
     const auto replay = ReadReplay(options.replay);
-    const LapChoice lap = ChooseLap(*replay, options.lap);
+    const LapRef lap = ChooseLap(*replay, options.lap);
     CheckType(options.type);
     const std::string output = OutputPath(options);
     if (!options.overwrite && Util::IsFile(output))
