@@ -15,6 +15,7 @@ struct Exit {
 };
 
 void AddInfoCommand(CLI::App& app);
+void AddConvertCommand(CLI::App& app);
 void AddLapsCommand(CLI::App& app);
 void AddDatCommand(CLI::App& app);
 
