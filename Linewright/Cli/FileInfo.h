@@ -36,7 +36,7 @@ bool DescribeRpy(const InfoOptions& options, std::ostream& out);
 // ICR2 and N4 DAT archives: the format and the member count.
 bool DescribeArchive(const InfoOptions& options, std::ostream& out);
 
-// LP files, read as their folder\'s game reads them: records, spacing_m and, with --records,
+// LP files, read as their folder's game reads them: records, spacing_m and, with --records,
 // one line per record.
 bool DescribeLp(const InfoOptions& options, std::ostream& out);
 
