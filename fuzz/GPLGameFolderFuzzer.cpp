@@ -13,15 +13,19 @@
 
 namespace {
 
-// One folder for the whole run, below the temporary directory.
+// One track folder for the whole run, below the temporary directory, removed at the end.
+struct FuzzFolder {
+    FuzzFolder() { std::filesystem::create_directories(track); }
+    ~FuzzFolder() { std::filesystem::remove_all(root); }
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "linewright-fuzz-XXXXXX").string();
+    std::filesystem::path root = ::mkdtemp(pattern.data());
+    std::filesystem::path track = root / "monza";
+};
+
 const std::filesystem::path& TrackFolder() {
-    static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "linewright-fuzz-XXXXXX").string();
-        const std::filesystem::path track = std::filesystem::path(::mkdtemp(pattern.data())) / "monza";
-        std::filesystem::create_directories(track);
-        return track;
-    }();
-    return folder;
+    static const FuzzFolder folder;
+    return folder.track;
 }
 
 }  // namespace
