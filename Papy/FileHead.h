@@ -2,6 +2,7 @@
 
 #include "Util/BinaryStream.h"
 
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string>
