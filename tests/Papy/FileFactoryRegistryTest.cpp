@@ -73,6 +73,7 @@ TEST_F(RegistryTest, SameDirectorySameFactoryWhateverTheCaseOrSeparator) {
     EXPECT_EQ(registry.GetFactory(Path("Game/"), false), factory);
     EXPECT_EQ(registry.GetFactory(Path("GAME"), false), factory);
     EXPECT_EQ(DirectoryOf(factory), Path("Game/"));
+    EXPECT_EQ(DirectoryOf(registry.GetFactory("/", false)), "/");  // the root keeps its separator
 }
 
 TEST_F(RegistryTest, WritableRequestsReplaceReadOnlyOnes) {
