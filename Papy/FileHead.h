@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Util/BinaryStream.h"
+
+#include <cstring>
+#include <optional>
+#include <string>
+
+// The first bytes of a file, for the tests that tell games apart by looking, never consuming.
+namespace Tessel::Papy {
+
+// Up to count bytes from the start of the stream; fewer when it is shorter.
+std::string ReadHead(Util::BinaryStream& stream, std::size_t count);
+// The same for a file; throws XFileOpen when it cannot be opened.
+std::string ReadHead(const std::string& path, std::size_t count);
+
+// The little-endian value of type T at offset in bytes; nothing when bytes are too short.
+template <class T>
+std::optional<T> ValueAt(const std::string& bytes, std::size_t offset) {
+    if (bytes.size() < offset + sizeof(T))
+        return std::nullopt;
+    T value;
+    std::memcpy(&value, bytes.data() + offset, sizeof(T));
+    return value;
+}
+
+// A four-character id as the game files store it: the first character in the highest byte.
+constexpr std::uint32_t PackId(const char (&id)[5]) {
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(id[0])) << 24 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(id[1])) << 16 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(id[2])) << 8 |
+           static_cast<std::uint32_t>(static_cast<unsigned char>(id[3]));
+}
+
+}  // namespace Tessel::Papy

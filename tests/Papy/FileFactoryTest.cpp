@@ -1,0 +1,114 @@
+#include "Papy/FileFactory.h"
+#include "Papy/FileHead.h"
+#include "Papy/GetDatLocal.h"
+#include "Papy/GetDirectory.h"
+#include "Papy/LooseFileMaker.h"
+#include "Util/Exception.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tessel::Papy;
+using namespace Tessel::Util;
+
+namespace {
+
+// A file kind of the tests' own: a note whose bytes are its text.
+struct Note {
+    std::string text;
+};
+
+class MakeNote : public FileFactory::Facet {
+public:
+    using FacetKind = MakeNote;
+    virtual std::shared_ptr<Note> Make(const std::string& baseName, const std::string& extension) = 0;
+    virtual void Purge() = 0;
+};
+
+class NoteMaker : public LooseFileMaker<MakeNote, Note> {
+public:
+    using LooseFileMaker::LooseFileMaker;
+    int reads = 0;
+
+private:
+    std::shared_ptr<Note> Read(std::unique_ptr<BinaryStream> stream) override {
+        ++reads;
+        return std::make_shared<Note>(Note{ReadHead(*stream, 100)});
+    }
+};
+
+class OtherNoteMaker : public NoteMaker {
+    using NoteMaker::NoteMaker;
+};
+
+std::string UsageText(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const XUsage& error) {
+        return error.GetMessageText();
+    }
+    return "no XUsage";
+}
+
+}  // namespace
+
+TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
+    FileFactory factory;
+    EXPECT_FALSE(factory.HasFacet<MakeNote>());
+    try {
+        factory.GetFacet<MakeNote>();
+        FAIL();
+    } catch (const XAssertion& error) {
+        EXPECT_STREQ(error.GetExpression(), "HasFacet<FacetT>()");
+        EXPECT_NE(error.GetMessageText().find("Papy/FileFactory.h"), std::string::npos);
+    }
+
+    const PapyDirectory directory("/");
+    auto first = std::make_shared<NoteMaker>(directory, "txt");
+    factory.AddFacet(first);
+    EXPECT_TRUE(factory.HasFacet<MakeNote>());
+    EXPECT_TRUE(factory.HasFacet<NoteMaker>());  // asked by an implementation, found by its kind
+    EXPECT_EQ(factory.GetFacet<MakeNote>(), first);
+
+    // A replaced facet lives on in whoever holds it.
+    auto second = std::make_shared<OtherNoteMaker>(directory, "txt");
+    factory.AddFacet(second);
+    EXPECT_EQ(factory.GetFacet<MakeNote>(), second);
+    EXPECT_EQ(first.use_count(), 1);
+}
+
+TEST(FileFactory, DirectoryAndArchiveFacets) {
+    const GetDirectory directory{PapyDirectory("/tmp")};
+    EXPECT_EQ(directory.Get().GetName(), "tmp");
+
+    GetDatLocal empty(nullptr);
+    EXPECT_EQ(empty.Get(), nullptr);
+}
+
+TEST(FileFactory, MakersNameFilesAndKeepThem) {
+    TemporaryFolder folder;
+    folder.Write("notes/notes.txt", "own");
+    folder.Write("notes/Other.TXT", "other");
+    folder.Write("notes/lap.md", "markdown");
+    NoteMaker maker(PapyDirectory((folder / "notes").string()), "txt");
+
+    const auto own = maker.Make("", "");
+    EXPECT_EQ(own->text, "own");
+    EXPECT_EQ(maker.Make("NOTES", "TxT"), own);  // the same lower-cased name: kept
+    EXPECT_EQ(maker.Make("other", "")->text, "other");
+    EXPECT_EQ(maker.Make("lap", "md")->text, "markdown");
+    EXPECT_EQ(maker.reads, 3);
+
+    maker.Purge();
+    EXPECT_NE(maker.Make("", ""), own);
+    EXPECT_EQ(maker.reads, 4);
+}
+
+TEST(FileFactory, MissingLooseFileIsAUsageError) {
+    TemporaryFolder folder;
+    std::filesystem::create_directories(folder / "notes/sub.txt");
+    NoteMaker maker(PapyDirectory((folder / "notes").string()), "txt");
+    const std::string directory = (folder / "notes").string() + "/";
+    EXPECT_EQ(UsageText([&] { maker.Make("lap", ""); }), directory + "lap.txt: file not found");
+    EXPECT_EQ(UsageText([&] { maker.Make("sub", ""); }), directory + "sub.txt: file not found");
+}
