@@ -1,0 +1,179 @@
+#include "Linewright/Gui/CLinewrightView.h"
+
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/ConvertLap.h"
+#include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/LapItems.h"
+#include "Linewright/Gui/MessageBoxes.h"
+#include "Linewright/Gui/Resources.h"
+#include "Papy/CreateLp.h"
+#include "Papy/GetDirectory.h"
+#include "Papy/LpFile.h"
+#include "Papy/MakeLp.h"
+#include "Papy/MakeTrack.h"
+#include "Papy/RpyFile.h"
+#include "Papy/Track.h"
+#include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace Linewright::Gui {
+
+using namespace Tessel;
+
+namespace {
+
+constexpr int FormWidth = 314;
+constexpr int FormHeight = 212;
+constexpr std::uint32_t MinRecords = 1;
+constexpr std::uint32_t MaxRecords = 2000000000;
+
+QListWidget* MakeListBox(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return list;
+}
+
+QLineEdit* MakeReadOnlyEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+// The LP's bytes go to a temporary file that replaces the output only once complete, so a
+// failed write keeps an old file whole.
+void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
+    Util::ReplacingFile file(path);
+    lp.Write(std::shared_ptr<Util::BinaryStream>(&file.GetStream(), [](Util::BinaryStream*) {}));
+    file.Commit(overwrite);
+}
+
+}  // namespace
+
+CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), document(document), messages(messages) {
+    // Created in the tab order of the form.
+    AddControl(new QLabel("Track", this), 0, FromDialogUnits(7, 18, 20, 8));
+    trackEdit = AddControl(MakeReadOnlyEdit(this), Resources::TrackEdit, FromDialogUnits(7, 31, 51, 14));
+    AddControl(new QLabel("Lp Records", this), 0, FromDialogUnits(7, 50, 38, 8));
+    lpRecordsEdit = AddControl(MakeReadOnlyEdit(this), Resources::LpRecordsEdit, FromDialogUnits(7, 63, 40, 14));
+    lpRecordsEdit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), lpRecordsEdit));
+    AddControl(new QLabel("Lap", this), 0, FromDialogUnits(66, 18, 13, 8));
+    m_lapList = AddControl(MakeListBox(this), Resources::LapList, FromDialogUnits(86, 7, 146, 172));
+    AddControl(new QLabel("Type", this), 0, FromDialogUnits(237, 18, 17, 8));
+    m_typeList = AddControl(MakeListBox(this), Resources::TypeList, FromDialogUnits(259, 7, 48, 172));
+    auto* convert = AddControl(new QPushButton("Convert", this), Resources::ConvertButton,
+                               FromDialogUnits(131, 191, 50, 14));
+    connect(convert, &QPushButton::clicked, this, &CLinewrightView::OnConvert);
+    setFixedSize(FromDialogUnits(0, 0, FormWidth, FormHeight).size());
+    DoDataExchange(false);
+}
+
+template <class Control>
+Control* CLinewrightView::AddControl(Control* control, int id, QRect place) {
+    if (id != 0)
+        control->setObjectName(QString::number(id));
+    control->setGeometry(place);
+    return control;
+}
+
+QRect CLinewrightView::FromDialogUnits(int x, int y, int width, int height) const {
+    // A dialog unit is a quarter of the font's average letter width and an eighth of its height.
+    const QFontMetrics metrics(font());
+    const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int baseX = (letters / 26 + 1) / 2;
+    const int baseY = metrics.height();
+    return {x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8};
+}
+
+void CLinewrightView::OnInitialUpdate() {
+    window()->resize(window()->size().boundedTo(window()->sizeHint()));
+    m_lapList->clear();
+    m_typeList->clear();
+    RunGuarded(messages, this, [this] { FillLists(); });
+    if (m_lapList->count() > 0)
+        m_lapList->setCurrentRow(0);
+    DoDataExchange(false);
+}
+
+void CLinewrightView::FillLists() {
+    const auto rpy = document.GetRpy();
+    if (!rpy)
+        return;
+    for (const auto& lap : ListCompleteLaps(*rpy)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lap.text), m_lapList);
+        item->setData(Qt::UserRole, lap.code);
+    }
+    const auto factory = document.GetTrackFactory();
+    factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
+    m_track = rpy->GetTrackName();
+    const auto makeLp = factory->GetFacet<Papy::MakeLp>();
+    m_typeList->addItem(Resources::WorkType.text);
+    for (std::uint32_t i = 0; i < makeLp->GetTypeCount(); ++i)
+        m_typeList->addItem(QString::fromStdString(makeLp->GetTypeName(i)));
+    m_type = Resources::WorkType.text;
+    m_lpRecords = factory->GetFacet<Papy::CreateLp>()->Create("blah", 0.0)->GetRecordCount();
+}
+
+void CLinewrightView::OnConvert() {
+    RunGuarded(messages, this, [this] { Convert(); });
+}
+
+void CLinewrightView::Convert() {
+    DoDataExchange(true);
+    const auto selected = m_lapList->selectedItems();
+    const auto code = selected.isEmpty() ? 0u : selected.front()->data(Qt::UserRole).toUInt();
+    if (code == 0)
+        return;
+    if (m_type.empty()) {
+        messages.Show(this, Resources::ChooseType.text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+        return;
+    }
+    const auto lap = DecodeLapItem(code);
+    const auto rpy = document.GetRpy();
+    const auto factory = document.GetTrackFactory();
+    const std::string path = factory->GetFacet<Papy::GetDirectory>()->Get().GetPath() + m_type + ".lp";
+    const auto lp = factory->GetFacet<Papy::CreateLp>()->Create(m_type, 0.0);
+    const auto track = factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
+    m_lpRecords = lp->GetRecordCount();
+    ConvertLap(*rpy, lap.table, lap.driver, lap.lap, *track, *lp);
+    const bool exists = Util::IsFile(path);
+    if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
+                                MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)
+        return;
+    WriteLp(*lp, path, exists);
+    messages.Show(this, Resources::LpFileCreated.text, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+}
+
+bool CLinewrightView::DoDataExchange(bool saveAndValidate) {
+    if (!saveAndValidate) {
+        lpRecordsEdit->setText(QString::number(m_lpRecords));
+        const auto types = m_typeList->findItems(QString::fromStdString(m_type), Qt::MatchExactly);
+        m_typeList->setCurrentItem(types.isEmpty() ? nullptr : types.front());
+        if (types.isEmpty())
+            m_typeList->clearSelection();
+        trackEdit->setText(QString::fromStdString(m_track));
+        return true;
+    }
+    bool isNumber = false;
+    const auto records = lpRecordsEdit->text().toULongLong(&isNumber);
+    if (!isNumber || records < MinRecords || records > MaxRecords) {
+        messages.Show(this, QString(Resources::IntegerRange.text).arg(MinRecords).arg(MaxRecords),
+                      MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+        return false;
+    }
+    m_lpRecords = static_cast<std::uint32_t>(records);
+    const auto selected = m_typeList->selectedItems();
+    m_type = selected.isEmpty() ? std::string() : selected.front()->text().toStdString();
+    m_track = trackEdit->text().toStdString();
+    return true;
+}
+
+}  // namespace Linewright::Gui
