@@ -1,6 +1,8 @@
 #include "Papy/FileHead.h"
 
+#include "Papy/DatFile.h"
 #include "Util/BinaryFile.h"
+#include "Util/PathName.h"
 
 #include <algorithm>
 
@@ -15,6 +17,16 @@ std::string ReadHead(Util::BinaryStream& stream, std::size_t count) {
 
 std::string ReadHead(const std::string& path, std::size_t count) {
     return ReadHead(*Util::BinaryFile::OpenRead(path), count);
+}
+
+std::optional<MemberHead> FindFirstMember(DatFile& archive, const std::vector<std::string>& extensions,
+                                          std::size_t count) {
+    for (std::uint32_t index = 0; index < archive.GetMemberCount(); ++index) {
+        const std::string extension = Util::ToLower(archive.GetMemberExtension(index));
+        if (std::find(extensions.begin(), extensions.end(), extension) != extensions.end())
+            return MemberHead{extension, ReadHead(*archive.OpenMember(index), count)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace Tessel::Papy

@@ -5,9 +5,12 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The first bytes of a file, for the tests that tell games apart by looking, never consuming.
 namespace Tessel::Papy {
+
+class DatFile;
 
 // Up to count bytes from the start of the stream; fewer when it is shorter.
 std::string ReadHead(Util::BinaryStream& stream, std::size_t count);
@@ -23,6 +26,17 @@ std::optional<T> ValueAt(const std::string& bytes, std::size_t offset) {
     std::memcpy(&value, bytes.data() + offset, sizeof(T));
     return value;
 }
+
+struct MemberHead {
+    std::string extension;  // lower-case
+    std::string bytes;
+};
+
+// The first member of the archive whose extension is one of extensions (given in lower case,
+// compared without regard to case), with up to count of its first bytes; nothing when no
+// member has one of them.
+std::optional<MemberHead> FindFirstMember(DatFile& archive, const std::vector<std::string>& extensions,
+                                          std::size_t count);
 
 // A four-character id as the game files store it: the first character in the highest byte.
 constexpr std::uint32_t PackId(const char (&id)[5]) {

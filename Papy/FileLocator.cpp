@@ -14,7 +14,7 @@ std::string FileLocator::GetFileName(const std::string& baseName, const std::str
                          (extension.empty() ? defaultExtension : extension));
 }
 
-std::unique_ptr<Util::BinaryStream> FileLocator::OpenLoose(const std::string& fileName) const {
+std::shared_ptr<Util::BinaryStream> FileLocator::OpenLoose(const std::string& fileName) const {
     const auto path = Util::FindEntryNoCase(directory.GetPath(), fileName);
     if (!path || !Util::IsFile(*path))
         return nullptr;

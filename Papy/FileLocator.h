@@ -20,7 +20,7 @@ public:
     // The file of the directory with that name, compared without regard to letter case when
     // the exact name is missing; empty when there is none. Throws XFileOpen when it exists
     // but cannot be opened.
-    std::unique_ptr<Util::BinaryStream> OpenLoose(const std::string& fileName) const;
+    std::shared_ptr<Util::BinaryStream> OpenLoose(const std::string& fileName) const;
     // Throws XUsage "<directory path><file name>: file not found".
     [[noreturn]] void ThrowNotFound(const std::string& fileName) const;
 

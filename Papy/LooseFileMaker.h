@@ -31,7 +31,7 @@ public:
 
 protected:
     // Builds the game's reader on the file's stream.
-    virtual std::shared_ptr<FileT> Read(std::unique_ptr<Util::BinaryStream> stream) = 0;
+    virtual std::shared_ptr<FileT> Read(std::shared_ptr<Util::BinaryStream> stream) = 0;
 
     void Keep(std::shared_ptr<FileT> file, const std::string& baseName, const std::string& extension) {
         cache[locator.GetFileName(baseName, extension)] = std::move(file);

@@ -37,11 +37,11 @@ public:
 
 protected:
     // Builds the game's reader on the file's stream.
-    virtual std::shared_ptr<FileT> Read(std::unique_ptr<Util::BinaryStream> stream) = 0;
+    virtual std::shared_ptr<FileT> Read(std::shared_ptr<Util::BinaryStream> stream) = 0;
 
 private:
     std::shared_ptr<FileT> Open(const std::string& fileName, bool archiveOnly) {
-        std::unique_ptr<Util::BinaryStream> stream;
+        std::shared_ptr<Util::BinaryStream> stream;
         if (!archiveOnly)
             stream = locator.OpenLoose(fileName);
         if (const auto held = archive->Get(); !stream && held)

@@ -15,5 +15,6 @@ struct Exit {
 };
 
 void AddInfoCommand(CLI::App& app);
+void AddSampleCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

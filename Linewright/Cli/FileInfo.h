@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace Tessel::Papy {
+class Track;
+}
+
 namespace Linewright::Cli {
 
 struct InfoOptions {
@@ -18,5 +22,12 @@ struct InfoOptions {
 // asked in turn. Throws XUsage when none recognises the file.
 using Describer = std::function<bool(const InfoOptions&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
+
+// The lines that every track prints after its format: sections, lengths and, when asked, the
+// point at --point.
+void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options, std::ostream& out);
+
+// The describers, one per kind of file.
+bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out);
 
 }  // namespace Linewright::Cli

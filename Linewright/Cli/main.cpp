@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", Tessel::Util::VersionText);
     app.require_subcommand(1);
     AddInfoCommand(app);
+    AddSampleCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

@@ -31,7 +31,7 @@ public:
     int reads = 0;
 
 private:
-    std::shared_ptr<Note> Read(std::unique_ptr<BinaryStream> stream) override {
+    std::shared_ptr<Note> Read(std::shared_ptr<BinaryStream> stream) override {
         ++reads;
         return std::make_shared<Note>(Note{ReadHead(*stream, 100)});
     }

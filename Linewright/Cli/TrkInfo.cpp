@@ -1,0 +1,55 @@
+#include "Linewright/Cli/FileInfo.h"
+
+#include "Papy/GPLTrkFile.h"
+#include "Papy/TrkTrack.h"
+#include "Util/BinaryFile.h"
+
+#include <cstdio>
+#include <string>
+
+namespace Linewright::Cli {
+
+namespace Papy = Tessel::Papy;
+namespace Util = Tessel::Util;
+
+namespace {
+
+std::string Fixed6(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+// "TRAK" with T in the highest byte, then the GPL version.
+bool IsGPLTrk(Util::BinaryStream& stream) {
+    if (stream.GetSize() < 8)
+        return false;
+    const auto id = Util::ReadValue<std::int32_t>(stream);
+    const auto version = Util::ReadValue<std::int32_t>(stream);
+    return id == 0x5452414B && version == 3000;
+}
+
+}  // namespace
+
+void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::ostream& out) {
+    out << "sections: " << track.GetSegmentCount() << '\n';
+    out << "length_m: " << Fixed6(track.GetLength()) << '\n';
+    out << "length_2d_m: " << Fixed6(track.Get2DLength()) << '\n';
+    if (options.point.size() == 2) {
+        const Papy::TrackPoint p = track.GetPoint(options.point[0], options.point[1]);
+        out << "point: " << Fixed6(p.x) << ' ' << Fixed6(p.y) << ' ' << Fixed6(p.z) << ' ' << Fixed6(p.heading)
+            << ' ' << Fixed6(p.pitch) << ' ' << Fixed6(p.bank) << ' ' << p.surface << '\n';
+    }
+}
+
+bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out) {
+    std::shared_ptr<Util::BinaryStream> stream = Util::BinaryFile::OpenRead(options.path);
+    if (!IsGPLTrk(*stream))
+        return false;
+    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(stream));
+    out << "format: GPL trk\n";
+    DescribeTrack(track, options, out);
+    return true;
+}
+
+}  // namespace Linewright::Cli

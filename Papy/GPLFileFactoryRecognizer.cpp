@@ -1,0 +1,76 @@
+#include "Papy/GPLFileFactoryRecognizer.h"
+
+#include "Papy/FileHead.h"
+#include "Papy/GPLCreateLp.h"
+#include "Papy/GPLMakeLp.h"
+#include "Papy/GPLMakeRpy.h"
+#include "Papy/GPLMakeTrk.h"
+#include "Papy/ICR2CreateDat.h"
+#include "Papy/ICR2DatFile.h"
+#include "Papy/TrkMakeTrack.h"
+#include "Util/PathName.h"
+
+namespace Tessel::Papy {
+
+namespace {
+
+// The 32-bit values at offsets 0 and 4 of bytes; 0 where bytes are too short.
+std::pair<std::uint32_t, std::uint32_t> FirstTwoValues(const std::string& bytes) {
+    return {ValueAt<std::uint32_t>(bytes, 0).value_or(0), ValueAt<std::uint32_t>(bytes, 4).value_or(0)};
+}
+
+}  // namespace
+
+bool GPLFileFactoryRecognizer::IsDat(const std::string& path) {
+    if (!Util::IsFile(path))
+        return false;
+    const std::string head = ReadHead(path, 4);
+    const auto count = ValueAt<std::int16_t>(head, 0);
+    const auto signature = ValueAt<std::int16_t>(head, 2);
+    return count && signature && *count > 0 && *signature == 5;
+}
+
+bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
+    if (!IsDat(path))
+        return false;
+    ICR2DatFile archive(path, false);
+    const auto member = FindFirstMember(archive, {"3do", "lyt"}, 8);
+    if (!member)
+        return false;
+    const auto [first, second] = FirstTwoValues(member->bytes);
+    if (member->extension == "3do")
+        return first == PackId("3DO4");
+    return first == 6 && second == 809;
+}
+
+std::vector<std::string> GPLFileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "trk", "rpy"}; }
+
+bool GPLFileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
+    const auto [first, second] = FirstTwoValues(ReadHead(path, 8));
+    if (extension == "3do")
+        return first == PackId("3DO4");
+    if (extension == "trk")
+        return first == PackId("TRAK") && second == 3000;
+    return first == PackId("RPLY") && second < 3;
+}
+
+std::shared_ptr<DatFile> GPLFileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {
+    return std::make_shared<ICR2DatFile>(path, writable);
+}
+
+std::shared_ptr<CreateDat> GPLFileFactoryRecognizer::MakeCreateDat(const PapyDirectory& directory) {
+    return std::make_shared<ICR2CreateDat>(directory);
+}
+
+void GPLFileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
+                                         const std::shared_ptr<GetDat>& archive) {
+    auto makeTrk = std::make_shared<GPLMakeTrk>(directory, archive);
+    factory.AddFacet(makeTrk);
+    auto makeLp = std::make_shared<GPLMakeLp>(directory, makeTrk);
+    factory.AddFacet(makeLp);
+    factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrk));
+    factory.AddFacet(std::make_shared<TrkMakeTrack>(directory, makeTrk));
+    factory.AddFacet(std::make_shared<GPLMakeRpy>(directory));
+}
+
+}  // namespace Tessel::Papy

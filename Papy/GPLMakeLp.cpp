@@ -1,0 +1,27 @@
+#include "Papy/GPLMakeLp.h"
+
+#include "Papy/GPLLpFile.h"
+
+#include <array>
+
+namespace Tessel::Papy {
+
+namespace {
+
+const std::array<const char*, 6> TypeNames = {"race", "maxrace", "minrace", "pass1", "pass2", "pit"};
+
+}  // namespace
+
+std::uint32_t GPLMakeLp::GetTypeCount() const { return TypeNames.size(); }
+
+std::string GPLMakeLp::GetTypeName(std::uint32_t i) const {
+    TESSEL_CHECK(i < GetTypeCount());
+    return TypeNames[i];
+}
+
+std::shared_ptr<LpFile> GPLMakeLp::Read(std::shared_ptr<Util::BinaryStream> stream) {
+    auto track = makeTrk->Make("", "", false);
+    return std::make_shared<GPLLpFile>(stream, track);
+}
+
+}  // namespace Tessel::Papy

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Papy/LooseFileMaker.h"
+#include "Papy/MakeLp.h"
+#include "Papy/MakeTrk.h"
+
+namespace Tessel::Papy {
+
+// Opens GPL LP files ("lp"); a GPL LP is read against the directory's own TRK file, whose
+// length fixes the record count. The GPL LP types are "race", "maxrace", "minrace", "pass1",
+// "pass2" and "pit".
+class GPLMakeLp : public LooseFileMaker<MakeLp, LpFile> {
+public:
+    GPLMakeLp(PapyDirectory directory, std::shared_ptr<MakeTrk> makeTrk)
+        : LooseFileMaker(std::move(directory), "lp"), makeTrk(std::move(makeTrk)) {}
+
+    void Insert(std::shared_ptr<LpFile> lp, const std::string& baseName, const std::string& extension) override {
+        Keep(std::move(lp), baseName, extension);
+    }
+    std::uint32_t GetTypeCount() const override;
+    std::string GetTypeName(std::uint32_t i) const override;
+
+private:
+    std::shared_ptr<LpFile> Read(std::shared_ptr<Util::BinaryStream> stream) override;
+
+    std::shared_ptr<MakeTrk> makeTrk;
+};
+
+}  // namespace Tessel::Papy

@@ -1,0 +1,76 @@
+#include "testing/GameFolderWriter.h"
+
+#include "testing/DatWriter.h"
+#include "testing/GPLTrkWriter.h"
+#include "testing/RpyWriter.h"
+#include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace Linewright::Testing {
+
+namespace {
+
+constexpr const char* trackName = "monza";
+
+std::string Name(std::string name, const GPLFolderOptions& options) {
+    if (options.upperCase)
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+    return name;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    Tessel::Util::ReplacingFile file(path.string());
+    file.GetStream().Write(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+    file.Commit(true);
+}
+
+// Three cars lap the track at steady speeds for two and a half minutes: four or more complete
+// laps each, with frames to spare before the first and after the last.
+std::string SampleReplay(double trackLength) {
+    RpyScript script;
+    script.version = 2;
+    script.trackName = trackName;
+    script.playerFirstName = "Jim";
+    script.playerLastName = "Clark";
+    script.drivers = {{"Jim", "Clark", 0, 1}, {"Graham", "Hill", 1, 3}, {"Dan", "Gurney", 2, 8}};
+    RpySession session;
+    session.trackLength = trackLength;
+    session.frameCount = 150 * 36;
+    session.drives = {{0, true, trackLength - 30.0, 46.0, 1.5, {}},
+                      {1, false, trackLength - 60.0, 44.5, -2.0, {}},
+                      {2, false, trackLength - 90.0, 43.0, 3.0, {}}};
+    AddSession(script, session);
+    script.frameCountHint = session.frameCount;
+    return WriteRpy(script);
+}
+
+// The object files of the track: a stub of a GPL object file, which begins with its id
+// "3DO4" stored highest byte first.
+std::string ObjectStub() { return std::string("4OD3") + std::string(12, '\0'); }
+
+}  // namespace
+
+GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptions& options) {
+    const TrkShape shape = SampleTrkShape();
+    GPLFolder folder;
+    folder.trackName = trackName;
+    folder.replay = root / Name("replays", options) / Name("practice.rpy", options);
+    folder.trackDirectory = root / Name("tracks", options) / Name(trackName, options);
+    WriteFile(folder.replay, SampleReplay(shape.Get2DLength()));
+
+    const std::vector<DatEntry> members = {{Name("monza.trk", options), WriteGPLTrk(shape), false},
+                                           {Name("monza.3do", options), ObjectStub(), false}};
+    if (options.looseTrack) {
+        for (const DatEntry& member : members)
+            WriteFile(folder.trackDirectory / member.name, member.contents);
+    } else {
+        WriteFile(folder.trackDirectory / Name("monza.dat", options), WriteICR2Dat(members));
+    }
+    return folder;
+}
+
+}  // namespace Linewright::Testing

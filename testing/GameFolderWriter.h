@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Writes synthetic game folders laid out as the games keep them, from the format writers: the
+// sample of linewright-cli and the folders of the tests that open replays end to end.
+namespace Linewright::Testing {
+
+struct GPLFolderOptions {
+    bool looseTrack = false;  // the TRK file beside the archive's place instead of inside it
+    bool upperCase = false;   // every directory and file name in upper case
+};
+
+struct GPLFolder {
+    std::filesystem::path replay;          // <root>/replays/practice.rpy
+    std::filesystem::path trackDirectory;  // <root>/tracks/monza
+    std::string trackName;                 // monza, as the replay names it
+};
+
+// A GPL game folder below root: replays/practice.rpy, a GPL replay in which three cars lap the
+// sample track several times, and tracks/monza holding monza.dat, an ICR2 archive with the
+// track's TRK file and an object file stub (or, with looseTrack, monza.trk and the stub loose).
+// Existing files are replaced; each appears whole or not at all.
+GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptions& options = {});
+
+}  // namespace Linewright::Testing
