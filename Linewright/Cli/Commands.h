@@ -16,5 +16,6 @@ struct Exit {
 
 void AddInfoCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
+void AddLapsCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     AddInfoCommand(app);
     AddSampleCommand(app);
+    AddLapsCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

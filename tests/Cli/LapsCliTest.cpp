@@ -1,0 +1,45 @@
+#include "tests/Cli/RunCli.h"
+#include "testing/RpyWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Linewright::Testing;
+
+TEST(Cli, LapsOfAReplay) {
+    const TemporaryFolder folder;
+    const auto path = folder.Write("replays/lap.rpy", WriteRpy(ExampleRpyScript(2))).string();
+    const auto result = RunCli({"laps", path});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "# track: monza\n"
+              "# player: Jim Clark\n"
+              "0\t0\t1\tGraham Hill\t0m 18.182s\n"
+              "0\t0\t2\tGraham Hill\t0m 18.182s\n"
+              "0\t1\t1\tJim Clark\t0m 20.833s\n"
+              "0\t1\t2\tJim Clark\t0m 20.833s\n"
+              "0\t3\t1\tDan Gurney\t0m 19.231s\n"
+              "0\t3\t3\tDan Gurney\t0m 19.230s\n");
+}
+
+TEST(Cli, LapsOfABrokenReplay) {
+    const TemporaryFolder folder;
+    std::string bytes = WriteRpy(ExampleRpyScript(3));
+    bytes[12] = 'X';  // the header's id
+    const auto result = RunCli({"laps", folder.Write("bad.rpy", bytes).string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("GPL rpy header id not RPHD"), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+TEST(Cli, InfoOfReplays) {
+    const TemporaryFolder folder;
+    const std::pair<std::uint32_t, const char*> games[] = {{2, "GPL"}, {4, "N4"}, {5, "N2003"}};
+    for (const auto& [version, game] : games) {
+        const auto path = folder.Write("r.rpy", WriteRpy(ExampleRpyScript(version))).string();
+        const auto result = RunCli({"info", path});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, std::string("format: ") + game +
+                                  " rpy\nframes: 2160\ndrivers: 4\nlap_tables: 1\nframe_interval_s: 0.027778\n");
+    }
+}

@@ -1,0 +1,104 @@
+#include "Linewright/LapList.h"
+#include "Papy/GPLRpyFile.h"
+#include "Util/CharBuffer.h"
+#include "testing/RpyWriter.h"
+
+#include <gtest/gtest.h>
+
+using namespace Linewright;
+using Tessel::Papy::LapStatus;
+
+namespace {
+
+// A replay with one lap table in which every driver has `laps` laps; lap l of driver d is
+// complete unless (d + l) is odd, and lasts 60 + l seconds.
+class ManyLaps : public Tessel::Papy::RpyFile {
+public:
+    ManyLaps(std::uint32_t tables, std::uint32_t drivers, std::uint32_t laps)
+        : tables(tables), drivers(drivers), laps(laps) {}
+
+    std::string GetTrackName() const override { return "t"; }
+    std::u16string GetHeaderText() const override { return u""; }
+    std::string GetPlayerName() const override { return "p"; }
+    std::uint32_t GetPlayerIndex() const override { return 0; }
+    std::uint32_t GetDriverCount() const override { return drivers; }
+    std::string GetDriverName(std::uint32_t driver) const override { return std::to_string(driver) + "D"; }
+    std::string GetCarNumber(std::uint32_t) const override { return "1"; }
+    std::uint32_t GetLapTableCount() const override { return tables; }
+    std::uint32_t GetLapCount(std::uint32_t, std::uint32_t) const override { return laps; }
+    double GetLapTime(std::uint32_t, std::uint32_t, std::uint32_t lap) const override { return 60.0 + lap; }
+    LapStatus GetLapStatus(std::uint32_t, std::uint32_t driver, std::uint32_t lap) const override {
+        return (driver + lap) % 2 ? LapStatus::PartlyRecorded : LapStatus::Complete;
+    }
+    std::uint32_t GetLapFirstFrame(std::uint32_t, std::uint32_t, std::uint32_t) const override { return 0; }
+    std::uint32_t GetLapEndFrame(std::uint32_t, std::uint32_t, std::uint32_t) const override { return 1; }
+    std::uint32_t GetFrameCount() const override { return 1; }
+    double GetFrameInterval() const override { return 1.0; }
+    bool IsSampleValid(std::uint32_t, std::uint32_t) const override { return false; }
+    double GetLongitude(std::uint32_t, std::uint32_t) const override { return 0.0; }
+    double GetLateral(std::uint32_t, std::uint32_t) const override { return 0.0; }
+    double GetAngle(std::uint32_t, std::uint32_t) const override { return 0.0; }
+
+private:
+    std::uint32_t tables, drivers, laps;
+};
+
+}  // namespace
+
+TEST(LapList, LapTimeText) {
+    EXPECT_EQ(LapTimeText(83.4567), "1m 23.457s");
+    EXPECT_EQ(LapTimeText(59.9999), "0m 60.000s");
+    EXPECT_EQ(LapTimeText(20.833), "0m 20.833s");
+    EXPECT_EQ(LapTimeText(3600.0), "60m 0.000s");
+}
+
+TEST(LapList, ItemCodesNameOneLapEach) {
+    EXPECT_EQ(EncodeLapItem({0, 0, 0}), 0x010101u);
+    EXPECT_EQ(EncodeLapItem({2, 3, 4}), 0x030405u);
+    EXPECT_EQ(EncodeLapItem({254, 254, 254}), 0xFFFFFFu);
+    EXPECT_EQ(EncodeLapItem({0, 255, 0}), 0u);
+    EXPECT_EQ(EncodeLapItem({0, 0, 1000}), 0u);
+    EXPECT_EQ(DecodeLapItem(0x030405u), (LapRef{2, 3, 4}));
+    EXPECT_EQ(DecodeLapItem(0xFFFFFFu), (LapRef{254, 254, 254}));
+    for (std::uint32_t code : {0u, 0x000101u, 0x010001u, 0x010100u, 0x01010101u})
+        EXPECT_FALSE(DecodeLapItem(code)) << std::hex << code;
+}
+
+TEST(LapList, ListsCompleteLapsInTableDriverLapOrder) {
+    const ManyLaps replay(2, 2, 3);
+    const auto entries = ListCompleteLaps(replay);
+    std::vector<LapRef> listed;
+    for (const auto& entry : entries) {
+        listed.push_back(entry.lap);
+        EXPECT_EQ(DecodeLapItem(entry.code), entry.lap);
+    }
+    const std::vector<LapRef> expected{{0, 0, 0}, {0, 0, 2}, {0, 1, 1}, {1, 0, 0}, {1, 0, 2}, {1, 1, 1}};
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(entries[1].Text(), "0D 1m 2.000s");
+}
+
+TEST(LapList, LeavesOutLapsTheCodeCannotName) {
+    const auto entries = ListCompleteLaps(ManyLaps(1, 300, 300));
+    ASSERT_FALSE(entries.empty());
+    for (const auto& entry : entries) {
+        EXPECT_LE(entry.lap.driver, largestCodedIndex);
+        EXPECT_LE(entry.lap.lap, largestCodedIndex);
+        EXPECT_EQ(DecodeLapItem(entry.code), entry.lap);
+    }
+    EXPECT_EQ(entries.size(), (255u * 255u + 1) / 2);  // the even sums of 0..254 and 0..254
+}
+
+TEST(LapList, ListsTheLapsThatTheReplayDrove) {
+    const std::string bytes = Linewright::Testing::WriteRpy(Linewright::Testing::ExampleRpyScript(5));
+    Tessel::Util::CharBuffer stream("example.rpy");
+    stream.SetBuffer(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+    const Tessel::Papy::GPLRpyFile replay(stream);
+    std::vector<std::string> texts;
+    for (const auto& entry : ListCompleteLaps(replay))
+        texts.push_back(entry.Text());
+    // 55 m/s from 500 m, 48 m/s from 900 m, 52 m/s from 950 m (its lap 2 unrecorded in part).
+    const std::vector<std::string> expected{"Graham Hill 0m 18.182s", "Graham Hill 0m 18.182s",
+                                            "Jim Clark 0m 20.833s",   "Jim Clark 0m 20.833s",
+                                            "Dan Gurney 0m 19.231s",  "Dan Gurney 0m 19.230s"};
+    EXPECT_EQ(texts, expected);
+}
