@@ -2,8 +2,8 @@
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/ConvertLap.h"
+#include "Linewright/LapList.h"
 #include "Linewright/Gui/ErrorGuard.h"
-#include "Linewright/Gui/LapItems.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
 #include "Papy/CreateLp.h"
@@ -107,9 +107,9 @@ void CLinewrightView::FillLists() {
     const auto rpy = document.GetRpy();
     if (!rpy)
         return;
-    for (const auto& lap : ListCompleteLaps(*rpy)) {
-        auto* item = new QListWidgetItem(QString::fromStdString(lap.text), m_lapList);
-        item->setData(Qt::UserRole, lap.code);
+    for (const auto& entry : ListCompleteLaps(*rpy)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(entry.Text()), m_lapList);
+        item->setData(Qt::UserRole, entry.code);
     }
     const auto factory = document.GetTrackFactory();
     factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
@@ -129,21 +129,20 @@ void CLinewrightView::OnConvert() {
 void CLinewrightView::Convert() {
     DoDataExchange(true);
     const auto selected = m_lapList->selectedItems();
-    const auto code = selected.isEmpty() ? 0u : selected.front()->data(Qt::UserRole).toUInt();
-    if (code == 0)
+    const auto lap = DecodeLapItem(selected.isEmpty() ? 0u : selected.front()->data(Qt::UserRole).toUInt());
+    if (!lap)
         return;
     if (m_type.empty()) {
         messages.Show(this, Resources::ChooseType.text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
         return;
     }
-    const auto lap = DecodeLapItem(code);
     const auto rpy = document.GetRpy();
     const auto factory = document.GetTrackFactory();
     const std::string path = factory->GetFacet<Papy::GetDirectory>()->Get().GetPath() + m_type + ".lp";
     const auto lp = factory->GetFacet<Papy::CreateLp>()->Create(m_type, 0.0);
     const auto track = factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
     m_lpRecords = lp->GetRecordCount();
-    ConvertLap(*rpy, lap.table, lap.driver, lap.lap, *track, *lp);
+    ConvertLap(*rpy, lap->table, lap->driver, lap->lap, *track, *lp);
     const bool exists = Util::IsFile(path);
     if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
                                 MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)

@@ -1,7 +1,12 @@
 #include "GuiTest.h"
 
 #include "FaultChild.h"
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/LapList.h"
 #include "Linewright/Gui/CMainFrame.h"
+#include "Papy/CreateLp.h"
+#include "Papy/LpFile.h"
+#include "Papy/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
 #include "Linewright/Gui/Resources.h"
 #include "testing/TemporaryFolder.h"
@@ -36,6 +41,20 @@ QStringList MenuTexts(const QMenu& menu) {
     return texts;
 }
 
+QList<QMenu*> Menus(CMainFrame& frame) {
+    QList<QMenu*> menus;
+    for (const QAction* action : frame.menuBar()->actions())
+        menus << action->menu();
+    return menus;
+}
+
+QStringList ListTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+
 QStringList ReadLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -46,13 +65,35 @@ QStringList ReadLines(const QString& path) {
 }  // namespace
 
 void GuiTest::init() {
+    folder = std::make_unique<TemporaryFolder>();
     QSettings().clear();
     messages = {};
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright"}));
 }
 
-void GuiTest::cleanup() { app.reset(); }
+void GuiTest::cleanup() {
+    app.reset();
+    folder.reset();
+}
+
+Linewright::Testing::GPLFolder GuiTest::OpenSample() {
+    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    messages.shown.clear();
+    const bool opened = Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string()));
+    if (!opened)
+        qWarning() << "open failed:" << (messages.shown.empty() ? QString() : messages.shown.front().text);
+    return sample;
+}
+
+void GuiTest::ClickConvert() {
+    QTest::mouseClick(FindControl<QPushButton>(Resources::ConvertButton), Qt::LeftButton);
+}
+
+QByteArray GuiTest::ReadFile(const std::filesystem::path& path) const {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void GuiTest::startsEmptyAndConvertDoesNothing() {
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
@@ -70,7 +111,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
 }
 
 void GuiTest::menusAndStatusBar() {
-    const auto menus = Frame().menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+    const auto menus = Menus(Frame());
     QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->title(), QString("&File"));
     QCOMPARE(MenuTexts(*menus[0]), (QStringList{"&Open...", "-", "Recent File", "-", "E&xit"}));
@@ -96,14 +137,12 @@ void GuiTest::aboutBoxNamesTheVersion() {
             seen << label->text();
         dialog->accept();
     });
-    const auto menus = Frame().menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
-    menus[2]->actions().front()->trigger();
+    Menus(Frame())[2]->actions().front()->trigger();
     QCOMPARE(seen, (QStringList{"About Linewright", "Linewright Version 1.2"}));
 }
 
 void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
-    TemporaryFolder folder;
-    const auto path = QString::fromStdString(folder.Write("replays/bad.rpy", "not a replay").string());
+    const auto path = QString::fromStdString(folder->Write("replays/bad.rpy", "not a replay").string());
     QVERIFY(!Frame().OpenDocumentFile(path));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
@@ -142,8 +181,7 @@ void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
 }
 
 void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
-    TemporaryFolder folder;
-    const QString temporary = QString::fromStdString(folder.path.string());
+    const QString temporary = QString::fromStdString(folder->path.string());
     QProcess child;
     auto environment = QProcessEnvironment::systemEnvironment();
     environment.insert("TMPDIR", temporary);
@@ -166,4 +204,106 @@ void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     QCOMPARE(lines[5], QString("Registers:"));
     QVERIFY(lines.contains("Call Stack"));
     QVERIFY(lines.contains("End Call Stack"));
+}
+
+void GuiTest::openingAReplayFillsTheForm() {
+    const auto sample = OpenSample();
+    QCOMPARE(messages.shown.size(), std::size_t{0});
+    QCOMPARE(Frame().windowTitle(), QString("practice.rpy - Linewright"));
+    QCOMPARE(RecentFileList().GetFiles(), QStringList{QString::fromStdString(sample.replay.string())});
+
+    Linewright::CLinewrightDoc document;
+    document.OnOpenDocument(sample.replay.string());
+    QStringList laps;
+    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
+        laps << QString::fromStdString(entry.Text());
+    QVERIFY(laps.size() > 1);
+    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    QCOMPARE(ListTexts(*lapList), laps);
+    QCOMPARE(lapList->currentRow(), 0);
+    QVERIFY(lapList->item(0)->isSelected());
+
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
+    QCOMPARE(typeList->selectedItems().size(), 1);
+    QCOMPARE(typeList->selectedItems().front()->text(), QString("work"));
+
+    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString::fromStdString(sample.trackName));
+    const auto records = document.GetTrackFactory()->GetFacet<Tessel::Papy::CreateLp>()->Create("x", 0.0)->GetRecordCount();
+    QVERIFY(records > 1);
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString::number(records));
+}
+
+void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
+    const auto sample = OpenSample();
+    const auto output = sample.trackDirectory / "work.lp";
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QCOMPARE(messages.shown[0].icon, Icon::Information);
+    const QByteArray written = ReadFile(output);
+    QVERIFY(!written.isEmpty());
+
+    QFile(QString::fromStdString(output.string())).resize(10);
+    const QByteArray old = ReadFile(output);
+    messages = {};
+    messages.answers = {Answer::Cancel};
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("File already exists - overwrite"));
+    QCOMPARE(messages.shown[0].icon, Icon::Question);
+    QCOMPARE(messages.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+    QCOMPARE(ReadFile(output), old);
+
+    messages = {};
+    messages.answers = {Answer::Ok};
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{2});
+    QCOMPARE(messages.shown[1].text, QString("LP file created."));
+    QCOMPARE(ReadFile(output), written);
+}
+
+void GuiTest::convertWritesTheChosenType() {
+    const auto sample = OpenSample();
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    typeList->setCurrentRow(1);
+    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    lapList->setCurrentRow(lapList->count() - 1);
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
+}
+
+void GuiTest::convertWithoutTypeOnlySaysSo() {
+    const auto sample = OpenSample();
+    FindControl<QListWidget>(Resources::TypeList)->clearSelection();
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("Choose an LP type to convert to."));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / ".lp"));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
+}
+
+void GuiTest::convertErrorIsShownAndNothingWritten() {
+    const auto sample = OpenSample();
+    // A folder in the output's place cannot be replaced.
+    std::filesystem::create_directory(sample.trackDirectory / "work.lp");
+    const auto before = std::distance(std::filesystem::directory_iterator(sample.trackDirectory), {});
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY(messages.shown[0].text.contains("work.lp"));
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(sample.trackDirectory), {}), before);
+}
+
+void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
+    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright", QString::fromStdString(sample.replay.string())}));
+    QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 0);
+
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(!app->InitInstance({"linewright", QString::fromStdString((folder->path / "missing.rpy").string())}));
 }

@@ -4,6 +4,8 @@
 
 #include "Linewright/Gui/CLinewrightApp.h"
 #include "Linewright/Gui/CMainFrame.h"
+#include "testing/GameFolderWriter.h"
+#include "testing/TemporaryFolder.h"
 
 #include <QObject>
 
@@ -23,6 +25,12 @@ private slots:
     void recentFilesKeepTheNewestFour();
     void currentDirectoryIsRememberedAcrossRuns();
     void divisionByZeroInTheEventLoopLeavesTheErrorFile();
+    void openingAReplayFillsTheForm();
+    void convertWritesTheLpAndAsksBeforeReplacingIt();
+    void convertWritesTheChosenType();
+    void convertWithoutTypeOnlySaysSo();
+    void convertErrorIsShownAndNothingWritten();
+    void replayOnTheCommandLineOpensAtStartUp();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }
@@ -31,6 +39,12 @@ private:
         return Frame().findChild<Control*>(QString::number(id));
     }
 
+    // Writes a GPL game folder and opens its replay.
+    Linewright::Testing::GPLFolder OpenSample();
+    void ClickConvert();
+    QByteArray ReadFile(const std::filesystem::path& path) const;
+
+    std::unique_ptr<TemporaryFolder> folder;  // fresh for each test
     ScriptedMessageBoxes messages;
     std::unique_ptr<Linewright::Gui::CLinewrightApp> app;
 };
