@@ -17,5 +17,6 @@ struct Exit {
 void AddInfoCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddLapsCommand(CLI::App& app);
+void AddConvertCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

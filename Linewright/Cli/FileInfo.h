@@ -29,8 +29,8 @@ void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options,
 
 // The describers, one per kind of file.
 bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out);
-
 // Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
 bool DescribeRpy(const InfoOptions& options, std::ostream& out);
+bool DescribeLp(const InfoOptions& options, std::ostream& out);
 
 }  // namespace Linewright::Cli

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     AddInfoCommand(app);
     AddSampleCommand(app);
     AddLapsCommand(app);
+    AddConvertCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

@@ -1,5 +1,11 @@
 #include "Linewright/ConvertLap.h"
+#include "Papy/GPLLpFile.h"
+#include "Papy/GPLRpyFile.h"
+#include "Papy/GPLTrkFile.h"
+#include "Papy/TrkTrack.h"
 #include "Util/Exception.h"
+#include "testing/LapFiles.h"
+#include "testing/MemoryStream.h"
 #include "tests/Linewright/LapFakes.h"
 
 #include <gtest/gtest.h>
@@ -113,5 +119,23 @@ TEST(ConvertLap, RefusesAWindowWithFramesInWhichTheCarWasNotRecorded) {
         replay->frames[missing] = Frame{false, 0.0, 0.0, 0.0};
         Lp lp(TrackLength);
         EXPECT_EQ(UsageText(*replay, lp), unrecorded) << missing;
+    }
+}
+
+TEST(ConvertLap, PlayerLapOfAWrittenReplayOnAWrittenTrackFollowsTheDrivenLine) {
+    using namespace Linewright::Testing;
+    using namespace Tessel::Papy;
+    const GPLLapFiles files = MakeGPLLapFiles(400.0, 60.0, 48.0, 1.5, 40.0);
+    const auto trackFile = std::make_shared<GPLTrkFile>(MemoryStream(files.track, "loop.trk").stream);
+    const TrkTrack track(trackFile);
+    const GPLRpyFile replay(*MemoryStream(files.replay, "lap.rpy").stream);
+    ASSERT_EQ(replay.GetLapStatus(0, 0, 1), LapStatus::Complete);
+    GPLLpFile lp(trackFile, 0.0);
+    ConvertLap(replay, 0, 0, 1, track, lp);
+    for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
+        const double phase = 2.0 * std::numbers::pi * lp.GetRecordLongitude(r) / files.trackLength;
+        EXPECT_NEAR(lp.GetRecordLateral(r), 1.5 + 3.0 * std::sin(phase), 0.01) << r;
+        // Longitudes are stored in steps of 0.5 mm: 18 mm/s at 36 frames a second.
+        EXPECT_NEAR(lp.GetRecordSpeed(r), 48.0, 0.03) << r;
     }
 }

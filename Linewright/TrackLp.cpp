@@ -1,0 +1,50 @@
+#include "Linewright/TrackLp.h"
+
+#include "Linewright/ConvertLap.h"
+#include "Papy/CreateLp.h"
+#include "Papy/GetDirectory.h"
+#include "Papy/LpFile.h"
+#include "Papy/MakeLp.h"
+#include "Papy/MakeTrack.h"
+
+namespace Linewright {
+
+using namespace Tessel::Papy;
+
+namespace {
+
+std::shared_ptr<Track> MakeOwnTrack(FileFactory& trackFactory) {
+    return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
+}
+
+}  // namespace
+
+std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
+    const auto makeLp = trackFactory.GetFacet<MakeLp>();
+    std::vector<std::string> types = {workLpType};
+    for (std::uint32_t i = 0; i < makeLp->GetTypeCount(); ++i)
+        types.push_back(makeLp->GetTypeName(i));
+    return types;
+}
+
+TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
+    MakeOwnTrack(trackFactory);
+    TrackLpSummary summary;
+    summary.types = ListLpTypes(trackFactory);
+    summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
+    return summary;
+}
+
+std::string GetLpOutputPath(FileFactory& trackFactory, const std::string& type) {
+    return trackFactory.GetFacet<GetDirectory>()->Get().GetPath() + type + ".lp";
+}
+
+std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
+                                       const std::string& type) {
+    const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
+    const auto track = MakeOwnTrack(trackFactory);
+    ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
+    return lp;
+}
+
+}  // namespace Linewright

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Linewright/LapList.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Tessel::Papy {
+class FileFactory;
+class LpFile;
+class RpyFile;
+}  // namespace Tessel::Papy
+
+// What both front ends do with the factory of a replay's track directory: list the LP types,
+// count the records of an LP, create and fill a new LP and say where it goes.
+namespace Linewright {
+
+// The LP type that heads every list: the player's own working line.
+inline constexpr const char* workLpType = "work";
+
+// "work", then the game's LP types in the game's order.
+std::vector<std::string> ListLpTypes(Tessel::Papy::FileFactory& trackFactory);
+
+// What the form shows once a replay is open: the track of the directory is opened (so a missing
+// or faulty track file fails here, with its own message), the LP types listed, and the record
+// count of a scratch LP at the format's default spacing. Throws what those steps throw.
+struct TrackLpSummary {
+    std::vector<std::string> types;
+    std::uint32_t records = 0;
+};
+TrackLpSummary SummarizeTrackLps(Tessel::Papy::FileFactory& trackFactory);
+
+// <track directory>/<type>.lp.
+std::string GetLpOutputPath(Tessel::Papy::FileFactory& trackFactory, const std::string& type);
+
+// A new LP of type at the format's default spacing for the directory's track, filled from the
+// lap of the replay. Throws what creating the LP, opening the track and ConvertLap throw.
+std::shared_ptr<Tessel::Papy::LpFile> ConvertToNewLp(Tessel::Papy::FileFactory& trackFactory,
+                                                     const Tessel::Papy::RpyFile& replay, const LapRef& lap,
+                                                     const std::string& type);
+
+}  // namespace Linewright

@@ -1,0 +1,122 @@
+#include "testing/LapFiles.h"
+#include "testing/TemporaryFolder.h"
+#include "tests/Cli/RunCli.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace Linewright::Testing;
+
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A 3600 m track in a folder named after it (1201 records), and a replay of 90 s whose lap 1
+// (from 2 s to 74 s) is its only complete lap.
+struct GameFiles {
+    GameFiles() {
+        const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 90.0);
+        track = folder.Write("tracks/loop/loop.trk", files.track).string();
+        replay = folder.Write("replays/lap.rpy", files.replay).string();
+        lp = (folder / "tracks/loop/race.lp").string();
+    }
+    CliResult Convert(std::vector<std::string> more) const {
+        std::vector<std::string> arguments = {"convert", replay, "--type", "race", "--track", track};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return RunCli(arguments);
+    }
+
+    TemporaryFolder folder;
+    std::string track, replay, lp;
+};
+
+}  // namespace
+
+TEST(ConvertCli, WritesTheLpBesideTheTrackAndInfoReadsItBack) {
+    const GameFiles game;
+    const CliResult converted = game.Convert({"--lap", "best"});
+    EXPECT_EQ(converted.err, "");
+    EXPECT_EQ(converted.status, 0);
+    EXPECT_EQ(converted.out, "LP file created.\n" + game.lp + "\n");
+    const CliResult info = RunCli({"info", game.lp});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, "format: GPL lp\nrecords: 1201\nspacing_m: 3.000000\n");
+    const CliResult records = RunCli({"info", game.lp, "--records"});
+    std::istringstream lines(records.out);
+    std::string line;
+    for (int skip = 0; skip < 4; ++skip)
+        std::getline(lines, line);
+    // index, longitude, speed, lateral speed, lateral offset, angle rate
+    std::vector<std::string> fields;
+    std::istringstream record(line);
+    for (std::string field; std::getline(record, field, '\t');)
+        fields.push_back(field);
+    ASSERT_EQ(fields.size(), 6u) << line;
+    EXPECT_EQ(fields[0], "0");
+    EXPECT_EQ(fields[1], "3");
+    EXPECT_NEAR(std::stod(fields[2]), 50.0, 0.05);
+    EXPECT_EQ(std::count(records.out.begin(), records.out.end(), '\n'), 3 + 1201);
+}
+
+TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
+    const GameFiles game;
+    const auto old = game.folder.Write("elsewhere/out.lp", "old bytes");
+    const CliResult kept = game.Convert({"--lap", "0:0:1", "--output", old.string()});
+    EXPECT_EQ(kept.status, 3);
+    EXPECT_NE(kept.err.find(old.string()), std::string::npos) << kept.err;
+    EXPECT_EQ(Slurp(old), "old bytes");
+    EXPECT_EQ(game.Convert({"--lap", "0:0:1", "--output", old.string(), "--overwrite"}).status, 0);
+    EXPECT_EQ(Slurp(old).size(), 8u + 20u * 1201u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
+}
+
+TEST(ConvertCli, RefusesLapsOutsideTheLapListAndUnknownTypes) {
+    const GameFiles game;
+    const CliResult partial = game.Convert({"--lap", "0:0:0"});  // begins at the session start
+    EXPECT_EQ(partial.status, 1);
+    EXPECT_NE(partial.err.find("0:0:0"), std::string::npos) << partial.err;
+    EXPECT_EQ(game.Convert({"--lap", "7:0:1"}).status, 1);
+    EXPECT_EQ(game.Convert({"--lap", "0:0"}).status, 2);
+    EXPECT_EQ(game.Convert({"--lap", "fastest"}).status, 2);
+    const CliResult type = RunCli({"convert", game.replay, "--lap", "best", "--type", "../race",
+                                   "--track", game.track});
+    EXPECT_EQ(type.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(game.lp));
+}
+
+TEST(ConvertCli, ReportsTheMarginWhenTheReplayEndsTooSoon) {
+    TemporaryFolder folder;
+    // A 3600 m lap at 50 m/s ends 74 s in; the last record lies 3 m past the line, and the
+    // replay ends 2.8 m past it.
+    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 74.1);
+    const auto track = folder.Write("loop/loop.trk", files.track);
+    const auto replay = folder.Write("lap.rpy", files.replay);
+    const CliResult result = RunCli({"convert", replay.string(), "--lap", "best", "--type", "work",
+                                     "--track", track.string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "Replay lap contains insufficient margin either before or after the lap - leave at "
+              "least ten metres either side\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "loop/work.lp"));
+}
+
+TEST(LpInfoCli, ChecksAGPLLpAgainstItsFoldersTrack) {
+    TemporaryFolder folder;
+    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 1.0);
+    folder.Write("loop/loop.trk", files.track);
+    const auto wrongCount = folder.Write("loop/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
+    const CliResult result = RunCli({"info", wrongCount.string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("Contains incorrect number of records"), std::string::npos) << result.err;
+    const auto alone = folder.Write("other/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
+    const CliResult noTrack = RunCli({"info", alone.string()});
+    EXPECT_EQ(noTrack.status, 1);
+    EXPECT_NE(noTrack.err.find("other.trk"), std::string::npos) << noTrack.err;
+}

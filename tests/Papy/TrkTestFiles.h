@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Papy/GPLTrkFile.h"
+#include "Util/CharBuffer.h"
+#include "testing/GPLTrkWriter.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace Tessel::Papy {
+
+// Reads a GPL track from bytes; the file keeps nothing of the stream but its name.
+inline std::shared_ptr<GPLTrkFile> ReadGPLTrk(const std::string& bytes) {
+    auto buffer = std::make_shared<Util::CharBuffer>("test.trk");
+    buffer->SetBuffer(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+    return std::make_shared<GPLTrkFile>(buffer);
+}
+
+inline std::int32_t Get32(const std::string& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return static_cast<std::int32_t>(value);
+}
+
+inline void Put32(std::string& bytes, std::size_t offset, std::int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xff);
+}
+
+// Where the fields of a GPL track file lie.
+struct GPLTrkLayout {
+    explicit GPLTrkLayout(const std::string& bytes)
+        : lines(Get32(bytes, 12)), sections(Get32(bytes, 16)), boundaries(Get32(bytes, 20) / 32) {}
+
+    std::size_t Index(int i) const { return 92 + 4 * i; }
+    std::size_t XSection(int s, int k, int field) const { return Index(sections) + 32 * (s * lines + k) + field; }
+    std::size_t Boundary(int b, int field) const { return XSection(sections, 0, 0) + 32 * b + field; }
+    std::size_t Section(int s, int field) const { return Boundary(boundaries, 0) + 52 * s + field; }
+
+    int lines;
+    int sections;
+    int boundaries;
+};
+
+}  // namespace Tessel::Papy
