@@ -1,20 +1,15 @@
 #include "Linewright/Gui/CLinewrightView.h"
 
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/ConvertLap.h"
 #include "Linewright/LapList.h"
+#include "Linewright/LpOutput.h"
+#include "Linewright/TrackLp.h"
 #include "Linewright/Gui/ErrorGuard.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
-#include "Papy/CreateLp.h"
-#include "Papy/GetDirectory.h"
 #include "Papy/LpFile.h"
-#include "Papy/MakeLp.h"
-#include "Papy/MakeTrack.h"
 #include "Papy/RpyFile.h"
-#include "Papy/Track.h"
 #include "Util/PathName.h"
-#include "Util/ReplacingFile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,14 +40,6 @@ QLineEdit* MakeReadOnlyEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setReadOnly(true);
     return edit;
-}
-
-// The LP's bytes go to a temporary file that replaces the output only once complete, so a
-// failed write keeps an old file whole.
-void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
-    Util::ReplacingFile file(path);
-    lp.Write(std::shared_ptr<Util::BinaryStream>(&file.GetStream(), [](Util::BinaryStream*) {}));
-    file.Commit(overwrite);
 }
 
 }  // namespace
@@ -111,15 +98,12 @@ void CLinewrightView::FillLists() {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.Text()), m_lapList);
         item->setData(Qt::UserRole, entry.code);
     }
-    const auto factory = document.GetTrackFactory();
-    factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
+    const auto summary = SummarizeTrackLps(*document.GetTrackFactory());
     m_track = rpy->GetTrackName();
-    const auto makeLp = factory->GetFacet<Papy::MakeLp>();
-    m_typeList->addItem(Resources::WorkType.text);
-    for (std::uint32_t i = 0; i < makeLp->GetTypeCount(); ++i)
-        m_typeList->addItem(QString::fromStdString(makeLp->GetTypeName(i)));
-    m_type = Resources::WorkType.text;
-    m_lpRecords = factory->GetFacet<Papy::CreateLp>()->Create("blah", 0.0)->GetRecordCount();
+    for (const auto& type : summary.types)
+        m_typeList->addItem(QString::fromStdString(type));
+    m_type = workLpType;
+    m_lpRecords = summary.records;
 }
 
 void CLinewrightView::OnConvert() {
@@ -136,18 +120,15 @@ void CLinewrightView::Convert() {
         messages.Show(this, Resources::ChooseType.text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
         return;
     }
-    const auto rpy = document.GetRpy();
     const auto factory = document.GetTrackFactory();
-    const std::string path = factory->GetFacet<Papy::GetDirectory>()->Get().GetPath() + m_type + ".lp";
-    const auto lp = factory->GetFacet<Papy::CreateLp>()->Create(m_type, 0.0);
-    const auto track = factory->GetFacet<Papy::MakeTrack>()->Make("", "", false);
+    const std::string path = GetLpOutputPath(*factory, m_type);
+    const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type);
     m_lpRecords = lp->GetRecordCount();
-    ConvertLap(*rpy, lap->table, lap->driver, lap->lap, *track, *lp);
     const bool exists = Util::IsFile(path);
     if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
                                 MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)
         return;
-    WriteLp(*lp, path, exists);
+    WriteLpFile(*lp, path, exists);
     messages.Show(this, Resources::LpFileCreated.text, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
 }
 

@@ -12,7 +12,6 @@ struct String {
 
 inline constexpr const char* CompanyKey = "Tessel";
 inline constexpr String AppTitle{57344, "Linewright"};
-inline constexpr String WorkType{61214, "work"};
 inline constexpr String OverwriteQuestion{61215, "File already exists - overwrite"};
 inline constexpr String LpFileCreated{61216, "LP file created."};
 inline constexpr String UnknownException{61217, "An unknown exception occurred."};
