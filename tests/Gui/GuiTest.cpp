@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -210,7 +211,9 @@ void GuiTest::openingAReplayFillsTheForm() {
     const auto sample = OpenSample();
     QCOMPARE(messages.shown.size(), std::size_t{0});
     QCOMPARE(Frame().windowTitle(), QString("practice.rpy - Linewright"));
-    QCOMPARE(RecentFileList().GetFiles(), QStringList{QString::fromStdString(sample.replay.string())});
+    const QString replay = QString::fromStdString(sample.replay.string());
+    QCOMPARE(RecentFileList().GetFiles(), QStringList{replay});
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "&1 " + replay, "-", "E&xit"}));
 
     Linewright::CLinewrightDoc document;
     document.OnOpenDocument(sample.replay.string());
@@ -306,4 +309,36 @@ void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
 
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(!app->InitInstance({"linewright", QString::fromStdString((folder->path / "missing.rpy").string())}));
+}
+
+void GuiTest::recentFileThatFailsToOpenLeavesTheList() {
+    const QString missing = QString::fromStdString((folder->path / "replays" / "gone.rpy").string());
+    RecentFileList().Add(missing);
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "&1 " + missing, "-", "E&xit"}));
+    Menus(Frame())[0]->actions()[3]->trigger();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QVERIFY(RecentFileList().GetFiles().isEmpty());
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "Recent File", "-", "E&xit"}));
+}
+
+void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
+    QStringList titles;
+    const auto press = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&titles, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            titles << box->windowTitle() + ": " + box->text();
+            box->button(button)->click();
+        });
+    };
+    QtMessageBoxes boxes;
+    press(QMessageBox::Cancel);
+    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Cancel);
+    press(QMessageBox::Ok);
+    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Ok);
+    press(QMessageBox::Ok);
+    QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
+    QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
 }

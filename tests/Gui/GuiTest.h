@@ -31,6 +31,8 @@ private slots:
     void convertWithoutTypeOnlySaysSo();
     void convertErrorIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
+    void recentFileThatFailsToOpenLeavesTheList();
+    void messageBoxesAnswerWithTheButtonPressed();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }
