@@ -4,6 +4,7 @@
 #include "Linewright/LapList.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
+#include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/ErrorGuard.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
@@ -84,7 +85,10 @@ void CLinewrightView::OnInitialUpdate() {
     window()->resize(window()->size().boundedTo(window()->sizeHint()));
     m_lapList->clear();
     m_typeList->clear();
-    RunGuarded(messages, this, [this] { FillLists(); });
+    RunGuarded(messages, this, [this] {
+        BusyCursor busy;  // the track opens here
+        FillLists();
+    });
     if (m_lapList->count() > 0)
         m_lapList->setCurrentRow(0);
     DoDataExchange(false);

@@ -7,9 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     Linewright::Gui::QtMessageBoxes messages;
     Linewright::Gui::CLinewrightApp app(messages);
-    if (!app.InitInstance(QApplication::arguments()))
-        return 1;
-    const int status = app.Run();
+    const int status = app.InitInstance(QApplication::arguments()) ? app.Run() : 1;
     app.ExitInstance();
     return status;
 }
