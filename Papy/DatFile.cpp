@@ -28,6 +28,9 @@ DatFile::DatFile(const std::string& path, bool writable) : stream(OpenArchive(pa
     this->path = Util::PathName(stream->GetName());
 }
 
+DatFile::DatFile(std::shared_ptr<Util::BinaryStream> stream)
+    : path(stream->GetName()), stream(std::move(stream)) {}
+
 DatFile::DatFile(NewArchive, const std::string& path) : path(path) {
     std::error_code error;
     if (std::filesystem::exists(this->path.full, error))

@@ -55,6 +55,7 @@ public:
 
 protected:
     DatFile(const std::string& path, bool writable);
+    explicit DatFile(std::shared_ptr<Util::BinaryStream> stream);
     // For a new archive: throws XFileOpen when the file exists or its folder does not.
     DatFile(NewArchive, const std::string& path);
 

@@ -12,22 +12,8 @@
 
 namespace Tessel::Papy {
 
-namespace {
-
-// The 32-bit values at offsets 0 and 4 of bytes; 0 where bytes are too short.
-std::pair<std::uint32_t, std::uint32_t> FirstTwoValues(const std::string& bytes) {
-    return {ValueAt<std::uint32_t>(bytes, 0).value_or(0), ValueAt<std::uint32_t>(bytes, 4).value_or(0)};
-}
-
-}  // namespace
-
 bool GPLFileFactoryRecognizer::IsDat(const std::string& path) {
-    if (!Util::IsFile(path))
-        return false;
-    const std::string head = ReadHead(path, 4);
-    const auto count = ValueAt<std::int16_t>(head, 0);
-    const auto signature = ValueAt<std::int16_t>(head, 2);
-    return count && signature && *count > 0 && *signature == 5;
+    return Util::IsFile(path) && ICR2DatFile::HasHeader(path);
 }
 
 bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
@@ -37,7 +23,8 @@ bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
     const auto member = FindFirstMember(archive, {"3do", "lyt"}, 8);
     if (!member)
         return false;
-    const auto [first, second] = FirstTwoValues(member->bytes);
+    const auto first = ValueAt<std::uint32_t>(member->bytes, 0);
+    const auto second = ValueAt<std::uint32_t>(member->bytes, 4);
     if (member->extension == "3do")
         return first == PackId("3DO4");
     return first == 6 && second == 809;
@@ -46,12 +33,14 @@ bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
 std::vector<std::string> GPLFileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "trk", "rpy"}; }
 
 bool GPLFileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
-    const auto [first, second] = FirstTwoValues(ReadHead(path, 8));
+    const std::string head = ReadHead(path, 8);
+    const auto first = ValueAt<std::uint32_t>(head, 0);
+    const auto second = ValueAt<std::uint32_t>(head, 4);
     if (extension == "3do")
         return first == PackId("3DO4");
     if (extension == "trk")
         return first == PackId("TRAK") && second == 3000;
-    return first == PackId("RPLY") && second < 3;
+    return first == PackId("RPLY") && second && *second < 3;
 }
 
 std::shared_ptr<DatFile> GPLFileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {

@@ -74,6 +74,16 @@ const GameLayout& LayoutOf(std::uint32_t version) {
     return version < newestVersion ? n4Layout : n2003Layout;
 }
 
+[[noreturn]] void Fail(const BinaryStream& stream, const std::string& description) {
+    throw XFileFormat(stream.GetName(), description);
+}
+
+// A fault whose description names the game.
+void Check(bool condition, const BinaryStream& stream, const GameLayout& layout, const char* fault) {
+    if (!condition)
+        Fail(stream, layout.name + std::string(fault));
+}
+
 struct ChunkHeader {
     std::uint32_t id;
     std::uint32_t version;
@@ -88,11 +98,8 @@ ChunkHeader ReadChunkHeader(BinaryStream& stream) {
     return header;
 }
 
-[[noreturn]] void Fail(const BinaryStream& stream, const std::string& description) {
-    throw XFileFormat(stream.GetName(), description);
-}
-
-void Check(bool condition, const BinaryStream& stream, const std::string& description) {
+// The description is only made into a string on failure: frames are checked in a hot loop.
+void Check(bool condition, const BinaryStream& stream, const char* description) {
     if (!condition)
         Fail(stream, description);
 }
@@ -230,7 +237,7 @@ void GPLRpyFile::FrameReader::ReadRecords(Util::CharBuffer& frames, std::uint32_
 
 void GPLRpyFile::FrameReader::ReadPlayerSample(Util::CharBuffer& frames, std::uint32_t bodySize) {
     Check(bodySize >= layout.playerSampleSize, frames,
-          std::string(layout.name) + " rpy player sample size error");
+          layout, " rpy player sample size error");
     body.resize(layout.playerSampleSize);
     frames.Read(layout.playerSampleSize, body.data());
     const unsigned char* bytes = body.data();
@@ -354,7 +361,8 @@ void GPLRpyFile::FrameReader::WalkBackToFirstClock(std::uint32_t driver) {
                 marks[lap].flags |= carMissing;
             continue;
         }
-        if (n < samples.size() && sample.longitude > lapEndLongitude &&
+        // An unrecorded frame after the car is no crossing, just as going forward.
+        if (n < samples.size() && samples[n].valid && sample.longitude > lapEndLongitude &&
             samples[n].longitude < lapStartLongitude) {
             TESSEL_CHECK(lap > 0);
             --lap;
@@ -448,7 +456,7 @@ void GPLRpyFile::ReadTrackRecord(BinaryStream& stream) {
     Check(header.id == PackId("WKNF"), stream, "GPL rpy wknf not found");
     Check(header.version == 0, stream, "GPL rpy wknf unsupported version");
     Check(header.size == layout.trackRecordSize, stream,
-          std::string(layout.name) + " rpy wknf size error");
+          layout, " rpy wknf size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
     trackName = TextAt(payload.data(), 0, payload.size());
 }
@@ -470,7 +478,7 @@ void GPLRpyFile::ReadDriverEntry(BinaryStream& stream) {
     Check(header.id == PackId("DRNT"), stream, "GPL rpy driver entry id not DRNT");
     Check(header.version == 0, stream, "GPL rpy driver entry unsupported version");
     Check(header.size == layout.driverEntrySize, stream,
-          std::string(layout.name) + " rpy driver entry size error");
+          layout, " rpy driver entry size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
     const unsigned char* bytes = payload.data();
     const std::uint32_t slot = WordAt(bytes, layout.slotOffset);

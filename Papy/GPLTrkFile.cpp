@@ -5,6 +5,7 @@
 #include "Util/Exception.h"
 
 #include <array>
+#include <initializer_list>
 #include <sstream>
 
 namespace Tessel::Papy {
@@ -43,6 +44,11 @@ std::int32_t KindOfCode(const std::array<std::int32_t, N>& kinds, std::int32_t c
 }
 
 std::int32_t Read32(BinaryStream& stream) { return ReadValue<std::int32_t>(stream); }
+
+void ReadFields(BinaryStream& stream, std::initializer_list<std::int32_t*> fields) {
+    for (std::int32_t* field : fields)
+        *field = Read32(stream);
+}
 
 void Write32(BinaryStream& stream, std::int32_t value) { WriteValue(stream, value); }
 
@@ -98,30 +104,15 @@ void GPLTrkFile::Read(BinaryStream& stream) {
 
 void GPLTrkFile::ReadXSectionRecords(BinaryStream& stream, std::int32_t count) {
     xSections.resize(count);
-    for (XSectionRecord& record : xSections) {
-        record.c3 = Read32(stream);
-        record.c2 = Read32(stream);
-        record.c1 = Read32(stream);
-        record.c0 = Read32(stream);
-        record.thriceC3 = Read32(stream);
-        record.twiceC2 = Read32(stream);
-        record.position = Read32(stream);
-        record.y = Read32(stream);
-    }
+    for (XSectionRecord& r : xSections)
+        ReadFields(stream, {&r.c3, &r.c2, &r.c1, &r.c0, &r.thriceC3, &r.twiceC2, &r.position, &r.y});
 }
 
 void GPLTrkFile::ReadBoundaryRecords(BinaryStream& stream, std::int32_t bytes) {
     boundaries.resize(bytes / BoundaryBytes);
-    for (BoundaryRecord& record : boundaries) {
-        record.start = Read32(stream);
-        record.end = Read32(stream);
-        record.kind = Read32(stream);
-        record.attribute0 = Read32(stream);
-        record.value = Read32(stream);
-        record.attribute1 = Read32(stream);
-        Read32(stream);  // two unused words
-        Read32(stream);
-    }
+    std::int32_t unused = 0;
+    for (BoundaryRecord& r : boundaries)
+        ReadFields(stream, {&r.start, &r.end, &r.kind, &r.attribute0, &r.value, &r.attribute1, &unused, &unused});
     // A size that is no whole number of records leaves a tail that the totals reject.
     stream.Seek(stream.GetPosition() + bytes % BoundaryBytes);
     if (boundaries.empty())
@@ -137,10 +128,9 @@ void GPLTrkFile::ReadSectionRecords(BinaryStream& stream, std::int32_t count, st
     sections.resize(count);
     for (std::int32_t i = 0; i < count; ++i) {
         SectionRecord& record = sections[i];
-        for (std::int32_t* field : {&record.type, &record.start, &record.length, &record.heading, &record.flags,
-                                    &record.a, &record.b, &record.c, &record.d, &record.extra,
-                                    &record.firstXSection, &record.boundaryCount, &record.firstBoundary})
-            *field = Read32(stream);
+        ReadFields(stream, {&record.type, &record.start, &record.length, &record.heading, &record.flags, &record.a,
+                            &record.b, &record.c, &record.d, &record.extra, &record.firstXSection,
+                            &record.boundaryCount, &record.firstBoundary});
         if (record.type != StraightType && record.type != CurveType)
             Fail("GPL trk file unknown section type");
         if (record.firstXSection != i * xSectionCount)

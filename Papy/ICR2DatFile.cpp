@@ -68,6 +68,10 @@ void WriteRecord(Util::BinaryStream& out, const std::string& name, std::uint32_t
 
 ICR2DatFile::ICR2DatFile(const std::string& path, bool writable) : DatFile(path, writable) { ReadDirectory(); }
 
+ICR2DatFile::ICR2DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(std::move(stream)) {
+    ReadDirectory();
+}
+
 ICR2DatFile::ICR2DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool ICR2DatFile::HasHeader(const std::string& path) {

@@ -13,6 +13,8 @@ public:
     // Opens an archive and reads its directory: XFileOpen, XFileRead, or XFileFormat with the
     // archive's path and the fault.
     ICR2DatFile(const std::string& path, bool writable);
+    // Reads an archive from an open stream, named with the archive's path.
+    explicit ICR2DatFile(std::shared_ptr<Util::BinaryStream> stream);
     // A new, empty archive, written only by Build.
     ICR2DatFile(NewArchive, const std::string& path);
 

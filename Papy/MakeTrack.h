@@ -1,26 +1,15 @@
 #pragma once
 
-#include "Papy/FileFactory.h"
-
-#include <string>
+#include "Papy/FileKinds.h"
 
 namespace Tessel::Papy {
 
 class Track;
 
-// Builds the track model over the game's track file. The file is named baseName + "." +
-// extension, lower-cased; an empty base name stands for the directory's own name, an empty
-// extension for the facet's default. Tracks built once are kept and handed out again until
-// Purge. A file missing from the directory is looked up in the directory's archive;
-// archiveOnly goes to the archive at once. Throws XFileOpen with the reason "File not found"
-// when neither holds it, and the reader's exceptions when the file is faulty.
-class MakeTrack : public FileFactory::Facet {
+// Builds the track model over the game's track file.
+class MakeTrack : public TrackFileKind<Track> {
 public:
     using FacetKind = MakeTrack;
-
-    virtual std::shared_ptr<Track> Make(const std::string& baseName, const std::string& extension,
-                                        bool archiveOnly) = 0;
-    virtual void Purge() = 0;
 };
 
 }  // namespace Tessel::Papy

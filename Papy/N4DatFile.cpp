@@ -41,6 +41,10 @@ bool IsOneOf(const std::string& text, const std::array<const char*, Size>& candi
 
 N4DatFile::N4DatFile(const std::string& path, bool writable) : DatFile(path, writable) { ReadDirectory(); }
 
+N4DatFile::N4DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(std::move(stream)) {
+    ReadDirectory();
+}
+
 N4DatFile::N4DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool N4DatFile::HasHeader(const std::string& path) {

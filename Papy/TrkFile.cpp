@@ -16,6 +16,8 @@ void TrkFile::SetAltitudeCoefficients(int s, int k, std::int32_t c0, std::int32_
 }
 
 void TrkFile::Build3DMap() {
+    // Longitudes wrap by the track length; a reader lets only positive lengths through.
+    TESSEL_CHECK(GetTrackLength() > 0);
     section3DLongitudeMap.clear();
     for (int s = 0; s < GetSectionCount(); ++s) {
         const std::int64_t end = std::int64_t{GetSectionStart(s)} + GetSectionLength(s);
@@ -166,7 +168,7 @@ TrackPoint TrkFile::GetPoint(std::int32_t longitude, std::int32_t lateral) const
         y = WrapAdd(WrapAdd(GetXSectionStartY(s, k), FixedMultiply(d, GetDirectionY(s))),
                     FixedMultiply(r, GetNormalY(s)));
     }
-    return {ToMetres(x), ToMetres(y), ToMetres(z), ToRadians(heading), GradeToPitch(grade),
+    return {ToMetres(x), ToMetres(y), ToMetres(z), ToRadians(heading), GradeToSlope(grade),
             ToRadians(bank), surface};
 }
 

@@ -56,7 +56,7 @@ std::int32_t ToUnits(double metres) {
     return static_cast<std::int32_t>(units);
 }
 
-double GradeToPitch(std::int32_t grade) {
+double GradeToSlope(std::int32_t grade) {
     return std::asin(std::clamp(static_cast<double>(grade) / GradeOne, -1.0, 1.0));
 }
 

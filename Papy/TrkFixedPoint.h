@@ -52,7 +52,8 @@ inline double HalfToRadians(std::int32_t halfAngle) {
     return ToRadians(WrapAdd(halfAngle, halfAngle));
 }
 
-// The slope angle of a grade: asin(grade / 8192), held to a quarter turn.
-double GradeToPitch(std::int32_t grade);
+// The slope angle of a grade (altitude change per surface distance): asin(grade / 8192), held
+// to a quarter turn. This is the pitch of a track point.
+double GradeToSlope(std::int32_t grade);
 
 }  // namespace Tessel::Papy

@@ -18,5 +18,6 @@ void AddInfoCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddLapsCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddDatCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

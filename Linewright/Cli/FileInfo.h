@@ -32,5 +32,7 @@ bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out);
 // Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
 bool DescribeRpy(const InfoOptions& options, std::ostream& out);
 bool DescribeLp(const InfoOptions& options, std::ostream& out);
+// ICR2 and N4 DAT archives: the format and the member count.
+bool DescribeArchive(const InfoOptions& options, std::ostream& out);
 
 }  // namespace Linewright::Cli

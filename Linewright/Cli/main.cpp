@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     AddSampleCommand(app);
     AddLapsCommand(app);
     AddConvertCommand(app);
+    AddDatCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

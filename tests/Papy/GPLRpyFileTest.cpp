@@ -217,6 +217,15 @@ TEST(GPLRpyFile, BackwardWalkFindsCrossingsBeforeTheFirstClock) {
     EXPECT_EQ(replay.GetLapStatus(0, 1, 1), LapStatus::Complete);
     EXPECT_EQ(replay.GetLapFirstFrame(0, 1, 1), 75u);
     EXPECT_EQ(replay.GetLapStatus(0, 1, 2), LapStatus::Complete);
+    // A car that goes unrecorded far from the line has not crossed it.
+    script.frames.clear();
+    script.lapTables.clear();
+    session.drives[0].gaps = {{170, 180}};
+    AddSession(script, session);
+    const GPLRpyFile withGap = Read(WriteRpy(script));
+    EXPECT_EQ(withGap.GetLapStatus(0, 1, 0), LapStatus::PartlyRecorded);
+    EXPECT_EQ(withGap.GetLapStatus(0, 1, 1), LapStatus::PartlyRecorded);
+    EXPECT_EQ(withGap.GetLapStatus(0, 1, 2), LapStatus::Complete);
 }
 
 TEST(GPLRpyFile, CrossingsOfACarWithoutLapEndTimes) {

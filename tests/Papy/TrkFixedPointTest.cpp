@@ -55,9 +55,9 @@ TEST(TrkFixedPoint, UnitsTruncateAndRefuseWhatTheyCannotHold) {
 }
 
 TEST(TrkFixedPoint, PitchIsTheSlopeAngleOfTheGrade) {
-    EXPECT_DOUBLE_EQ(GradeToPitch(4096), std::numbers::pi / 6);
-    EXPECT_DOUBLE_EQ(GradeToPitch(-8192), -std::numbers::pi / 2);
-    EXPECT_DOUBLE_EQ(GradeToPitch(20000), std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(GradeToSlope(4096), std::numbers::pi / 6);
+    EXPECT_DOUBLE_EQ(GradeToSlope(-8192), -std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(GradeToSlope(20000), std::numbers::pi / 2);
 }
 
 }  // namespace

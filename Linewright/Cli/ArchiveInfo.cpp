@@ -1,0 +1,33 @@
+#include "Linewright/Cli/DatArchive.h"
+#include "Linewright/Cli/FileInfo.h"
+
+#include "Papy/ICR2DatFile.h"
+#include "Papy/N4DatFile.h"
+#include "Util/BinaryFile.h"
+#include "Util/Exception.h"
+
+namespace Linewright::Cli {
+
+using Tessel::Papy::ICR2DatFile;
+using Tessel::Papy::N4DatFile;
+
+std::shared_ptr<Tessel::Papy::DatFile> OpenDatArchive(const std::string& path, const std::string& format) {
+    if (format == "n4" || (format.empty() && N4DatFile::HasHeader(path)))
+        return std::make_shared<N4DatFile>(path, false);
+    if (format == "icr2" || (format.empty() && ICR2DatFile::HasHeader(path)))
+        return std::make_shared<ICR2DatFile>(path, false);
+    Tessel::Util::BinaryFile::OpenRead(path);  // a missing file says so plainly
+    throw Tessel::Util::XUsage(path + ": not a DAT archive");
+}
+
+bool DescribeArchive(const InfoOptions& options, std::ostream& out) {
+    if (!N4DatFile::HasHeader(options.path) && !ICR2DatFile::HasHeader(options.path))
+        return false;
+    const auto archive = OpenDatArchive(options.path);
+    const bool isN4 = std::dynamic_pointer_cast<N4DatFile>(archive) != nullptr;
+    out << "format: " << (isN4 ? "N4 dat" : "ICR2 dat") << '\n';
+    out << "members: " << archive->GetMemberCount() << '\n';
+    return true;
+}
+
+}  // namespace Linewright::Cli

@@ -1,0 +1,189 @@
+#include "Linewright/Cli/Commands.h"
+#include "Linewright/Cli/DatArchive.h"
+
+#include "Papy/ICR2DatFile.h"
+#include "Papy/N4DatFile.h"
+#include "Util/Exception.h"
+#include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+namespace Linewright::Cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Tessel::Papy::DatFile;
+
+struct DatOptions {
+    std::string archive;
+    std::string format;
+    std::string member;
+    std::string output;
+    std::string folder;
+    bool all = false;
+    bool overwrite = false;
+};
+
+void List(const DatOptions& options) {
+    const auto archive = OpenDatArchive(options.archive, options.format);
+    for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
+        std::cout << archive->GetMemberName(i) << '\t' << archive->GetMemberSize(i) << '\t'
+                  << archive->GetMemberStoredSize(i) << '\t' << (archive->IsMemberImploded(i) ? "imploded" : "stored")
+                  << '\n';
+    }
+}
+
+// The member's name as a path below the extraction folder: backslashes and slashes separate
+// folders; nothing when the name is empty, absolute, starts with a drive letter or climbs out.
+std::optional<fs::path> RelativePathOf(const std::string& name) {
+    const bool hasDrive = name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':';
+    if (name.empty() || hasDrive)
+        return std::nullopt;
+    fs::path path;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = name.find_first_of("\\/", start);
+        const std::string part = name.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..")
+            return std::nullopt;  // also a leading separator: an absolute name
+        path /= part;
+        if (end == std::string::npos)
+            return path;
+        start = end + 1;
+    }
+}
+
+void WriteMember(DatFile& archive, std::uint32_t index, const std::string& target, bool overwrite) {
+    const auto member = archive.OpenMember(index);
+    Tessel::Util::ReplacingFile file(target);
+    Tessel::Papy::CopyBytes(*member, file.GetStream(), member->GetSize());
+    file.Commit(overwrite);
+}
+
+void RefuseExisting(const std::string& target, bool overwrite) {
+    std::error_code error;
+    if (!overwrite && fs::exists(target, error))
+        throw Exit{OutputExists, target + ": the file exists; give --overwrite to replace it"};
+}
+
+// The first member called name without regard to case; its folders may be given with slashes.
+std::optional<std::uint32_t> FindMemberIndex(const DatFile& archive, const std::string& name) {
+    std::string withBackslashes = name;
+    std::replace(withBackslashes.begin(), withBackslashes.end(), '/', '\\');
+    for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
+        const std::string memberName = archive.GetMemberName(i);
+        if (Tessel::Util::CompareNoCase(memberName, name) == 0 ||
+            Tessel::Util::CompareNoCase(memberName, withBackslashes) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+void ExtractOne(const DatOptions& options) {
+    const auto archive = OpenDatArchive(options.archive, options.format);
+    const std::optional<std::uint32_t> found = FindMemberIndex(*archive, options.member);
+    if (!found)
+        throw Exit{Failed, options.archive + ": no member called " + options.member};
+    if (options.output.empty()) {
+        const auto member = archive->OpenMember(*found);
+        std::string bytes(member->GetSize(), '\0');
+        member->Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return;
+    }
+    RefuseExisting(options.output, options.overwrite);
+    WriteMember(*archive, *found, options.output, options.overwrite);
+}
+
+// Resolves every member's target first, so that a bad name or an existing file stops the
+// extraction before anything is written.
+void ExtractAll(const DatOptions& options) {
+    const auto archive = OpenDatArchive(options.archive, options.format);
+    fs::create_directories(options.folder);
+    const fs::path root = fs::canonical(options.folder);
+    std::vector<fs::path> targets;
+    for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
+        const auto relative = RelativePathOf(archive->GetMemberName(i));
+        if (!relative)
+            throw Exit{Failed, options.archive + ": refusing the member name " + archive->GetMemberName(i) +
+                                   ", which would leave the target folder"};
+        targets.push_back(root / *relative);
+        RefuseExisting(targets.back().string(), options.overwrite);
+    }
+    for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
+        fs::create_directories(targets[i].parent_path());
+        // A folder below the target may be a link that leads elsewhere.
+        const fs::path parent = fs::canonical(targets[i].parent_path());
+        const auto [rootEnd, parentIt] = std::mismatch(root.begin(), root.end(), parent.begin(), parent.end());
+        if (rootEnd != root.end())
+            throw Exit{Failed, targets[i].string() + ": refusing to write through a link out of the target folder"};
+        WriteMember(*archive, i, targets[i].string(), true);
+    }
+}
+
+std::shared_ptr<DatFile> NewArchiveFor(const std::string& format, const std::string& path) {
+    if (format == "n4")
+        return std::make_shared<Tessel::Papy::N4DatFile>(Tessel::Papy::NewArchive{}, path);
+    return std::make_shared<Tessel::Papy::ICR2DatFile>(Tessel::Papy::NewArchive{}, path);
+}
+
+void Create(const DatOptions& options) {
+    std::error_code error;
+    if (!fs::is_directory(options.folder, error))
+        throw Exit{Failed, options.folder + ": not a folder"};
+    const Tessel::Util::PathName folder(options.folder);
+    if (folder.isRoot)
+        throw Exit{WrongUsage, "the root folder has no name to give its archive"};
+    const std::string path = folder.asDirectory + folder.fileName + ".dat";
+    RefuseExisting(path, false);
+    const auto archive = NewArchiveFor(options.format, path);
+    archive->GatherFiles(true);
+    archive->Build();
+}
+
+void AddArchiveOptions(CLI::App& command, DatOptions& options) {
+    command.add_option("ARCHIVE", options.archive, "the DAT archive")->required();
+    command.add_option("--format", options.format, "read as this format instead of the one the content shows")
+        ->check(CLI::IsMember({"icr2", "n4"}));
+}
+
+}  // namespace
+
+void AddDatCommand(CLI::App& app) {
+    auto options = std::make_shared<DatOptions>();
+    CLI::App* dat = app.add_subcommand("dat", "List, extract or create DAT archives");
+    dat->require_subcommand(1);
+
+    CLI::App* list = dat->add_subcommand("list", "One line per member: name, size, stored size, method");
+    AddArchiveOptions(*list, *options);
+    list->callback([options] { List(*options); });
+
+    CLI::App* extract = dat->add_subcommand("extract", "Write one member (to standard output without -o) or all");
+    AddArchiveOptions(*extract, *options);
+    CLI::Option* member = extract->add_option("MEMBER", options->member, "the member's name, with its folders");
+    CLI::Option* output = extract->add_option("-o", options->output, "write the member to FILE")->needs(member);
+    CLI::Option* all = extract->add_flag("--all", options->all, "extract every member")->excludes(member);
+    extract->add_option("-C", options->folder, "with --all: the folder to write below")->needs(all);
+    all->excludes(output);
+    extract->add_flag("--overwrite", options->overwrite, "replace files that exist");
+    extract->callback([options] {
+        if (options->all && options->folder.empty())
+            throw CLI::RequiredError("--all needs -C DIR");
+        if (!options->all && options->member.empty())
+            throw CLI::RequiredError("MEMBER or --all");
+        options->all ? ExtractAll(*options) : ExtractOne(*options);
+    });
+
+    CLI::App* create = dat->add_subcommand("create", "Gather DIR into DIR/<name of DIR>.dat");
+    create->add_option("FORMAT", options->format, "the archive format")->required()->check(CLI::IsMember({"icr2", "n4"}));
+    create->add_option("DIR", options->folder, "the folder to gather")->required();
+    create->callback([options] { Create(*options); });
+}
+
+}  // namespace Linewright::Cli

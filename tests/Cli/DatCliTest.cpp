@@ -1,0 +1,121 @@
+#include "tests/Cli/RunCli.h"
+
+#include "testing/DatWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using Linewright::Testing::DatEntry;
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// A folder with one archive of each format.
+struct Archives {
+    Archives() {
+        icr2 = folder.Write("icr2.dat", Linewright::Testing::WriteICR2Dat({{"track.trk", "TRK"}, {"a.3do", "3DO"}}))
+                   .string();
+        n4 = folder.Write("n4.dat", Linewright::Testing::WriteN4Dat({{"track.ptf", "the track", true},
+                                                                     {"art\\a.mip", "texture"}}))
+                 .string();
+    }
+    TemporaryFolder folder;
+    std::string icr2;
+    std::string n4;
+};
+
+}  // namespace
+
+TEST(DatCli, ListsMembersAndDescribesArchives) {
+    Archives archives;
+    const auto icr2 = RunCli({"dat", "list", archives.icr2});
+    EXPECT_EQ(icr2.status, 0);
+    EXPECT_EQ(icr2.out, "track.trk\t3\t3\tstored\na.3do\t3\t3\tstored\n");
+    const auto n4 = RunCli({"dat", "list", archives.n4});
+    EXPECT_EQ(n4.out, "track.ptf\t9\t" + std::to_string(Linewright::Testing::PackLiterals("the track").size()) +
+                          "\timploded\nart\\a.mip\t7\t7\tstored\n");
+    EXPECT_EQ(RunCli({"info", archives.n4}).out, "format: N4 dat\nmembers: 2\n");
+    EXPECT_EQ(RunCli({"info", archives.icr2}).out, "format: ICR2 dat\nmembers: 2\n");
+    // A forced format shows that reader's own complaint.
+    const auto forced = RunCli({"dat", "list", archives.n4, "--format", "icr2"});
+    EXPECT_EQ(forced.status, 1);
+    EXPECT_EQ(forced.err, "A possible error was found in file " + archives.n4 + "\nICR2 dat file subfile count error\n");
+    EXPECT_EQ(RunCli({"dat", "list", archives.n4, "--format", "zip"}).status, 2);
+    EXPECT_EQ(RunCli({"dat", "list", (archives.folder / "none.dat").string()}).status, 1);
+}
+
+TEST(DatCli, ExtractsOneMember) {
+    Archives archives;
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "TRACK.PTF"}).out, "the track");
+    const std::string target = (archives.folder / "a.mip").string();
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "art/a.mip", "-o", target}).status, 0);
+    EXPECT_EQ(ReadFile(target), "texture");
+    const auto exists = RunCli({"dat", "extract", archives.n4, "track.ptf", "-o", target});
+    EXPECT_EQ(exists.status, 3);
+    EXPECT_EQ(ReadFile(target), "texture");
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "track.ptf", "-o", target, "--overwrite"}).status, 0);
+    EXPECT_EQ(ReadFile(target), "the track");
+    const auto missing = RunCli({"dat", "extract", archives.n4, "a.mip"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, archives.n4 + ": no member called a.mip\n");
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4}).status, 2);
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all"}).status, 2);
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "a.mip", "--all", "-C", "x"}).status, 2);
+}
+
+TEST(DatCli, ExtractsAllMembersOnlyBelowTheTargetFolder) {
+    Archives archives;
+    const auto out = archives.folder / "out";
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string()}).status, 0);
+    EXPECT_EQ(ReadFile(out / "track.ptf"), "the track");
+    EXPECT_EQ(ReadFile(out / "art/a.mip"), "texture");
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string()}).status, 3);
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string(), "--overwrite"}).status, 0);
+    for (const std::string name : {"..\\evil.txt", "art\\..\\..\\evil.txt", "\\evil.txt", "/evil.txt", "C:evil.txt",
+                                   "art\\\\evil.txt", "art\\", ""}) {
+        const auto evil = archives.folder.Write(
+            "evil.dat", Linewright::Testing::WriteN4Dat({{"first.txt", "x"}, {name, "y"}}));
+        const auto inner = archives.folder / "inner";
+        const auto result = RunCli({"dat", "extract", evil.string(), "--all", "-C", inner.string()});
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_TRUE(std::filesystem::is_empty(inner)) << name;
+        EXPECT_FALSE(std::filesystem::exists(archives.folder / "evil.txt")) << name;
+    }
+    // A link inside the target folder does not lead the extraction out of it.
+    const auto linked = archives.folder / "linked";
+    std::filesystem::create_directories(linked);
+    std::filesystem::create_directory_symlink(archives.folder / "elsewhere", linked / "art");
+    std::filesystem::create_directories(archives.folder / "elsewhere");
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", linked.string()}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(archives.folder / "elsewhere/a.mip"));
+}
+
+TEST(DatCli, CreatesArchivesFromAFolder) {
+    TemporaryFolder folder;
+    folder.Write("monza/monza.trk", "the track");
+    folder.Write("monza/readme.txt", "words");
+    const auto icr2 = RunCli({"dat", "create", "icr2", (folder / "monza").string()});
+    EXPECT_EQ(icr2.status, 0) << icr2.err;
+    EXPECT_EQ(icr2.out, "Included files\n\nmonza.trk\n\nExcluded files\n\nreadme.txt\tUnsuitable extension\n");
+    EXPECT_EQ(RunCli({"dat", "list", (folder / "monza/monza.dat").string()}).out, "monza.trk\t9\t9\tstored\n");
+    EXPECT_EQ(RunCli({"dat", "create", "icr2", (folder / "monza").string()}).status, 3);
+
+    folder.Write("spa/track.ptf", std::string(5000, 'p'));
+    const auto n4 = RunCli({"dat", "create", "n4", (folder / "spa").string()});
+    EXPECT_EQ(n4.out, "N4 Dat file created\n");
+    EXPECT_EQ(RunCli({"dat", "extract", (folder / "spa/spa.dat").string(), "track.ptf"}).out, std::string(5000, 'p'));
+
+    folder.Write("empty/readme.txt", "nothing for the game");
+    const auto empty = RunCli({"dat", "create", "icr2", (folder / "empty").string()});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "empty/empty.dat"));
+    EXPECT_EQ(RunCli({"dat", "create", "zip", (folder / "spa").string()}).status, 2);
+    EXPECT_EQ(RunCli({"dat", "create", "n4", (folder / "missing").string()}).status, 1);
+}

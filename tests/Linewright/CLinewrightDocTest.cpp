@@ -1,0 +1,101 @@
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/LapList.h"
+#include "Linewright/TrackLp.h"
+#include "Papy/FileFactory.h"
+#include "Papy/LpFile.h"
+#include "Papy/RpyFile.h"
+#include "Util/Exception.h"
+#include "testing/GameFolderWriter.h"
+#include "testing/RpyWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Linewright;
+using namespace Linewright::Testing;
+using namespace Tessel::Util;
+
+namespace {
+
+class DocumentTest : public ::testing::Test {
+protected:
+    std::string WriteReplay(const std::string& name, RpyScript script) {
+        return folder.Write("gpl/replays/" + name, WriteRpy(script)).string();
+    }
+
+    TemporaryFolder folder;
+    const GPLFolder game = WriteGPLFolder(folder / "gpl");
+    CLinewrightDoc document;
+};
+
+}  // namespace
+
+TEST_F(DocumentTest, StartsEmpty) {
+    EXPECT_EQ(document.GetRpy(), nullptr);
+    EXPECT_EQ(document.GetTrackFactory(), nullptr);
+}
+
+TEST_F(DocumentTest, OpensTheReplayAndFindsItsTrackInTheArchive) {
+    document.OnOpenDocument(game.replay.string());
+    ASSERT_NE(document.GetRpy(), nullptr);
+    EXPECT_EQ(document.GetRpy()->GetTrackName(), "monza");
+    auto& factory = *document.GetTrackFactory();
+    EXPECT_EQ(GetLpOutputPath(factory, "race"), (game.trackDirectory / "race.lp").string());
+
+    const TrackLpSummary summary = SummarizeTrackLps(factory);
+    EXPECT_EQ(summary.types, (std::vector<std::string>{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
+    EXPECT_EQ(summary.records, 533u);
+
+    const std::vector<LapListEntry> laps = ListCompleteLaps(*document.GetRpy());
+    ASSERT_FALSE(laps.empty());
+    const auto lp = ConvertToNewLp(factory, *document.GetRpy(), laps.front().lap, "race");
+    EXPECT_EQ(lp->GetRecordCount(), 533u);
+    EXPECT_NEAR(lp->GetRecordSpeed(100), 46.0, 0.1);
+    EXPECT_NEAR(lp->GetRecordLateral(100), 1.5, 3.01);  // the drive weaves 3 m either side
+}
+
+TEST_F(DocumentTest, ReplaysOfOneTrackShareItsFactory) {
+    RpyScript script = ExampleRpyScript(2);
+    const std::string second = WriteReplay("second.rpy", script);
+    document.OnOpenDocument(game.replay.string());
+    const auto first = document.GetRpy();
+    const auto factory = document.GetTrackFactory();
+    document.OnOpenDocument(second);
+    EXPECT_NE(document.GetRpy(), first);
+    EXPECT_EQ(document.GetTrackFactory(), factory);
+}
+
+TEST_F(DocumentTest, AFailedOpenKeepsTheDocumentWhole) {
+    document.OnOpenDocument(game.replay.string());
+    const auto replay = document.GetRpy();
+    const auto factory = document.GetTrackFactory();
+
+    std::string bytes = WriteRpy(ExampleRpyScript(2));
+    bytes[12] = 'X';  // the header's id
+    const std::string broken = folder.Write("gpl/replays/broken.rpy", bytes).string();
+    EXPECT_THROW(document.OnOpenDocument(broken), XFileFormat);
+    try {
+        document.OnOpenDocument((folder / "gpl/replays/missing.rpy").string());
+        FAIL();
+    } catch (const XUsage& error) {
+        EXPECT_EQ(error.GetMessageText(), (folder / "gpl/replays/missing.rpy").string() + ": file not found");
+    }
+    // Read completely, but its track name leads out of the tracks directory.
+    RpyScript script = ExampleRpyScript(2);
+    script.trackName = "..";
+    EXPECT_THROW(document.OnOpenDocument(WriteReplay("escape.rpy", script)), XUsage);
+
+    EXPECT_EQ(document.GetRpy(), replay);
+    EXPECT_EQ(document.GetTrackFactory(), factory);
+}
+
+TEST_F(DocumentTest, AnUnclaimedDirectoryIsReadByTheDefaultGame) {
+    const std::string junk = folder.Write("elsewhere/lap.rpy", "not a replay at all").string();
+    try {
+        document.OnOpenDocument(junk);
+        FAIL();
+    } catch (const XFileFormat& error) {
+        EXPECT_EQ(error.GetDescription(), "GPL rpy file id not RPLY");
+    }
+    EXPECT_EQ(document.GetRpy(), nullptr);
+}
