@@ -67,7 +67,7 @@ QStringList ReadLines(const QString& path) {
 
 void GuiTest::init() {
     folder = std::make_unique<TemporaryFolder>();
-    QSettings().clear();
+    QSettings("Tessel", "Linewright").clear();
     messages = {};
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright"}));
