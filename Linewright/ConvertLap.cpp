@@ -70,19 +70,13 @@ struct SplineFit {
     Vector angle;
 };
 
-// Natural-end cubic splines with the knots one apart: every row of the system is
-// 1/6, 2/3, 1/6, and the end rows have a zero right-hand side.
+// Free-end cubic splines with the knots one apart: the end rows have a zero right-hand side.
+// The angle's differences are wrapped, so a jump across plus or minus pi counts as the small
+// turn it is.
 SplineFit FitSplines(const std::vector<LapSample>& samples) {
     const std::size_t n = samples.size();
-    BandedMatrix A(n, n, 1, 1);
+    const BandedMatrix A = SplineMatrix(n);
     Vector longitude(n, 0.0), lateral(n, 0.0), angle(n, 0.0);
-    for (std::size_t i = 0; i < n; ++i) {
-        A(i, i) = 2.0 / 3.0;
-        if (i > 0)
-            A(i, i - 1) = 1.0 / 6.0;
-        if (i + 1 < n)
-            A(i, i + 1) = 1.0 / 6.0;
-    }
     for (std::size_t i = 1; i + 1 < n; ++i) {
         const LapSample& before = samples[i - 1];
         const LapSample& here = samples[i];

@@ -54,6 +54,18 @@ double WrapAngle(double a, double b) {
     return difference;
 }
 
+BandedMatrix SplineMatrix(std::size_t n) {
+    BandedMatrix A(n, n, 1, 1);
+    for (std::size_t i = 0; i < n; ++i) {
+        A(i, i) = 2.0 / 3.0;
+        if (i > 0)
+            A(i, i - 1) = 1.0 / 6.0;
+        if (i + 1 < n)
+            A(i, i + 1) = 1.0 / 6.0;
+    }
+    return A;
+}
+
 void SolveTridiagonal(const BandedMatrix& input_matrix_A, const Vector& vector_b, Vector& vector_x) {
     const std::size_t n = vector_b.size();
     TESSEL_CHECK(input_matrix_A.size1() == n);

@@ -45,6 +45,10 @@ using BandedMatrix =
     boost::numeric::ublas::banded_matrix<double, boost::numeric::ublas::row_major, UblasStorage>;
 using Vector = boost::numeric::ublas::vector<double, UblasStorage>;
 
+// The n-by-n system of a cubic spline through n samples one knot apart with free ends: 2/3 on
+// the diagonal and 1/6 beside it in every row, the first and the last included.
+BandedMatrix SplineMatrix(std::size_t n);
+
 // Solves input_matrix_A · vector_x = vector_b for a tridiagonal matrix (the Thomas algorithm,
 // without pivoting); the inputs are left unchanged. Throws XAssertion when the sizes disagree or
 // a pivot is exactly zero.

@@ -64,6 +64,11 @@ std::shared_ptr<Util::BinaryStream> DatFile::FindMember(const std::string& name)
     return nullptr;
 }
 
+const std::shared_ptr<Util::BinaryStream>& DatFile::GetSharedStream() const {
+    TESSEL_CHECK(stream != nullptr);
+    return stream;
+}
+
 std::string DatFile::GetMemberSourcePath(const std::string& memberName) const {
     std::string relative = memberName;
     std::replace(relative.begin(), relative.end(), '\\', '/');
@@ -71,7 +76,6 @@ std::string DatFile::GetMemberSourcePath(const std::string& memberName) const {
 }
 
 void DatFile::WriteArchive(const std::function<void(Util::BinaryStream&)>& write) {
-    stream.reset();
     Util::ReplacingFile file(path.full);
     write(file.GetStream());
     file.Commit(false);

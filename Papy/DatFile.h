@@ -59,8 +59,9 @@ protected:
     // For a new archive: throws XFileOpen when the file exists or its folder does not.
     DatFile(NewArchive, const std::string& path);
 
-    Util::BinaryStream& GetStream() { return *stream; }
-    const std::shared_ptr<Util::BinaryStream>& GetSharedStream() const { return stream; }
+    // The archive's stream; a new archive has none until Build wrote it (an assertion breaks).
+    Util::BinaryStream& GetStream() { return *GetSharedStream(); }
+    const std::shared_ptr<Util::BinaryStream>& GetSharedStream() const;
     // Where a member's file lies below the archive's folder; backslashes name its sub-folders.
     std::string GetMemberSourcePath(const std::string& memberName) const;
     // Writes the archive atomically with write, then reopens it for reading.

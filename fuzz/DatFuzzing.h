@@ -4,11 +4,19 @@
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace Linewright::Fuzz {
+
+// Reads the stream to its end in small pieces: a member's recorded size is only a claim.
+inline void ReadInPieces(Tessel::Util::BinaryStream& stream) {
+    unsigned char piece[4096];
+    while (!stream.IsAtEnd())
+        stream.Read(static_cast<std::uint32_t>(std::min<std::uint64_t>(sizeof piece, stream.GetRemaining())), piece);
+}
 
 // Reads an archive of type Archive from the input and every member it lists; any failure must
 // be an exception of the family.
@@ -21,9 +29,7 @@ void ReadWholeArchive(const std::uint8_t* data, std::size_t size) {
         Archive archive(stream);
         for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
             try {
-                const auto member = archive.OpenMember(i);
-                std::vector<unsigned char> contents(member->GetSize());
-                member->Read(static_cast<std::uint32_t>(contents.size()), contents.data());
+                ReadInPieces(*archive.OpenMember(i));
             } catch (const Tessel::Util::Exception&) {
             }
         }

@@ -28,7 +28,8 @@ struct Transfer {
 inline unsigned int Read(char* buffer, unsigned int* size, void* param) {
     auto* transfer = static_cast<Transfer*>(param);
     const auto count = static_cast<unsigned int>(std::min<std::size_t>(*size, transfer->inLeft));
-    std::memcpy(buffer, transfer->in, count);
+    if (count > 0)
+        std::memcpy(buffer, transfer->in, count);
     transfer->in += count;
     transfer->inLeft -= count;
     return count;

@@ -15,9 +15,9 @@ struct Exit {
 };
 
 void AddInfoCommand(CLI::App& app);
-void AddSampleCommand(CLI::App& app);
-void AddLapsCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
+void AddLapsCommand(CLI::App& app);
 void AddDatCommand(CLI::App& app);
+void AddSampleCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

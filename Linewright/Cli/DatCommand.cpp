@@ -85,45 +85,61 @@ std::optional<std::uint32_t> FindMemberIndex(const DatFile& archive, const std::
     return std::nullopt;
 }
 
+// In pieces: a member's recorded size is only a claim until its bytes are read.
+void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
+    std::vector<char> piece(1 << 16);
+    while (!member.IsAtEnd()) {
+        const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(piece.size(), member.GetRemaining()));
+        member.Read(count, piece.data());
+        std::cout.write(piece.data(), count);
+    }
+}
+
 void ExtractOne(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
     const std::optional<std::uint32_t> found = FindMemberIndex(*archive, options.member);
     if (!found)
         throw Exit{Failed, options.archive + ": no member called " + options.member};
     if (options.output.empty()) {
-        const auto member = archive->OpenMember(*found);
-        std::string bytes(member->GetSize(), '\0');
-        member->Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        WriteToStandardOutput(*archive->OpenMember(*found));
         return;
     }
     RefuseExisting(options.output, options.overwrite);
     WriteMember(*archive, *found, options.output, options.overwrite);
 }
 
-// Resolves every member's target first, so that a bad name or an existing file stops the
+// Every member's path below the target folder; a name that would leave it stops the
 // extraction before anything is written.
+std::vector<fs::path> RelativePathsOf(const DatFile& archive, const std::string& archivePath) {
+    std::vector<fs::path> paths;
+    for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
+        const auto relative = RelativePathOf(archive.GetMemberName(i));
+        if (!relative)
+            throw Exit{Failed, archivePath + ": refusing the member name " + archive.GetMemberName(i) +
+                                   ", which would leave the target folder"};
+        paths.push_back(*relative);
+    }
+    return paths;
+}
+
+bool IsWithin(const fs::path& root, const fs::path& path) {
+    return std::mismatch(root.begin(), root.end(), path.begin(), path.end()).first == root.end();
+}
+
 void ExtractAll(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
+    const std::vector<fs::path> relatives = RelativePathsOf(*archive, options.archive);
     fs::create_directories(options.folder);
     const fs::path root = fs::canonical(options.folder);
-    std::vector<fs::path> targets;
+    for (const fs::path& relative : relatives)
+        RefuseExisting((root / relative).string(), options.overwrite);
     for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
-        const auto relative = RelativePathOf(archive->GetMemberName(i));
-        if (!relative)
-            throw Exit{Failed, options.archive + ": refusing the member name " + archive->GetMemberName(i) +
-                                   ", which would leave the target folder"};
-        targets.push_back(root / *relative);
-        RefuseExisting(targets.back().string(), options.overwrite);
-    }
-    for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
-        fs::create_directories(targets[i].parent_path());
+        const fs::path target = root / relatives[i];
+        fs::create_directories(target.parent_path());
         // A folder below the target may be a link that leads elsewhere.
-        const fs::path parent = fs::canonical(targets[i].parent_path());
-        const auto [rootEnd, parentIt] = std::mismatch(root.begin(), root.end(), parent.begin(), parent.end());
-        if (rootEnd != root.end())
-            throw Exit{Failed, targets[i].string() + ": refusing to write through a link out of the target folder"};
-        WriteMember(*archive, i, targets[i].string(), true);
+        if (!IsWithin(root, fs::canonical(target.parent_path())))
+            throw Exit{Failed, target.string() + ": refusing to write through a link out of the target folder"};
+        WriteMember(*archive, i, target.string(), true);
     }
 }
 

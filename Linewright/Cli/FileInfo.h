@@ -29,10 +29,15 @@ void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options,
 
 // The describers, one per kind of file.
 bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out);
+
 // Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
 bool DescribeRpy(const InfoOptions& options, std::ostream& out);
-bool DescribeLp(const InfoOptions& options, std::ostream& out);
+
 // ICR2 and N4 DAT archives: the format and the member count.
 bool DescribeArchive(const InfoOptions& options, std::ostream& out);
+
+// LP files, read as their folder's game reads them: records, spacing_m and, with --records,
+// one line per record.
+bool DescribeLp(const InfoOptions& options, std::ostream& out);
 
 }  // namespace Linewright::Cli

@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", Tessel::Util::VersionText);
     app.require_subcommand(1);
     AddInfoCommand(app);
-    AddSampleCommand(app);
-    AddLapsCommand(app);
     AddConvertCommand(app);
+    AddLapsCommand(app);
     AddDatCommand(app);
+    AddSampleCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {

@@ -14,6 +14,8 @@
 #include <numbers>
 
 using namespace LapFakes;
+using namespace Tessel::Papy;
+using namespace Linewright::Testing;
 using Linewright::ConvertLap;
 
 namespace {
@@ -22,20 +24,30 @@ const std::string MarginMessage =
     "Replay lap contains insufficient margin either before or after the lap - leave at least ten "
     "metres either side";
 
-// A 300 m track: 101 records from 3 m to 303 m, so the window ends at the first frame after the
+// A 300 m loop: 101 records from 3 m to 303 m, so the window ends at the first frame after the
 // lap whose longitude passes 3 m.
-constexpr double TrackLength = 300.0;
+const std::shared_ptr<TrkFile>& LoopFile() {
+    static const std::shared_ptr<TrkFile> file = std::make_shared<GPLTrkFile>(
+        MemoryStream(WriteGPLTrk(LoopShape(100.0, 50.0 / std::numbers::pi)), "loop.trk").stream);
+    return file;
+}
 
 Drive Steady(double start, double perFrame) {
     Drive drive;
-    drive.trackLength = TrackLength;
+    drive.trackLength = LoopFile()->Get2DLength();
     drive.distance = [=](std::uint32_t f) { return start + perFrame * f; };
     return drive;
 }
 
-std::string UsageText(const Replay& replay, Lp& lp) {
+std::unique_ptr<GPLLpFile> Convert(const Tessel::Papy::RpyFile& replay, std::uint32_t lap = 0) {
+    auto lp = std::make_unique<GPLLpFile>(LoopFile(), 0.0);
+    ConvertLap(replay, 0, 0, lap, TrkTrack(LoopFile()), *lp);
+    return lp;
+}
+
+std::string UsageText(const Replay& replay) {
     try {
-        ConvertLap(replay, 0, 0, 0, LengthOnlyTrack(TrackLength), lp);
+        Convert(replay);
     } catch (const Tessel::Util::XUsage& failure) {
         return failure.GetMessageText();
     }
@@ -47,15 +59,13 @@ std::string UsageText(const Replay& replay, Lp& lp) {
 TEST(ConvertLap, SteadyCarOnAStraightGivesItsSpeedAndOffsetEverywhere) {
     Drive drive = Steady(-2.0, 1.25);
     drive.lateral = [](double) { return -1.5; };
-    const auto replay = MakeReplay(drive, 260);
-    Lp lp(TrackLength);
-    ConvertLap(*replay, 0, 0, 0, LengthOnlyTrack(TrackLength), lp);
-    ASSERT_EQ(lp.records.size(), 101u);
-    for (const LpRecord& record : lp.records) {
-        EXPECT_NEAR(record.speed, 1.25 * 36.0, 1e-9);
-        EXPECT_NEAR(record.lateralSpeed, 0.0, 1e-9);
-        EXPECT_NEAR(record.lateral, -1.5, 1e-12);
-        EXPECT_NEAR(record.angleRate, 0.0, 1e-12);
+    const auto lp = Convert(*MakeReplay(drive, 260));
+    ASSERT_EQ(lp->GetRecordCount(), 101u);
+    for (std::uint32_t r = 0; r < lp->GetRecordCount(); ++r) {
+        EXPECT_NEAR(lp->GetRecordSpeed(r), 1.25 * 36.0, 1e-4);
+        EXPECT_NEAR(lp->GetRecordLateralSpeed(r), 0.0, 1e-6);
+        EXPECT_EQ(lp->GetRecordLateral(r), -1.5);
+        EXPECT_EQ(lp->GetRecordAngleRate(r), 0.0);
     }
 }
 
@@ -65,25 +75,21 @@ TEST(ConvertLap, CarCrossingTheLineFasterThanOneSpacingPerFrameConverts) {
     const auto replay = MakeReplay(Steady(-0.5, 4.0), 90);
     ASSERT_EQ(replay->lapFirst, 1u);
     ASSERT_DOUBLE_EQ(replay->frames[1].longitude, 3.5);
-    Lp lp(TrackLength);
-    ConvertLap(*replay, 0, 0, 0, LengthOnlyTrack(TrackLength), lp);
-    EXPECT_NEAR(lp.records.front().speed, 4.0 * 36.0, 1e-9);
-    EXPECT_NEAR(lp.records.back().speed, 4.0 * 36.0, 1e-9);
+    const auto lp = Convert(*replay);
+    EXPECT_NEAR(lp->GetRecordSpeed(0), 4.0 * 36.0, 1e-4);
+    EXPECT_NEAR(lp->GetRecordSpeed(100), 4.0 * 36.0, 1e-4);
 }
 
-TEST(ConvertLap, WeavingCarGivesOffsetsOnItsLine) {
+TEST(ConvertLap, TightWeaveGivesOffsetsAndRatesOnTheDrivenLine) {
     Drive drive = Steady(-2.0, 1.4);
-    const double k = 2.0 * std::numbers::pi / 60.0;
+    const double k = 2.0 * std::numbers::pi / 60.0;  // 2 m either side, every 60 m
     drive.lateral = [k](double d) { return 2.0 * std::sin(k * d); };
-    drive.angle = [k](double d) { return std::atan(2.0 * k * std::cos(k * d)); };
-    const auto replay = MakeReplay(drive, 240);
-    Lp lp(TrackLength);
-    ConvertLap(*replay, 0, 0, 0, LengthOnlyTrack(TrackLength), lp);
-    for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
-        const double longitude = lp.GetRecordLongitude(r);
-        EXPECT_NEAR(lp.records[r].lateral, 2.0 * std::sin(k * longitude), 0.01) << r;
+    const auto lp = Convert(*MakeReplay(drive, 240));
+    for (std::uint32_t r = 0; r < lp->GetRecordCount(); ++r) {
+        const double longitude = lp->GetRecordLongitude(r);
+        EXPECT_NEAR(lp->GetRecordLateral(r), 2.0 * std::sin(k * longitude), 0.01) << r;
         // The free ends of the fit bend the rate by about 1% near the window's ends.
-        EXPECT_NEAR(lp.records[r].lateralSpeed, 2.0 * k * std::cos(k * longitude) * 1.4 * 36.0, 0.15) << r;
+        EXPECT_NEAR(lp->GetRecordLateralSpeed(r), 2.0 * k * std::cos(k * longitude) * 1.4 * 36.0, 0.15) << r;
     }
 }
 
@@ -92,23 +98,20 @@ TEST(ConvertLap, AngleJumpingAcrossPiGivesASmallRate) {
     // where the replay's angle jumps from +pi to -pi.
     Drive drive = Steady(-2.0, 1.25);
     drive.angle = [](double d) { return std::remainder(3.0 + 0.01 * d, 2.0 * std::numbers::pi); };
-    const auto replay = MakeReplay(drive, 260);
-    Lp lp(TrackLength);
-    ConvertLap(*replay, 0, 0, 0, LengthOnlyTrack(TrackLength), lp);
-    for (const LpRecord& record : lp.records)
-        EXPECT_NEAR(record.angleRate, 0.01 * 1.25 * 36.0, 1e-6);
+    const auto lp = Convert(*MakeReplay(drive, 260));
+    for (std::uint32_t r = 0; r < lp->GetRecordCount(); ++r)
+        EXPECT_NEAR(lp->GetRecordAngleRate(r), 0.01 * 1.25 * 36.0, 1e-6);
 }
 
 TEST(ConvertLap, NeedsAFrameBeforeTheLapAndTwoPastTheLastRecord) {
-    Lp lp(TrackLength);
     // The lap starts in the replay's first frame.
-    EXPECT_EQ(UsageText(*MakeReplay(Steady(0.5, 1.25), 260), lp), MarginMessage);
+    EXPECT_EQ(UsageText(*MakeReplay(Steady(0.5, 1.25), 260)), MarginMessage);
     // The replay ends before the car passes the last record after the line.
-    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 244), lp), MarginMessage);
+    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 244)), MarginMessage);
     // Frame 245 (304.25 m driven) is the first past the last record at 303 m: it must not be
     // the replay's last frame; one frame more and the same lap converts.
-    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 246), lp), MarginMessage);
-    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 247), lp), "converted");
+    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 246)), MarginMessage);
+    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 247)), "converted");
 }
 
 TEST(ConvertLap, RefusesAWindowWithFramesInWhichTheCarWasNotRecorded) {
@@ -117,22 +120,19 @@ TEST(ConvertLap, RefusesAWindowWithFramesInWhichTheCarWasNotRecorded) {
     for (std::uint32_t missing : {1u, 242u, 245u}) {  // before the lap, at its end, the last
         auto replay = MakeReplay(Steady(-2.0, 1.25), 260);
         replay->frames[missing] = Frame{false, 0.0, 0.0, 0.0};
-        Lp lp(TrackLength);
-        EXPECT_EQ(UsageText(*replay, lp), unrecorded) << missing;
+        EXPECT_EQ(UsageText(*replay), unrecorded) << missing;
     }
 }
 
 TEST(ConvertLap, PlayerLapOfAWrittenReplayOnAWrittenTrackFollowsTheDrivenLine) {
-    using namespace Linewright::Testing;
-    using namespace Tessel::Papy;
     const GPLLapFiles files = MakeGPLLapFiles(400.0, 60.0, 48.0, 1.5, 40.0);
     const auto trackFile = std::make_shared<GPLTrkFile>(MemoryStream(files.track, "loop.trk").stream);
-    const TrkTrack track(trackFile);
     const GPLRpyFile replay(*MemoryStream(files.replay, "lap.rpy").stream);
     ASSERT_EQ(replay.GetLapStatus(0, 0, 1), LapStatus::Complete);
     GPLLpFile lp(trackFile, 0.0);
-    ConvertLap(replay, 0, 0, 1, track, lp);
+    ConvertLap(replay, 0, 0, 1, TrkTrack(trackFile), lp);
     for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
+        // The replay writer weaves the car 3 m either side of its line once a lap.
         const double phase = 2.0 * std::numbers::pi * lp.GetRecordLongitude(r) / files.trackLength;
         EXPECT_NEAR(lp.GetRecordLateral(r), 1.5 + 3.0 * std::sin(phase), 0.01) << r;
         // Longitudes are stored in steps of 0.5 mm: 18 mm/s at 36 frames a second.

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "Papy/LpFile.h"
 #include "Papy/RpyFile.h"
-#include "Papy/Track.h"
 
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
-// In-memory stand-ins for the conversion's inputs: a one-driver replay with one lap, a track
-// that knows only its length, and an LP that keeps the values it is given.
+// An in-memory replay for the conversion: one driver, one lap, samples as a test makes them.
 namespace LapFakes {
 
 struct Frame {
@@ -89,51 +86,5 @@ inline std::unique_ptr<Replay> MakeReplay(const Drive& drive, std::uint32_t fram
     }
     return made;
 }
-
-class LengthOnlyTrack : public Tessel::Papy::Track {
-public:
-    explicit LengthOnlyTrack(double length) : length(length) {}
-    double GetLength() const override { return length; }
-    double Get2DLength() const override { return length; }
-    double Get3DLongitude(double longitude) const override { return longitude; }
-    std::uint32_t GetSegmentCount() const override { return 0; }
-    std::shared_ptr<Tessel::Papy::TrackSegment> GetSegment(std::uint32_t) const override { return {}; }
-    double GetSegmentLongitude(std::uint32_t) const override { return 0.0; }
-    double GetSegment2DLongitude(std::uint32_t) const override { return 0.0; }
-    std::shared_ptr<Tessel::Papy::TrackSegment> FindSegment(double, double&) const override { return {}; }
-    Tessel::Papy::TrackPoint GetPoint(double, double) const override { return {}; }
-    void Write(const std::shared_ptr<Tessel::Util::BinaryStream>&) const override {}
-
-private:
-    double length;
-};
-
-struct LpRecord {
-    double lateral = 0.0, speed = 0.0, lateralSpeed = 0.0, angleRate = 0.0;
-};
-
-// Records every 3 m, one per 3 m of the track plus one, as the GPL format places them.
-class Lp : public Tessel::Papy::LpFile {
-public:
-    explicit Lp(double trackLength)
-        : records(static_cast<std::size_t>(trackLength / 3.0 + 0.5) + 1) {}
-    std::vector<LpRecord> records;
-
-    std::uint32_t GetRecordCount() const override { return static_cast<std::uint32_t>(records.size()); }
-    double GetRecordSpacing() const override { return 3.0; }
-    std::uint32_t GetRecordIndex(double longitude) const override {
-        return FindRecordIndex(longitude, records.size(), __FILE__, __LINE__);
-    }
-    double GetRecordLongitude(std::uint32_t i) const override { return (i + 1.0) * 3.0; }
-    double GetRecordLateral(std::uint32_t i) const override { return records[i].lateral; }
-    double GetRecordSpeed(std::uint32_t i) const override { return records[i].speed; }
-    double GetRecordLateralSpeed(std::uint32_t i) const override { return records[i].lateralSpeed; }
-    double GetRecordAngleRate(std::uint32_t i) const override { return records[i].angleRate; }
-    void SetRecordLateral(std::uint32_t i, double v) override { records[i].lateral = v; }
-    void SetRecordSpeed(std::uint32_t i, double v) override { records[i].speed = v; }
-    void SetRecordLateralSpeed(std::uint32_t i, double v) override { records[i].lateralSpeed = v; }
-    void SetRecordAngleRate(std::uint32_t i, double v) override { records[i].angleRate = v; }
-    void Write(const std::shared_ptr<Tessel::Util::BinaryStream>&) const override {}
-};
 
 }  // namespace LapFakes

@@ -12,18 +12,6 @@ using namespace Linewright;
 
 namespace {
 
-BandedMatrix SplineMatrix(std::size_t n) {
-    BandedMatrix A(n, n, 1, 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        A(i, i) = 2.0 / 3.0;
-        if (i > 0)
-            A(i, i - 1) = 1.0 / 6.0;
-        if (i + 1 < n)
-            A(i, i + 1) = 1.0 / 6.0;
-    }
-    return A;
-}
-
 std::string ExpressionOf(const std::function<void()>& action) {
     try {
         action();

@@ -186,3 +186,14 @@ TEST(ICR2DatFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     EXPECT_THROW(ICR2DatFile(NewArchive{}, path), Tessel::Util::XFileOpen);
     EXPECT_THROW(ICR2DatFile(NewArchive{}, (folder / "missing/t.dat").string()), Tessel::Util::XFileOpen);
 }
+
+TEST(ICR2DatFile, ANewArchiveHasNoMembersToOpenUntilBuilt) {
+    TemporaryFolder folder;
+    folder.Write("t/a.trk", "a");
+    ICR2DatFile created(NewArchive{}, (folder / "t/t.dat").string());
+    created.GatherFiles(false);
+    EXPECT_THROW(created.OpenMember(0), Tessel::Util::XAssertion);
+    created.Build();
+    EXPECT_EQ(ReadAll(*created.OpenMember(0)), "a");
+    EXPECT_THROW(created.Build(), Tessel::Util::XFileOpen);  // never over an existing file
+}

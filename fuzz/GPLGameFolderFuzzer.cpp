@@ -1,0 +1,48 @@
+// Puts arbitrary bytes into a track folder as its archive and asks the GPL game about it: the
+// recognizer's tests, then the track through the factory, as opening a replay does. Every fault
+// must be an exception of the library's family.
+#include "Papy/GPLFileFactoryRecognizer.h"
+#include "Papy/MakeTrack.h"
+#include "Util/Exception.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// One track folder for the whole run, below the temporary directory, removed at the end.
+struct FuzzFolder {
+    FuzzFolder() { std::filesystem::create_directories(track); }
+    ~FuzzFolder() { std::filesystem::remove_all(root); }
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "linewright-fuzz-XXXXXX").string();
+    std::filesystem::path root = ::mkdtemp(pattern.data());
+    std::filesystem::path track = root / "monza";
+};
+
+const std::filesystem::path& TrackFolder() {
+    static const FuzzFolder folder;
+    return folder.track;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string archive = (TrackFolder() / "monza.dat").string();
+    std::ofstream(archive, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    Tessel::Papy::GPLFileFactoryRecognizer recognizer;
+    try {
+        recognizer.IsDat(archive);
+        recognizer.IsGameDat(archive);
+        const Tessel::Papy::PapyDirectory directory(TrackFolder().string());
+        recognizer.IsGameDirectory(directory);
+        const auto factory = recognizer.MakeFactoryForDirectory(directory, false);
+        factory->GetFacet<Tessel::Papy::MakeTrack>()->Make("", "", false);
+    } catch (const Tessel::Util::Exception&) {
+    }
+    return 0;
+}
