@@ -1,0 +1,59 @@
+#include "Linewright/Gui/CLinewrightApp.h"
+
+#include "Linewright/Gui/CMainFrame.h"
+#include "Linewright/Gui/Resources.h"
+#include "Util/AbortHandler.h"
+#include "Util/Version.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QSettings>
+
+namespace Linewright::Gui {
+
+namespace {
+
+const QString CurrentDirectoryKey = "Settings/CurrentDirectory";
+constexpr int MaxPath = 260;
+
+}  // namespace
+
+CLinewrightApp::CLinewrightApp(MessageBoxes& messages) : messages(messages), abortHandler(messages) {}
+
+CLinewrightApp::~CLinewrightApp() = default;
+
+bool CLinewrightApp::InitInstance(const QStringList& arguments) {
+    QCoreApplication::setOrganizationName(Resources::CompanyKey);
+    QCoreApplication::setApplicationName(Resources::AppTitle.text);
+    QCoreApplication::setApplicationVersion(Tessel::Util::VersionText);
+    frame = std::make_unique<CMainFrame>(document, messages);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("replay", "A replay to open at start-up.");
+    parser.process(arguments);
+    const auto replays = parser.positionalArguments();
+    if (!replays.isEmpty() && !frame->OpenDocumentFile(replays.front()))
+        return false;
+
+    const auto directory = QSettings().value(CurrentDirectoryKey).toString();
+    if (!directory.isEmpty())
+        QDir::setCurrent(directory);
+    frame->show();
+    return true;
+}
+
+int CLinewrightApp::Run() {
+    Tessel::Util::AbortHandlerScope scope(abortHandler);
+    return QApplication::exec();
+}
+
+void CLinewrightApp::ExitInstance() {
+    const auto directory = QDir::toNativeSeparators(QDir::currentPath());
+    if (!directory.isEmpty() && directory.size() < MaxPath)
+        QSettings().setValue(CurrentDirectoryKey, directory);
+}
+
+}  // namespace Linewright::Gui

@@ -1,0 +1,117 @@
+#include "Linewright/Gui/CMainFrame.h"
+
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/Gui/BusyCursor.h"
+#include "Linewright/Gui/CAboutDlg.h"
+#include "Linewright/Gui/CLinewrightView.h"
+#include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/Resources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace Linewright::Gui {
+
+CMainFrame::CMainFrame(CLinewrightDoc& document, MessageBoxes& messages)
+    : document(document), messages(messages), view(new CLinewrightView(document, messages, this)) {
+    setCentralWidget(view);
+    CreateMenus();
+    CreateStatusBar();
+    SetTitle("Untitled");
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    const bool opened = RunGuarded(messages, this, [&] {
+        BusyCursor busy;
+        document.OnOpenDocument(QFile::encodeName(path).toStdString());
+    });
+    if (!opened)
+        return false;
+    recentFiles.Add(QFileInfo(path).absoluteFilePath());
+    UpdateRecentFileMenu();
+    SetTitle(QFileInfo(path).fileName());
+    view->OnInitialUpdate();
+    return true;
+}
+
+void CMainFrame::CreateMenus() {
+    auto* file = menuBar()->addMenu("&File");
+    auto* open = file->addAction("&Open...", this, &CMainFrame::OnFileOpen);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    open->setStatusTip("Open an existing document");
+    file->addSeparator();
+    recentPlaceholder = file->addAction("Recent File");
+    recentPlaceholder->setEnabled(false);
+    for (int index = 0; index < RecentFileList::Size; ++index) {
+        recentActions[index] = file->addAction(QString(), this, [this, index] { OnRecentFile(index); });
+        recentActions[index]->setStatusTip("Open this document");
+    }
+    UpdateRecentFileMenu();
+    file->addSeparator();
+    file->addAction("E&xit", this, &QWidget::close)->setStatusTip("Quit the application");
+
+    auto* viewMenu = menuBar()->addMenu("&View");
+    auto* statusBarAction = viewMenu->addAction("&Status Bar");
+    statusBarAction->setCheckable(true);
+    statusBarAction->setChecked(true);
+    statusBarAction->setStatusTip("Show or hide the status bar");
+    connect(statusBarAction, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
+
+    auto* help = menuBar()->addMenu("&Help");
+    help->addAction("&About Linewright...", this, &CMainFrame::OnAppAbout)
+        ->setStatusTip("Display program information and version");
+}
+
+// The indicators show the lock keys' names greyed, as when the locks are off: Qt does not tell
+// the state of the lock keys.
+void CMainFrame::CreateStatusBar() {
+    auto* bar = statusBar();
+    bar->addWidget(new QLabel("Ready", bar), 1);
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(indicator, bar);
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+    }
+}
+
+// Like the system's open dialog, choosing a file makes its folder the current directory, which
+// the application remembers at exit.
+void CMainFrame::OnFileOpen() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open", QString(), "All Files (*)");
+    if (path.isEmpty())
+        return;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    OpenDocumentFile(path);
+}
+
+void CMainFrame::OnRecentFile(int index) {
+    const QString path = recentFiles.GetFiles().value(index);
+    if (!path.isEmpty() && !OpenDocumentFile(path)) {
+        recentFiles.Remove(path);
+        UpdateRecentFileMenu();
+    }
+}
+
+void CMainFrame::OnAppAbout() { CAboutDlg(this).exec(); }
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const auto& files = recentFiles.GetFiles();
+    recentPlaceholder->setVisible(files.isEmpty());
+    for (int index = 0; index < RecentFileList::Size; ++index) {
+        const bool used = index < files.size();
+        recentActions[index]->setVisible(used);
+        if (used)
+            recentActions[index]->setText(QString("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(files[index])));
+    }
+}
+
+void CMainFrame::SetTitle(const QString& documentName) {
+    setWindowTitle(documentName + " - " + Resources::AppTitle.text);
+}
+
+}  // namespace Linewright::Gui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Linewright/Gui/RecentFileList.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+
+namespace Linewright {
+class CLinewrightDoc;
+}
+
+namespace Linewright::Gui {
+
+class CLinewrightView;
+class MessageBoxes;
+
+// The main window: the File, View and Help menus with the recent-file list, the form as its
+// client area, and the status bar with its message pane and the CAP, NUM and SCRL indicators.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CLinewrightDoc& document, MessageBoxes& messages);
+
+    // Opens the replay at path as the document, with a busy cursor. On success the form is
+    // refilled, the window titled after the file and the path put first in the recent files;
+    // on failure the error is shown and the previous document and form stay.
+    bool OpenDocumentFile(const QString& path);
+    CLinewrightView& GetView() { return *view; }
+
+private:
+    void CreateMenus();
+    void CreateStatusBar();
+    void OnFileOpen();
+    void OnRecentFile(int index);
+    void OnAppAbout();
+    void UpdateRecentFileMenu();
+    void SetTitle(const QString& documentName);
+
+    CLinewrightDoc& document;
+    MessageBoxes& messages;
+    CLinewrightView* view;
+    RecentFileList recentFiles;
+    QAction* recentPlaceholder = nullptr;
+    std::array<QAction*, RecentFileList::Size> recentActions{};
+};
+
+}  // namespace Linewright::Gui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace Linewright::Gui {
+
+class MessageBoxes;
+
+// Runs work inside the application's catch clauses, in this order: an exception of the Tessel
+// family shows its message text, a standard-library exception its own text, anything else
+// "An unknown exception occurred."; each in a box with the OK button, owned by owner.
+// Returns whether work finished without an exception.
+bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work);
+
+}  // namespace Linewright::Gui

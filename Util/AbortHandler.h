@@ -1,0 +1,71 @@
+#pragma once
+
+#include "Util/XProcessorException.h"
+
+#include <array>
+#include <csignal>
+#include <exception>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace Tessel::Util {
+
+// Ends the program on a fault that no catch clause can see: a processor exception, abort or
+// terminate. The application derives its own handler to tell the user in its own way; the base
+// keeps the error file "<title>Err.txt" in the temporary directory, with every text that a report
+// needs made up front, because reports are written from signal handlers.
+class AbortHandler {
+public:
+    explicit AbortHandler(std::string_view applicationTitle);
+    virtual ~AbortHandler();
+    AbortHandler(const AbortHandler&) = delete;
+    AbortHandler& operator=(const AbortHandler&) = delete;
+
+    // Tells of the fault and ends the process with exit status 1. Runs inside a signal handler or
+    // the terminate handler, so it must neither allocate nor return.
+    [[noreturn]] virtual void Report(const XProcessorException& exception) noexcept = 0;
+
+    // The handler of the AbortHandlerScope in force; an assertion fails when there is none.
+    static AbortHandler& Instance();
+
+    const std::string& GetErrorFilePath() const { return errorFilePath; }
+    // "<title> stopped on an unexpected fault. The report is in <error file>."
+    const std::string& GetUserMessage() const { return userMessage; }
+
+protected:
+    // Replaces the error file by the heading ("<title> Version 1,2,1,1 Error File") and the
+    // report. Checks nothing: when the file cannot be written, the old one stays as it was.
+    void WriteErrorFile(const XProcessorException& exception) const noexcept;
+    // Writes the user message and a newline to standard error.
+    void TellOnStandardError() const noexcept;
+
+private:
+    std::string errorFilePath;
+    std::string temporaryPath;
+    std::string heading;
+    std::string userMessage;
+};
+
+// Sends processor exceptions (SIGSEGV, SIGBUS, SIGFPE, SIGILL, handled on a stack of their own
+// so that a stack overflow still reports), SIGABRT and std::terminate to a handler's Report for
+// its lifetime, and puts back the previous handlers afterwards. Scopes do not nest.
+class AbortHandlerScope {
+public:
+    // handler must outlive the scope.
+    explicit AbortHandlerScope(AbortHandler& handler);
+    ~AbortHandlerScope();
+    AbortHandlerScope(const AbortHandlerScope&) = delete;
+    AbortHandlerScope& operator=(const AbortHandlerScope&) = delete;
+
+private:
+    static constexpr std::array<int, 4> ProcessorSignals{SIGSEGV, SIGBUS, SIGFPE, SIGILL};
+
+    std::unique_ptr<char[]> signalStack;
+    stack_t previousSignalStack;
+    std::array<struct sigaction, ProcessorSignals.size()> previousProcessorActions;
+    struct sigaction previousAbortAction;
+    std::terminate_handler previousTerminate;
+};
+
+}  // namespace Tessel::Util

@@ -1,0 +1,344 @@
+#include "GuiTest.h"
+
+#include "FaultChild.h"
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/LapList.h"
+#include "Linewright/Gui/CMainFrame.h"
+#include "Papy/CreateLp.h"
+#include "Papy/LpFile.h"
+#include "Papy/RpyFile.h"
+#include "Linewright/Gui/RecentFileList.h"
+#include "Linewright/Gui/Resources.h"
+#include "testing/TemporaryFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace Linewright::Gui;
+using Answer = MessageBoxes::Answer;
+using Icon = MessageBoxes::Icon;
+
+namespace {
+
+QStringList MenuTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        if (action->isVisible())
+            texts << (action->isSeparator() ? "-" : action->text());
+    return texts;
+}
+
+QList<QMenu*> Menus(CMainFrame& frame) {
+    QList<QMenu*> menus;
+    for (const QAction* action : frame.menuBar()->actions())
+        menus << action->menu();
+    return menus;
+}
+
+QStringList ListTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+
+QStringList ReadLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(file.readAll()).split('\n');
+}
+
+}  // namespace
+
+void GuiTest::init() {
+    folder = std::make_unique<TemporaryFolder>();
+    QSettings("Tessel", "Linewright").clear();
+    messages = {};
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+}
+
+void GuiTest::cleanup() {
+    app.reset();
+    folder.reset();
+}
+
+Linewright::Testing::GPLFolder GuiTest::OpenSample() {
+    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    messages.shown.clear();
+    const bool opened = Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string()));
+    if (!opened)
+        qWarning() << "open failed:" << (messages.shown.empty() ? QString() : messages.shown.front().text);
+    return sample;
+}
+
+void GuiTest::ClickConvert() {
+    QTest::mouseClick(FindControl<QPushButton>(Resources::ConvertButton), Qt::LeftButton);
+}
+
+QByteArray GuiTest::ReadFile(const std::filesystem::path& path) const {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void GuiTest::startsEmptyAndConvertDoesNothing() {
+    QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
+    QVERIFY(Frame().isVisible());
+    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QCOMPARE(FindControl<QListWidget>(Resources::TypeList)->count(), 0);
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("1"));
+    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString());
+    QVERIFY(FindControl<QLineEdit>(Resources::TrackEdit)->isReadOnly());
+
+    auto* convert = FindControl<QPushButton>(Resources::ConvertButton);
+    QCOMPARE(convert->text(), QString("Convert"));
+    QTest::mouseClick(convert, Qt::LeftButton);
+    QCOMPARE(messages.shown.size(), std::size_t{0});
+}
+
+void GuiTest::menusAndStatusBar() {
+    const auto menus = Menus(Frame());
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus[0]->title(), QString("&File"));
+    QCOMPARE(MenuTexts(*menus[0]), (QStringList{"&Open...", "-", "Recent File", "-", "E&xit"}));
+    QCOMPARE(menus[0]->actions().front()->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(MenuTexts(*menus[1]), QStringList{"&Status Bar"});
+    QCOMPARE(MenuTexts(*menus[2]), QStringList{"&About Linewright..."});
+
+    QStringList panes;
+    for (const QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
+        panes << label->text();
+    QCOMPARE(panes, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+    menus[1]->actions().front()->trigger();
+    QVERIFY(!Frame().statusBar()->isVisible());
+}
+
+void GuiTest::aboutBoxNamesTheVersion() {
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        seen << dialog->windowTitle();
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            seen << label->text();
+        dialog->accept();
+    });
+    Menus(Frame())[2]->actions().front()->trigger();
+    QCOMPARE(seen, (QStringList{"About Linewright", "Linewright Version 1.2"}));
+}
+
+void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
+    const auto path = QString::fromStdString(folder->Write("replays/bad.rpy", "not a replay").string());
+    QVERIFY(!Frame().OpenDocumentFile(path));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY(!messages.shown[0].text.isEmpty());
+    QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
+    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QVERIFY(RecentFileList().GetFiles().isEmpty());
+}
+
+void GuiTest::recentFilesKeepTheNewestFour() {
+    RecentFileList list;
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e"})
+        list.Add(path);
+    list.Add("/c");
+    QCOMPARE(list.GetFiles(), (QStringList{"/c", "/e", "/d", "/b"}));
+    QCOMPARE(RecentFileList().GetFiles(), list.GetFiles());
+    QCOMPARE(QSettings().value("Recent File List/File1").toString(), QString("/c"));
+    list.Remove("/e");
+    QCOMPARE(RecentFileList().GetFiles(), (QStringList{"/c", "/d", "/b"}));
+}
+
+void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
+    TemporaryFolder remembered;
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(remembered.path.string()));
+    app->ExitInstance();
+    QCOMPARE(QSettings("Tessel", "Linewright").value("Settings/CurrentDirectory").toString(),
+             QString::fromStdString(remembered.path.string()));
+
+    QDir::setCurrent(saved);
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+    const QString restored = QDir::currentPath();
+    QDir::setCurrent(saved);
+    QCOMPARE(restored, QString::fromStdString(remembered.path.string()));
+}
+
+void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
+    const QString temporary = QString::fromStdString(folder->path.string());
+    QProcess child;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temporary);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {FaultChildArgument});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1);
+
+    const QString errorFile = temporary + "/LinewrightErr.txt";
+    QVERIFY(QString::fromLocal8Bit(child.readAllStandardOutput()).contains(errorFile));
+    const auto lines = ReadLines(errorFile);
+    QVERIFY(lines.size() > 10);
+    QCOMPARE(lines[0], QString("Linewright Version 1,2,1,1 Error File"));
+    QCOMPARE(lines[1], QString("Processor exception"));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3], QString("Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO"));
+    QVERIFY(lines[4].startsWith("Fault address: 0x"));
+    QVERIFY(lines[4].endsWith("/GuiTests"));
+    QCOMPARE(lines[5], QString("Registers:"));
+    QVERIFY(lines.contains("Call Stack"));
+    QVERIFY(lines.contains("End Call Stack"));
+}
+
+void GuiTest::openingAReplayFillsTheForm() {
+    const auto sample = OpenSample();
+    QCOMPARE(messages.shown.size(), std::size_t{0});
+    QCOMPARE(Frame().windowTitle(), QString("practice.rpy - Linewright"));
+    const QString replay = QString::fromStdString(sample.replay.string());
+    QCOMPARE(RecentFileList().GetFiles(), QStringList{replay});
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "&1 " + replay, "-", "E&xit"}));
+
+    Linewright::CLinewrightDoc document;
+    document.OnOpenDocument(sample.replay.string());
+    QStringList laps;
+    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
+        laps << QString::fromStdString(entry.Text());
+    QVERIFY(laps.size() > 1);
+    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    QCOMPARE(ListTexts(*lapList), laps);
+    QCOMPARE(lapList->currentRow(), 0);
+    QVERIFY(lapList->item(0)->isSelected());
+
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
+    QCOMPARE(typeList->selectedItems().size(), 1);
+    QCOMPARE(typeList->selectedItems().front()->text(), QString("work"));
+
+    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString::fromStdString(sample.trackName));
+    const auto records = document.GetTrackFactory()->GetFacet<Tessel::Papy::CreateLp>()->Create("x", 0.0)->GetRecordCount();
+    QVERIFY(records > 1);
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString::number(records));
+}
+
+void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
+    const auto sample = OpenSample();
+    const auto output = sample.trackDirectory / "work.lp";
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QCOMPARE(messages.shown[0].icon, Icon::Information);
+    const QByteArray written = ReadFile(output);
+    QVERIFY(!written.isEmpty());
+
+    QFile(QString::fromStdString(output.string())).resize(10);
+    const QByteArray old = ReadFile(output);
+    messages = {};
+    messages.answers = {Answer::Cancel};
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("File already exists - overwrite"));
+    QCOMPARE(messages.shown[0].icon, Icon::Question);
+    QCOMPARE(messages.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
+    QCOMPARE(ReadFile(output), old);
+
+    messages = {};
+    messages.answers = {Answer::Ok};
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{2});
+    QCOMPARE(messages.shown[1].text, QString("LP file created."));
+    QCOMPARE(ReadFile(output), written);
+}
+
+void GuiTest::convertWritesTheChosenType() {
+    const auto sample = OpenSample();
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    typeList->setCurrentRow(1);
+    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    lapList->setCurrentRow(lapList->count() - 1);
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
+}
+
+void GuiTest::convertWithoutTypeOnlySaysSo() {
+    const auto sample = OpenSample();
+    FindControl<QListWidget>(Resources::TypeList)->clearSelection();
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("Choose an LP type to convert to."));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / ".lp"));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
+}
+
+void GuiTest::convertErrorIsShownAndNothingWritten() {
+    const auto sample = OpenSample();
+    // A folder in the output's place cannot be replaced.
+    std::filesystem::create_directory(sample.trackDirectory / "work.lp");
+    const auto before = std::distance(std::filesystem::directory_iterator(sample.trackDirectory), {});
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY(messages.shown[0].text.contains("work.lp"));
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(sample.trackDirectory), {}), before);
+}
+
+void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
+    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright", QString::fromStdString(sample.replay.string())}));
+    QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 0);
+
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(!app->InitInstance({"linewright", QString::fromStdString((folder->path / "missing.rpy").string())}));
+}
+
+void GuiTest::recentFileThatFailsToOpenLeavesTheList() {
+    const QString missing = QString::fromStdString((folder->path / "replays" / "gone.rpy").string());
+    RecentFileList().Add(missing);
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "&1 " + missing, "-", "E&xit"}));
+    Menus(Frame())[0]->actions()[3]->trigger();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QVERIFY(RecentFileList().GetFiles().isEmpty());
+    QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "Recent File", "-", "E&xit"}));
+}
+
+void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
+    QStringList titles;
+    const auto press = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&titles, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            titles << box->windowTitle() + ": " + box->text();
+            box->button(button)->click();
+        });
+    };
+    QtMessageBoxes boxes;
+    press(QMessageBox::Cancel);
+    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Cancel);
+    press(QMessageBox::Ok);
+    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Ok);
+    press(QMessageBox::Ok);
+    QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
+    QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ScriptedMessageBoxes.h"
+
+#include "Linewright/Gui/CLinewrightApp.h"
+#include "Linewright/Gui/CMainFrame.h"
+#include "testing/GameFolderWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <QObject>
+
+#include <memory>
+
+class GuiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsEmptyAndConvertDoesNothing();
+    void menusAndStatusBar();
+    void aboutBoxNamesTheVersion();
+    void failedOpenShowsTheReaderMessageAndKeepsTheForm();
+    void recentFilesKeepTheNewestFour();
+    void currentDirectoryIsRememberedAcrossRuns();
+    void divisionByZeroInTheEventLoopLeavesTheErrorFile();
+    void openingAReplayFillsTheForm();
+    void convertWritesTheLpAndAsksBeforeReplacingIt();
+    void convertWritesTheChosenType();
+    void convertWithoutTypeOnlySaysSo();
+    void convertErrorIsShownAndNothingWritten();
+    void replayOnTheCommandLineOpensAtStartUp();
+    void recentFileThatFailsToOpenLeavesTheList();
+    void messageBoxesAnswerWithTheButtonPressed();
+
+private:
+    Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }
+    template <class Control>
+    Control* FindControl(int id) {
+        return Frame().findChild<Control*>(QString::number(id));
+    }
+
+    // Writes a GPL game folder and opens its replay.
+    Linewright::Testing::GPLFolder OpenSample();
+    void ClickConvert();
+    QByteArray ReadFile(const std::filesystem::path& path) const;
+
+    std::unique_ptr<TemporaryFolder> folder;  // fresh for each test
+    ScriptedMessageBoxes messages;
+    std::unique_ptr<Linewright::Gui::CLinewrightApp> app;
+};

@@ -1,0 +1,213 @@
+#include "Util/AbortHandler.h"
+#include "Util/ReportText.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+using namespace Tessel::Util;
+
+namespace {
+
+class ExitingHandler : public AbortHandler {
+public:
+    ExitingHandler() : AbortHandler("Linewright") {}
+    [[noreturn]] void Report(const XProcessorException& exception) noexcept override {
+        WriteErrorFile(exception);
+        TellOnStandardError();
+        ::_exit(1);
+    }
+};
+
+// The sanitizers would stop a division by zero before the processor does.
+__attribute__((no_sanitize("integer-divide-by-zero"))) int Divide(int dividend, int divisor) {
+    return dividend / divisor;
+}
+
+volatile int zero = 0;
+volatile int sink;
+
+int Recurse(int depth) {
+    volatile char frame[512] = {};
+    frame[0] = static_cast<char>(depth);
+    return zero == 0 ? Recurse(depth + 1) + frame[0] : 0;
+}
+
+siginfo_t MakeSignal(int number, int code) {
+    siginfo_t signal = {};
+    signal.si_signo = number;
+    signal.si_code = code;
+    return signal;
+}
+
+std::string ReportFor(const siginfo_t* signal) {
+    ucontext_t context;
+    ::getcontext(&context);
+    return XProcessorException("Processor exception\n\n", context, signal).GetMessageText();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Runs fault in a child process with the temporary directory pointed at a fresh folder, expects
+// exit status 1 and the user message, and returns the error file's lines.
+class AbortHandlerChild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* old = std::getenv("TMPDIR");
+        savedTemporary = old ? std::optional<std::string>(old) : std::nullopt;
+        ::setenv("TMPDIR", folder.path.c_str(), 1);
+    }
+    void TearDown() override {
+        if (savedTemporary)
+            ::setenv("TMPDIR", savedTemporary->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+    std::vector<std::string> ErrorFileLines() const {
+        std::ifstream file(folder / "LinewrightErr.txt");
+        std::stringstream text;
+        text << file.rdbuf();
+        return Lines(text.str());
+    }
+
+    TemporaryFolder folder;
+    std::optional<std::string> savedTemporary;
+};
+
+#define EXPECT_REPORTED_EXIT(statement)                                                     \
+    EXPECT_EXIT(                                                                            \
+        {                                                                                   \
+            ExitingHandler handler;                                                         \
+            AbortHandlerScope scope(handler);                                               \
+            statement;                                                                      \
+        },                                                                                  \
+        ::testing::ExitedWithCode(1), "Linewright stopped on an unexpected fault. The report is in .*LinewrightErr.txt")
+
+}  // namespace
+
+TEST(ReportText, FormatsHexDecimalAndStopsAtCapacity) {
+    ReportText text;
+    text.AppendHex(0xC0000094, 8);
+    text.Append(" ");
+    text.AppendHex(0x1F, 4);
+    text.Append(" ");
+    text.AppendDecimal(0);
+    text.Append(" ");
+    text.AppendDecimal(18446744073709551615u);
+    EXPECT_EQ(text.View(), "0xC0000094 0x001F 0 18446744073709551615");
+
+    ReportText full;
+    const std::string block(1000, 'x');
+    for (int count = 0; count < 40; ++count)
+        full.Append(block);
+    EXPECT_EQ(full.View().size(), 32u * 1024u);
+    full.AppendHex(1, 8);
+    EXPECT_EQ(full.View().size(), 32u * 1024u);
+}
+
+TEST(XProcessorException, CodeLineNamesTheSignalAndItsMeaning) {
+    const auto divide = MakeSignal(SIGFPE, FPE_INTDIV);
+    EXPECT_EQ(Lines(ReportFor(&divide))[2], "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO");
+    const auto misaligned = MakeSignal(SIGBUS, BUS_ADRALN);
+    EXPECT_EQ(Lines(ReportFor(&misaligned))[2], "Exception code: SIGBUS 0x00000001 DATATYPE_MISALIGNMENT");
+    const auto privileged = MakeSignal(SIGILL, ILL_PRVOPC);
+    EXPECT_EQ(Lines(ReportFor(&privileged))[2], "Exception code: SIGILL 0x00000005 PRIV_INSTRUCTION");
+    // A code missing from the table takes the system's description of the signal.
+    const auto sent = MakeSignal(SIGSEGV, SI_USER);
+    EXPECT_EQ(Lines(ReportFor(&sent))[2], "Exception code: SIGSEGV 0x00000000 Segmentation fault");
+}
+
+TEST(XProcessorException, ReportLaysOutAddressRegistersAndStack) {
+    const auto lines = Lines(ReportFor(nullptr));
+    ASSERT_GE(lines.size(), 14u);
+    EXPECT_EQ(lines[0], "Processor exception");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_TRUE(lines[2].starts_with("Fault address: 0x")) << lines[2];
+    EXPECT_NE(lines[2].find("UtilTests"), std::string::npos) << lines[2];
+    EXPECT_EQ(lines[3], "Registers:");
+    EXPECT_TRUE(lines[4].starts_with("RAX=0x")) << lines[4];
+    EXPECT_NE(lines[8].find("RIP=0x"), std::string::npos) << lines[8];
+    EXPECT_NE(lines[9].find("GS=0x"), std::string::npos) << lines[9];
+    EXPECT_EQ(lines[10], "");
+    EXPECT_EQ(lines[11], "Call Stack");
+    EXPECT_EQ(lines[12], "Address            Logical Addr       Module");
+    // The first frame is the context's own instruction, in this program.
+    EXPECT_EQ(lines[13].substr(0, 18), lines[2].substr(15, 18));
+    EXPECT_EQ(lines.back(), "End Call Stack");
+}
+
+TEST(AbortHandler, InstanceNeedsAScope) { EXPECT_THROW(AbortHandler::Instance(), XAssertion); }
+
+TEST(AbortHandlerScope, InstallsForItsLifetimeAndRestoresAfter) {
+    struct sigaction before;
+    ::sigaction(SIGFPE, nullptr, &before);
+    const auto terminateBefore = std::get_terminate();
+    {
+        ExitingHandler handler;
+        AbortHandlerScope scope(handler);
+        EXPECT_EQ(&AbortHandler::Instance(), &handler);
+        EXPECT_NE(std::get_terminate(), terminateBefore);
+        EXPECT_THROW(AbortHandlerScope{handler}, XAssertion);
+    }
+    struct sigaction after;
+    ::sigaction(SIGFPE, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+    EXPECT_EQ(std::get_terminate(), terminateBefore);
+    EXPECT_THROW(AbortHandler::Instance(), XAssertion);
+}
+
+TEST_F(AbortHandlerChild, DivisionByZeroLeavesTheErrorFile) {
+    EXPECT_REPORTED_EXIT(sink = Divide(sink + 7, zero));
+    const auto lines = ErrorFileLines();
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
+    EXPECT_EQ(lines[1], "Processor exception");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO");
+    EXPECT_TRUE(lines[4].starts_with("Fault address: 0x")) << lines[4];
+    EXPECT_EQ(lines[5], "Registers:");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Call Stack"), lines.end());
+    EXPECT_EQ(lines.back(), "End Call Stack");
+}
+
+TEST_F(AbortHandlerChild, AbortAndTerminateHaveNoCodeLine) {
+    EXPECT_REPORTED_EXIT(std::abort());
+    auto lines = ErrorFileLines();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "abort() called");
+    EXPECT_TRUE(lines[3].starts_with("Fault address: ")) << lines[3];
+
+    EXPECT_REPORTED_EXIT(std::terminate());
+    lines = ErrorFileLines();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "terminate() called");
+    EXPECT_EQ(lines[4], "Registers:");
+}
+
+TEST_F(AbortHandlerChild, StackOverflowStillReports) {
+    EXPECT_REPORTED_EXIT(Recurse(0));
+    const auto lines = ErrorFileLines();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_TRUE(lines[3].starts_with("Exception code: SIGSEGV 0x")) << lines[3];
+    EXPECT_TRUE(lines[3].ends_with(" STACK_OVERFLOW")) << lines[3];
+}
+
+TEST_F(AbortHandlerChild, UnwritableErrorFileStillEndsTheProcess) {
+    std::filesystem::create_directory(folder / "LinewrightErr.txt");
+    EXPECT_REPORTED_EXIT(sink = Divide(sink + 7, zero));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "LinewrightErr.txt"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+}
