@@ -3,6 +3,7 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/ConvertLap.h"
 #include "Linewright/LapList.h"
+#include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
 #include "Papy/GPLLpFile.h"
 #include "Papy/GPLRpyFile.h"
@@ -11,7 +12,6 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
-#include "Util/ReplacingFile.h"
 
 #include <algorithm>
 #include <iostream>
@@ -99,12 +99,12 @@ void CheckOutput(const std::string& output, bool overwrite) {
 
 // The LP's bytes go to a temporary file that replaces the output only once complete.
 void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
-    Util::ReplacingFile file(path);
-    lp.Write(std::shared_ptr<Util::BinaryStream>(&file.GetStream(), [](Util::BinaryStream*) {}));
     try {
-        file.Commit(overwrite);
-    } catch (const Util::XFileOpen&) {
-        ThrowOutputExists(file.GetTarget());  // it appeared while we were converting
+        WriteLpFile(lp, path, overwrite);
+    } catch (const Util::XFileOpen& error) {
+        if (overwrite || !Util::IsFile(error.GetPath()))
+            throw;
+        ThrowOutputExists(error.GetPath());  // it appeared while we were converting
     }
 }
 
