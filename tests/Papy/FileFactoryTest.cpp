@@ -5,6 +5,7 @@
 #include "Papy/LooseFileMaker.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -55,13 +56,9 @@ std::string UsageText(const std::function<void()>& action) {
 TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
     FileFactory factory;
     EXPECT_FALSE(factory.HasFacet<MakeNote>());
-    try {
-        factory.GetFacet<MakeNote>();
-        FAIL();
-    } catch (const XAssertion& error) {
-        EXPECT_STREQ(error.GetExpression(), "HasFacet<FacetT>()");
-        EXPECT_NE(error.GetMessageText().find("Papy/FileFactory.h"), std::string::npos);
-    }
+    const std::string failure = Linewright::Testing::AssertionText([&] { factory.GetFacet<MakeNote>(); });
+    EXPECT_NE(failure.find("Papy/FileFactory.h"), std::string::npos);
+    EXPECT_NE(failure.find("\nHasFacet<FacetT>()\n"), std::string::npos);
 
     const PapyDirectory directory("/");
     auto first = std::make_shared<NoteMaker>(directory, "txt");

@@ -1,6 +1,7 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -44,13 +45,9 @@ TEST(PathName, RelativePathsResolveAgainstTheCurrentDirectory) {
 }
 
 TEST(PathName, TooLongBreaksTheAssertion) {
-    try {
-        PathName path("/" + std::string(300, 'a'));
-        FAIL();
-    } catch (const XAssertion& error) {
-        EXPECT_NE(error.GetMessageText().find("result < sizeof(buf)"), std::string::npos);
-        EXPECT_NE(error.GetMessageText().find("Util/PathName.cpp"), std::string::npos);
-    }
+    const std::string failure = Linewright::Testing::AssertionText([] { PathName("/" + std::string(300, 'a')); });
+    EXPECT_NE(failure.find("\nresult < sizeof(buf)\n"), std::string::npos);
+    EXPECT_NE(failure.find("Util/PathName.cpp"), std::string::npos);
 }
 
 TEST(CaseInsensitive, ToLowerAndCompare) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Papy/StrictChecks.h"
+#include "Util/BinaryStream.h"
+
+#include <cstdint>
+#include <string>
+
+namespace Tessel::Papy {
+
+// The bytes from the stream's position to its end.
+inline std::string ReadRest(Util::BinaryStream& stream) {
+    std::string bytes(stream.GetRemaining(), '\0');
+    stream.Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+    return bytes;
+}
+
+// Turns strict checking on for one scope.
+struct StrictScope {
+    StrictScope() { SetStrictChecks(true); }
+    ~StrictScope() { SetStrictChecks(false); }
+};
+
+}  // namespace Tessel::Papy
