@@ -51,6 +51,15 @@ std::string WithFrames(std::uint32_t version, const std::string& frames, const s
     return bytes.substr(0, ChunkAt(bytes, "RPTP")) + lapTables + RpyChunk("RPTP", 0, frames);
 }
 
+// An N4 replay of the example's drivers that holds just this session.
+RpyScript SessionScript(const RpySession& session) {
+    RpyScript script = ExampleRpyScript(3);
+    script.lapTables.clear();
+    script.frames.clear();
+    AddSession(script, session);
+    return script;
+}
+
 std::string FrameHeader(std::uint16_t size, std::uint16_t previousSize) {
     std::string header(8, '\0');
     std::memcpy(header.data(), &size, 2);
@@ -199,38 +208,28 @@ TEST(GPLRpyFile, HeaderLayouts) {
 }
 
 TEST(GPLRpyFile, BackwardWalkFindsCrossingsBeforeTheFirstClock) {
-    RpyScript script = ExampleRpyScript(3);
-    script.lapTables.clear();
-    script.frames.clear();
     RpySession session;
     session.frameCount = 60 * 36;
     session.firstClockFrame = 200;  // after the player's first crossing at frame 75
     session.drives = {{1, true, 900.0, 48.0, 0.0, {}}};
-    AddSession(script, session);
-    const GPLRpyFile replay = Read(WriteRpy(script));
+    const GPLRpyFile replay = Read(WriteRpy(SessionScript(session)));
     EXPECT_EQ(replay.GetLapStatus(0, 1, 1), LapStatus::Complete);
     EXPECT_EQ(replay.GetLapFirstFrame(0, 1, 1), 75u);
     EXPECT_EQ(replay.GetLapStatus(0, 1, 2), LapStatus::Complete);
     // A car that goes unrecorded far from the line has not crossed it.
-    script.frames.clear();
-    script.lapTables.clear();
     session.drives[0].gaps = {{170, 180}};
-    AddSession(script, session);
-    const GPLRpyFile withGap = Read(WriteRpy(script));
+    const GPLRpyFile withGap = Read(WriteRpy(SessionScript(session)));
     EXPECT_EQ(withGap.GetLapStatus(0, 1, 0), LapStatus::PartlyRecorded);
     EXPECT_EQ(withGap.GetLapStatus(0, 1, 1), LapStatus::PartlyRecorded);
     EXPECT_EQ(withGap.GetLapStatus(0, 1, 2), LapStatus::Complete);
 }
 
 TEST(GPLRpyFile, CrossingsOfACarWithoutLapEndTimes) {
-    RpyScript script = ExampleRpyScript(3);
-    script.lapTables.clear();
-    script.frames.clear();
     RpySession session;
     session.frameCount = 40 * 36;
     session.firstClockFrame = 1000;  // after two crossings of the car in slot 0
     session.drives = {{1, true, 900.0, 48.0, 0.0, {}}, {0, false, 500.0, 55.0, 0.0, {}}};
-    AddSession(script, session);
+    RpyScript script = SessionScript(session);
     // One crossing before the first clock: the walk ends in the start mark and stops there.
     RpyScript oneCrossing = script;
     oneCrossing.frames.resize(20 * 36);
