@@ -1,6 +1,6 @@
 #include "Papy/GPLRpyFile.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "testing/MemoryStream.h"
 #include "testing/RpyWriter.h"
 #include "tests/Failures.h"
 
@@ -10,14 +10,11 @@
 
 using namespace Tessel::Papy;
 using namespace Linewright::Testing;
-using Tessel::Util::CharBuffer;
 
 namespace {
 
 GPLRpyFile Read(const std::string& bytes) {
-    CharBuffer stream("test.rpy");
-    stream.SetBuffer(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    return GPLRpyFile(stream);
+    return GPLRpyFile(*MemoryStream(bytes, "test.rpy").stream);
 }
 
 std::string FormatFault(const std::string& bytes) {
