@@ -22,6 +22,17 @@ std::string FormatFault(const std::string& path, Action action) {
     return "accepted";
 }
 
+// The text of the usage error that `action` raises, or "no usage error".
+template <class Action>
+std::string UsageText(Action action) {
+    try {
+        action();
+    } catch (const Tessel::Util::XUsage& error) {
+        return error.GetMessageText();
+    }
+    return "no usage error";
+}
+
 // The full text of the assertion failure that `action` causes, or "no assertion".
 template <class Action>
 std::string AssertionText(Action action) {

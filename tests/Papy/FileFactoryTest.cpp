@@ -11,6 +11,7 @@
 
 using namespace Tessel::Papy;
 using namespace Tessel::Util;
+using Linewright::Testing::UsageText;
 
 namespace {
 
@@ -41,15 +42,6 @@ private:
 class OtherNoteMaker : public NoteMaker {
     using NoteMaker::NoteMaker;
 };
-
-std::string UsageText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const XUsage& error) {
-        return error.GetMessageText();
-    }
-    return "no XUsage";
-}
 
 }  // namespace
 
