@@ -1,7 +1,5 @@
 #include "Papy/FileFactory.h"
 #include "Papy/FileHead.h"
-#include "Papy/GetDatLocal.h"
-#include "Papy/GetDirectory.h"
 #include "Papy/LooseFileMaker.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
@@ -64,14 +62,6 @@ TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
     factory.AddFacet(second);
     EXPECT_EQ(factory.GetFacet<MakeNote>(), second);
     EXPECT_EQ(first.use_count(), 1);
-}
-
-TEST(FileFactory, DirectoryAndArchiveFacets) {
-    const GetDirectory directory{PapyDirectory("/tmp")};
-    EXPECT_EQ(directory.Get().GetName(), "tmp");
-
-    GetDatLocal empty(nullptr);
-    EXPECT_EQ(empty.Get(), nullptr);
 }
 
 TEST(FileFactory, MakersNameFilesAndKeepThem) {
