@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 using namespace Tessel::Util;
 
@@ -56,6 +57,9 @@ TEST(CaseInsensitive, ToLowerAndCompare) {
     EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
     EXPECT_EQ(CompareNoCase("Trk", "tRK"), 0);
     EXPECT_EQ(CompareNoCase("a", "c"), -2);
+    const std::array<const char*, 2> extensions = {"trk", "dat"};
+    EXPECT_TRUE(EqualsOneOfNoCase("DAT", extensions));
+    EXPECT_FALSE(EqualsOneOfNoCase("da", extensions));
 }
 
 TEST(DirectoryListing, ListsFilesAndFolders) {
