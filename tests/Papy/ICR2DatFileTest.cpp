@@ -123,15 +123,13 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
     folder.Write("t/abcdefgh.3do", std::string(70000, 'o'));
     folder.Write("t/empty.win", "");
     folder.Write("elsewhere/track.trk", "a decoy");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder / "elsewhere");
     {
+        const WorkingFolderScope elsewhere(folder / "elsewhere");
         ICR2DatFile created(NewArchive{}, (folder / "t/t.dat").string());
         created.GatherFiles(false);
         created.Build();
         EXPECT_EQ(ReadRest(*created.FindMember("track.trk")), "the track");
     }
-    std::filesystem::current_path(previous);
     const std::string bytes = ReadFile(folder / "t/t.dat");
     // abcdefgh.3do sorts first; its 12-character name leaves the field's last byte zero.
     EXPECT_EQ(bytes.substr(2 + 10, 13), std::string("abcdefgh.3do") + '\0');

@@ -125,16 +125,14 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
                              "misc/b.mip", "stamps/s.stp", "art/deep/c.mip"})
         folder.Write(std::string("t/") + name, std::string(3000, name[0]) + name);
     folder.Write("elsewhere/TRACK.PTF", "a decoy");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder / "elsewhere");
     {
+        const WorkingFolderScope elsewhere(folder / "elsewhere");
         N4DatFile created(NewArchive{}, (folder / "t/t.dat").string());
         testing::internal::CaptureStdout();
         created.GatherFiles(true);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "N4 Dat file created\n");
         created.Build();
     }
-    std::filesystem::current_path(previous);
     N4DatFile archive((folder / "t/t.dat").string(), false);
     ASSERT_EQ(archive.GetMemberCount(), 4u);
     const std::vector<std::pair<std::string, bool>> expected = {

@@ -70,13 +70,10 @@ TEST_F(PapyDirectoryTest, RootAndOverlongPaths) {
               "result != 0 && result < sizeof(buf)");
 }
 
-TEST_F(PapyDirectoryTest, TrackDirectoryBesideTheReplays) {
-    const PapyDirectory replays(Path("game/replays"));
-    EXPECT_EQ(GetTrackDirectoryPath(replays, "monza"), Path("game/tracks/monza"));
-    EXPECT_EQ(GetTrackDirectoryPath(replays, "spa"), Path("game/tracks/spa"));
-}
-
-TEST_F(PapyDirectoryTest, TrackDirectoryFoundWithoutRegardToCase) {
+TEST_F(PapyDirectoryTest, TrackDirectoryBesideTheReplaysFoundWithoutRegardToCase) {
+    const PapyDirectory game(Path("game/replays"));
+    EXPECT_EQ(GetTrackDirectoryPath(game, "monza"), Path("game/tracks/monza"));
+    EXPECT_EQ(GetTrackDirectoryPath(game, "spa"), Path("game/tracks/spa"));
     std::filesystem::create_directories(folder / "upper/REPLAYS");
     std::filesystem::create_directories(folder / "upper/TRACKS/MONZA");
     const PapyDirectory replays(Path("upper/REPLAYS"));

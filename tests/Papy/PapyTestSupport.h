@@ -4,6 +4,7 @@
 #include "Util/BinaryStream.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace Tessel::Papy {
@@ -14,6 +15,13 @@ inline std::string ReadRest(Util::BinaryStream& stream) {
     stream.Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
     return bytes;
 }
+
+// Works in another folder for one scope.
+struct WorkingFolderScope {
+    explicit WorkingFolderScope(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
+    ~WorkingFolderScope() { std::filesystem::current_path(previous); }
+    const std::filesystem::path previous = std::filesystem::current_path();
+};
 
 // Turns strict checking on for one scope.
 struct StrictScope {
