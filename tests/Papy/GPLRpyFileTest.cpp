@@ -132,10 +132,21 @@ void ExpectSamplesMatch(const GPLRpyFile& replay, const RpyScript& script, doubl
 
 }  // namespace
 
-TEST(GPLRpyFile, ReadsTheExampleOfEveryGame) {
-    for (std::uint32_t version : {0u, 2u, 3u, 4u, 5u}) {
-        SCOPED_TRACE(version);
-        const RpyScript script = ExampleRpyScript(version);
+// Every game's example, and the sample encodings its frame chunk's flags choose (N4 replays
+// ignore the float flag).
+TEST(GPLRpyFile, ReadsTheExampleOfEveryGameInEverySampleEncoding) {
+    struct Variant {
+        std::uint32_t version;
+        bool floatSamples;
+        bool quarterMillimetres;
+    };
+    for (const Variant variant : {Variant{0, false, false}, Variant{2, false, false}, Variant{3, false, false},
+                                  Variant{4, false, false}, Variant{5, false, false}, Variant{2, true, false},
+                                  Variant{4, false, true}, Variant{5, true, false}}) {
+        const std::uint32_t version = variant.version;
+        SCOPED_TRACE(testing::Message() << version << variant.floatSamples << variant.quarterMillimetres);
+        RpyScript script = ExampleRpyScript(version, variant.floatSamples);
+        script.quarterMillimetres = variant.quarterMillimetres;
         const GPLRpyFile replay = Read(WriteRpy(script));
         EXPECT_EQ(replay.GetVersion(), version);
         EXPECT_EQ(replay.GetTrackName(), "monza");
@@ -155,18 +166,6 @@ TEST(GPLRpyFile, ReadsTheExampleOfEveryGame) {
         EXPECT_EQ(CompleteLaps(replay), ExampleLaps(script));
         ExpectSamplesMatch(replay, script, version < 3 ? 0.01 : 0.005);
     }
-}
-
-TEST(GPLRpyFile, ReadsFloatSamplesAndQuarterMillimetres) {
-    RpyScript script = ExampleRpyScript(2, true);
-    EXPECT_EQ(CompleteLaps(Read(WriteRpy(script))), ExampleLaps(script));
-    ExpectSamplesMatch(Read(WriteRpy(script)), script, 0.01);
-    script = ExampleRpyScript(4);
-    script.quarterMillimetres = true;
-    ExpectSamplesMatch(Read(WriteRpy(script)), script, 0.005);
-    // N4 replays ignore the float flag.
-    script = ExampleRpyScript(5, true);
-    ExpectSamplesMatch(Read(WriteRpy(script)), script, 0.005);
 }
 
 TEST(GPLRpyFile, LapsSpanTheFramesBetweenCrossings) {
