@@ -17,9 +17,9 @@ const std::vector<Describer>& Describers() {
 }  // namespace
 
 void DescribeFile(const InfoOptions& options, std::ostream& out) {
-    Tessel::Util::BinaryFile::OpenRead(options.path);  // a missing file says so plainly
+    const std::shared_ptr<Tessel::Util::BinaryStream> file = Tessel::Util::BinaryFile::OpenRead(options.path);
     for (const Describer& describe : Describers()) {
-        if (describe(options, out))
+        if (describe(options, file, out))
             return;
     }
     throw Tessel::Util::XUsage(options.path + ": not a file of a known kind");

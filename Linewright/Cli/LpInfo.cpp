@@ -4,7 +4,7 @@
 #include "Papy/GPLLpFile.h"
 #include "Papy/MakeTrk.h"
 #include "Papy/PapyDirectory.h"
-#include "Util/BinaryFile.h"
+#include "Util/BinaryStream.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
@@ -53,11 +53,10 @@ void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
 
 }  // namespace
 
-bool DescribeLp(const InfoOptions& options, std::ostream& out) {
-    std::shared_ptr<Util::BinaryStream> stream = Util::BinaryFile::OpenRead(options.path);
-    if (!HasGPLLpVersion(*stream))
+bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    if (!HasGPLLpVersion(*file))
         return false;
-    const Papy::GPLLpFile lp(stream, ReadFolderTrack(options.path));
+    const Papy::GPLLpFile lp(file, ReadFolderTrack(options.path));
     out << "format: GPL lp\n"
         << "records: " << lp.GetRecordCount() << '\n'
         << "spacing_m: " << Format("%.6f", lp.GetRecordSpacing()) << '\n';

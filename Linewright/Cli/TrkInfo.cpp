@@ -2,7 +2,7 @@
 
 #include "Papy/GPLTrkFile.h"
 #include "Papy/TrkTrack.h"
-#include "Util/BinaryFile.h"
+#include "Util/BinaryStream.h"
 
 #include <cstdio>
 #include <string>
@@ -24,6 +24,7 @@ std::string Fixed6(double value) {
 bool IsGPLTrk(Util::BinaryStream& stream) {
     if (stream.GetSize() < 8)
         return false;
+    stream.Seek(0);
     const auto id = Util::ReadValue<std::int32_t>(stream);
     const auto version = Util::ReadValue<std::int32_t>(stream);
     return id == 0x5452414B && version == 3000;
@@ -42,11 +43,10 @@ void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::os
     }
 }
 
-bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out) {
-    std::shared_ptr<Util::BinaryStream> stream = Util::BinaryFile::OpenRead(options.path);
-    if (!IsGPLTrk(*stream))
+bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    if (!IsGPLTrk(*file))
         return false;
-    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(stream));
+    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(file));
     out << "format: GPL trk\n";
     DescribeTrack(track, options, out);
     return true;
