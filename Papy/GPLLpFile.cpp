@@ -53,6 +53,16 @@ GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpac
     records.resize(count);
 }
 
+bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
+    if (stream.GetSize() < 8)
+        return false;
+    const std::uint64_t position = stream.GetPosition();
+    stream.Seek(0);
+    const bool matches = Util::ReadValue<std::uint32_t>(stream) == Version;
+    stream.Seek(position);
+    return matches;
+}
+
 void GPLLpFile::Read(Util::BinaryStream& stream) {
     stream.Seek(0);
     const auto version = Util::ReadValue<std::uint32_t>(stream);

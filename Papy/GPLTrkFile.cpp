@@ -61,6 +61,16 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(strea
         CheckStrictly();
 }
 
+bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
+    if (stream.GetSize() < 8)
+        return false;
+    const std::uint64_t position = stream.GetPosition();
+    stream.Seek(0);
+    const bool matches = Read32(stream) == TrackId && Read32(stream) == Version;
+    stream.Seek(position);
+    return matches;
+}
+
 void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
 
 void GPLTrkFile::Read(BinaryStream& stream) {

@@ -3,6 +3,8 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 
+#include <cstdio>
+
 namespace Linewright::Cli {
 
 namespace {
@@ -15,6 +17,12 @@ const std::vector<Describer>& Describers() {
 }
 
 }  // namespace
+
+std::string FormatNumber(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
 
 void DescribeFile(const InfoOptions& options, std::ostream& out) {
     const std::shared_ptr<Tessel::Util::BinaryStream> file = Tessel::Util::BinaryFile::OpenRead(options.path);

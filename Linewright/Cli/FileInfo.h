@@ -30,6 +30,9 @@ using Describer =
     std::function<bool(const InfoOptions&, const std::shared_ptr<Tessel::Util::BinaryStream>&, std::ostream&)>;
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
+// The number as a printf format for one double puts it ("%.6f").
+std::string FormatNumber(const char* format, double value);
+
 // The lines that every track prints after its format: sections, lengths and, when asked, the
 // point at --point.
 void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options, std::ostream& out);
