@@ -8,7 +8,6 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
-
 namespace Linewright::Cli {
 
 namespace {
