@@ -54,13 +54,7 @@ GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpac
 }
 
 bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
-    if (stream.GetSize() < 8)
-        return false;
-    const std::uint64_t position = stream.GetPosition();
-    stream.Seek(0);
-    const bool matches = Util::ReadValue<std::uint32_t>(stream) == Version;
-    stream.Seek(position);
-    return matches;
+    return stream.GetSize() >= 8 && Util::PeekValue<std::uint32_t>(stream, 0) == Version;
 }
 
 void GPLLpFile::Read(Util::BinaryStream& stream) {

@@ -110,12 +110,7 @@ ChunkHeader ReadChunkHeader(BinaryStream& stream, std::uint32_t id, const char* 
 
 // The next word, left unread; none when fewer than four bytes remain.
 std::optional<std::uint32_t> PeekWord(BinaryStream& stream) {
-    if (stream.GetRemaining() < sizeof(std::uint32_t))
-        return std::nullopt;
-    const std::uint64_t position = stream.GetPosition();
-    const auto word = Util::ReadValue<std::uint32_t>(stream);
-    stream.Seek(position);
-    return word;
+    return Util::PeekValue<std::uint32_t>(stream, stream.GetPosition());
 }
 
 // The description is only made into a string on failure: frames are checked in a hot loop.

@@ -62,13 +62,7 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(strea
 }
 
 bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
-    if (stream.GetSize() < 8)
-        return false;
-    const std::uint64_t position = stream.GetPosition();
-    stream.Seek(0);
-    const bool matches = Read32(stream) == TrackId && Read32(stream) == Version;
-    stream.Seek(position);
-    return matches;
+    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
 }
 
 void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
