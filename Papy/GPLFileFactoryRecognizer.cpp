@@ -12,6 +12,23 @@
 
 namespace Tessel::Papy {
 
+namespace {
+
+// True when the first bytes of a file with this (lower-case) extension are the GPL game's.
+bool IsGameHead(const std::string& extension, const std::string& head) {
+    const auto first = ValueAt<std::uint32_t>(head, 0);
+    const auto second = ValueAt<std::uint32_t>(head, 4);
+    if (extension == "3do")
+        return first == PackId("3DO4");
+    if (extension == "lyt")
+        return first == 6 && second == 809;
+    if (extension == "trk")
+        return first == PackId("TRAK") && second == 3000;
+    return first == PackId("RPLY") && second && *second < 3;
+}
+
+}  // namespace
+
 bool GPLFileFactoryRecognizer::IsDat(const std::string& path) {
     return Util::IsFile(path) && ICR2DatFile::HasHeader(path);
 }
@@ -21,26 +38,13 @@ bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
         return false;
     ICR2DatFile archive(path, false);
     const auto member = FindFirstMember(archive, {"3do", "lyt"}, 8);
-    if (!member)
-        return false;
-    const auto first = ValueAt<std::uint32_t>(member->bytes, 0);
-    const auto second = ValueAt<std::uint32_t>(member->bytes, 4);
-    if (member->extension == "3do")
-        return first == PackId("3DO4");
-    return first == 6 && second == 809;
+    return member && IsGameHead(member->extension, member->bytes);
 }
 
 std::vector<std::string> GPLFileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "trk", "rpy"}; }
 
 bool GPLFileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
-    const std::string head = ReadHead(path, 8);
-    const auto first = ValueAt<std::uint32_t>(head, 0);
-    const auto second = ValueAt<std::uint32_t>(head, 4);
-    if (extension == "3do")
-        return first == PackId("3DO4");
-    if (extension == "trk")
-        return first == PackId("TRAK") && second == 3000;
-    return first == PackId("RPLY") && second && *second < 3;
+    return IsGameHead(extension, ReadHead(path, 8));
 }
 
 std::shared_ptr<DatFile> GPLFileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {

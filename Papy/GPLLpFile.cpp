@@ -53,6 +53,10 @@ GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpac
     records.resize(count);
 }
 
+bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
+    return stream.GetSize() >= 8 && Util::PeekValue<std::uint32_t>(stream, 0) == Version;
+}
+
 void GPLLpFile::Read(Util::BinaryStream& stream) {
     stream.Seek(0);
     const auto version = Util::ReadValue<std::uint32_t>(stream);

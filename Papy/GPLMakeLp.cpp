@@ -2,15 +2,7 @@
 
 #include "Papy/GPLLpFile.h"
 
-#include <array>
-
 namespace Tessel::Papy {
-
-namespace {
-
-const std::array<const char*, 6> TypeNames = {"race", "maxrace", "minrace", "pass1", "pass2", "pit"};
-
-}  // namespace
 
 std::uint32_t GPLMakeLp::GetTypeCount() const { return TypeNames.size(); }
 

@@ -4,13 +4,16 @@
 #include "Papy/MakeLp.h"
 #include "Papy/MakeTrk.h"
 
+#include <array>
+
 namespace Tessel::Papy {
 
 // Opens GPL LP files ("lp"); a GPL LP is read against the directory's own TRK file, whose
-// length fixes the record count. The GPL LP types are "race", "maxrace", "minrace", "pass1",
-// "pass2" and "pit".
+// length fixes the record count.
 class GPLMakeLp : public LooseFileMaker<MakeLp, LpFile> {
 public:
+    static constexpr std::array<const char*, 6> TypeNames = {"race", "maxrace", "minrace", "pass1", "pass2", "pit"};
+
     GPLMakeLp(PapyDirectory directory, std::shared_ptr<MakeTrk> makeTrk)
         : LooseFileMaker(std::move(directory), "lp"), makeTrk(std::move(makeTrk)) {}
 

@@ -98,6 +98,21 @@ ChunkHeader ReadChunkHeader(BinaryStream& stream) {
     return header;
 }
 
+// Reads the header of a chunk that has only version 0, checking its id and then its version.
+ChunkHeader ReadChunkHeader(BinaryStream& stream, std::uint32_t id, const char* idFault, const char* versionFault) {
+    const ChunkHeader header = ReadChunkHeader(stream);
+    if (header.id != id)
+        Fail(stream, idFault);
+    if (header.version != 0)
+        Fail(stream, versionFault);
+    return header;
+}
+
+// The next word, left unread; none when fewer than four bytes remain.
+std::optional<std::uint32_t> PeekWord(BinaryStream& stream) {
+    return Util::PeekValue<std::uint32_t>(stream, stream.GetPosition());
+}
+
 // The description is only made into a string on failure: frames are checked in a hot loop.
 void Check(bool condition, const BinaryStream& stream, const char* description) {
     if (!condition)
@@ -393,12 +408,7 @@ const char* GPLRpyFile::GetGameName(std::uint32_t version) {
 }
 
 bool GPLRpyFile::HasReplayId(BinaryStream& stream) {
-    const std::uint64_t position = stream.GetPosition();
-    if (stream.GetRemaining() < sizeof(std::uint32_t))
-        return false;
-    const auto id = Util::ReadValue<std::uint32_t>(stream);
-    stream.Seek(position);
-    return id == replayId;
+    return PeekWord(stream) == replayId;
 }
 
 GPLRpyFile::GPLRpyFile(BinaryStream& stream) {
@@ -452,9 +462,8 @@ void GPLRpyFile::ReadHeader(BinaryStream& stream) {
 
 void GPLRpyFile::ReadTrackRecord(BinaryStream& stream) {
     const GameLayout& layout = LayoutOf(version);
-    const ChunkHeader header = ReadChunkHeader(stream);
-    Check(header.id == PackId("WKNF"), stream, "GPL rpy wknf not found");
-    Check(header.version == 0, stream, "GPL rpy wknf unsupported version");
+    const ChunkHeader header =
+        ReadChunkHeader(stream, PackId("WKNF"), "GPL rpy wknf not found", "GPL rpy wknf unsupported version");
     Check(header.size == layout.trackRecordSize, stream,
           layout, " rpy wknf size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
@@ -462,9 +471,8 @@ void GPLRpyFile::ReadTrackRecord(BinaryStream& stream) {
 }
 
 void GPLRpyFile::ReadDriverList(BinaryStream& stream) {
-    const ChunkHeader header = ReadChunkHeader(stream);
-    Check(header.id == PackId("DRLS"), stream, "GPL rpy driver list id not DRLS");
-    Check(header.version == 0, stream, "GPL rpy driver list unsupported version");
+    const ChunkHeader header = ReadChunkHeader(stream, PackId("DRLS"), "GPL rpy driver list id not DRLS",
+                                               "GPL rpy driver list unsupported version");
     const GameLayout& layout = LayoutOf(version);
     const std::uint32_t chunkSize = chunkHeaderSize + layout.driverEntrySize + 1;
     Check(header.size % chunkSize == 0, stream, "GPL rpy driver list size error");
@@ -474,9 +482,8 @@ void GPLRpyFile::ReadDriverList(BinaryStream& stream) {
 
 void GPLRpyFile::ReadDriverEntry(BinaryStream& stream) {
     const GameLayout& layout = LayoutOf(version);
-    const ChunkHeader header = ReadChunkHeader(stream);
-    Check(header.id == PackId("DRNT"), stream, "GPL rpy driver entry id not DRNT");
-    Check(header.version == 0, stream, "GPL rpy driver entry unsupported version");
+    const ChunkHeader header = ReadChunkHeader(stream, PackId("DRNT"), "GPL rpy driver entry id not DRNT",
+                                               "GPL rpy driver entry unsupported version");
     Check(header.size == layout.driverEntrySize, stream,
           layout, " rpy driver entry size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
@@ -503,12 +510,7 @@ void GPLRpyFile::FindPlayer(const std::string& streamName) {
 }
 
 void GPLRpyFile::ReadLapTables(BinaryStream& stream) {
-    while (stream.GetRemaining() >= sizeof(std::uint32_t)) {
-        const std::uint64_t position = stream.GetPosition();
-        const bool isLapTable = Util::ReadValue<std::uint32_t>(stream) == lapTableId;
-        stream.Seek(position);
-        if (!isLapTable)
-            return;
+    while (PeekWord(stream) == lapTableId) {
         const ChunkHeader header = ReadChunkHeader(stream);
         Check(header.version == 0, stream, "GPL rpy lap table unsupported version");
         for (Driver& driver : drivers)
@@ -517,9 +519,8 @@ void GPLRpyFile::ReadLapTables(BinaryStream& stream) {
         while (remaining > 0) {
             Check(remaining >= chunkHeaderSize, stream, "GPL rpy no room for lap read-out header");
             remaining -= chunkHeaderSize;
-            const ChunkHeader readout = ReadChunkHeader(stream);
-            Check(readout.id == PackId("LPRO"), stream, "GPL rpy lap read-out id not LPRO");
-            Check(readout.version == 0, stream, "GPL rpy lap read-out unsupported version");
+            const ChunkHeader readout = ReadChunkHeader(stream, PackId("LPRO"), "GPL rpy lap read-out id not LPRO",
+                                                        "GPL rpy lap read-out unsupported version");
             Check(readout.size != 0 && readout.size % 4 == 0 && readout.size <= remaining, stream,
                   "GPL rpy lap read-out size error");
             remaining -= readout.size;

@@ -61,6 +61,10 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(strea
         CheckStrictly();
 }
 
+bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
+    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
+}
+
 void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
 
 void GPLTrkFile::Read(BinaryStream& stream) {

@@ -6,7 +6,6 @@
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <iostream>
@@ -30,22 +29,16 @@ constexpr std::array<const char*, 11> ArchiveExtensions = {"3do", "cam", "lyt", 
                                                            "pmp", "srb", "trk", "win", "wav"};
 constexpr std::array<const char*, 7> SetupCodes = {"bb", "br", "co", "ea", "fe", "lo", "mu"};
 
-template <std::size_t Size>
-bool EqualsOneOf(const std::string& text, const std::array<const char*, Size>& candidates) {
-    return std::any_of(candidates.begin(), candidates.end(),
-                       [&](const char* candidate) { return Util::CompareNoCase(text, candidate) == 0; });
-}
-
 bool IsSetupExtension(const std::string& extension) {
     return extension.size() == 3 && extension[2] >= '1' && extension[2] <= '3' &&
-           EqualsOneOf(extension.substr(0, 2), SetupCodes);
+           Util::EqualsOneOfNoCase(extension.substr(0, 2), SetupCodes);
 }
 
 // Why a file stays out of the archive; empty when it goes in.
 std::string ExclusionReason(const Util::PathName& file) {
     if (file.baseName.size() > 8 || file.extension.size() > 3)
         return "Name not 8.3";
-    if (EqualsOneOf(file.extension, ArchiveExtensions))
+    if (Util::EqualsOneOfNoCase(file.extension, ArchiveExtensions))
         return "";
     if (Util::CompareNoCase(file.baseName, "setup") != 0)
         return "Unsuitable extension";

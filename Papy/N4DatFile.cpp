@@ -7,7 +7,6 @@
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 #include <iostream>
@@ -31,11 +30,6 @@ constexpr std::array<const char*, 15> ArchiveExtensions = {"3do", "bff", "cam", 
 constexpr std::array<const char*, 3> StoredExtensions = {"bff", "mip", "stp"};
 constexpr std::array<const char*, 3> SkippedFiles = {"track.ini", "trklogo.stp", "trkshot.stp"};
 constexpr std::array<const char*, 5> GatheredFolders = {"art", "bkgrnds", "stamps", "trackmat", "widgets"};
-
-template <std::size_t Size>
-bool IsOneOf(const std::string& text, const std::array<const char*, Size>& candidates) {
-    return std::find(candidates.begin(), candidates.end(), text) != candidates.end();
-}
 
 }  // namespace
 
@@ -118,14 +112,14 @@ void N4DatFile::Gather(const Util::PathName& folder, const std::string& prefix) 
     for (const Util::DirectoryEntry& entry : ListFolder(folder)) {
         const std::string& fileName = entry.path.fileName;
         if (entry.isDirectory) {
-            if (IsOneOf(Util::ToLower(fileName), GatheredFolders))
+            if (Util::EqualsOneOfNoCase(fileName, GatheredFolders))
                 Gather(entry.path, prefix + fileName + '\\');
             continue;
         }
-        const std::string extension = Util::ToLower(entry.path.extension);
-        if (!IsOneOf(extension, ArchiveExtensions) || IsOneOf(Util::ToLower(fileName), SkippedFiles))
+        const std::string& extension = entry.path.extension;
+        if (!Util::EqualsOneOfNoCase(extension, ArchiveExtensions) || Util::EqualsOneOfNoCase(fileName, SkippedFiles))
             continue;
-        AddMember(prefix + fileName, !IsOneOf(extension, StoredExtensions));
+        AddMember(prefix + fileName, !Util::EqualsOneOfNoCase(extension, StoredExtensions));
     }
 }
 

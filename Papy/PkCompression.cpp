@@ -437,20 +437,20 @@ void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out)
     };
     Match pending = size > 0 ? findAndInsert(0) : Match{};
     while (position < size) {
-        if (pending.length >= 2 && pending.length < LazyLimit && position + 1 < size) {
-            const Match next = findAndInsert(position + 1);
-            if (next.length > pending.length) {
-                PutLiteral(out, data[position++]);
-                pending = next;
-                continue;
+        if (pending.length >= 2) {
+            // The next position's match, when looked at, is already in the finder.
+            std::uint32_t inserted = position + 1;
+            if (pending.length < LazyLimit && position + 1 < size) {
+                const Match next = findAndInsert(position + 1);
+                if (next.length > pending.length) {
+                    PutLiteral(out, data[position++]);
+                    pending = next;
+                    continue;
+                }
+                ++inserted;
             }
             PutCopy(out, pending);
-            for (std::uint32_t at = position + 2; at < position + pending.length; ++at)
-                finder.Insert(at);
-            position += pending.length;
-        } else if (pending.length >= 2) {
-            PutCopy(out, pending);
-            for (std::uint32_t at = position + 1; at < position + pending.length; ++at)
+            for (std::uint32_t at = inserted; at < position + pending.length; ++at)
                 finder.Insert(at);
             position += pending.length;
         } else {

@@ -26,8 +26,6 @@ public:
     TrackPoint GetPoint(double longitude, double lateral) const override;
     void Write(const std::shared_ptr<Util::BinaryStream>& stream) const override { file->Write(*stream); }
 
-    const std::shared_ptr<TrkFile>& GetFile() const { return file; }
-
 private:
     int CheckedIndex(std::uint32_t index) const;
 

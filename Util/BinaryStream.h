@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -36,6 +37,19 @@ T ReadValue(BinaryStream& stream) {
     static_assert(std::is_trivially_copyable_v<T>);
     T value;
     stream.Read(sizeof value, &value);
+    return value;
+}
+
+// The value at offset, read without moving the position; nothing when the stream ends before
+// its last byte. For the looks that tell files apart.
+template <class T>
+std::optional<T> PeekValue(BinaryStream& stream, std::uint64_t offset) {
+    if (stream.GetSize() < sizeof(T) || offset > stream.GetSize() - sizeof(T))
+        return std::nullopt;
+    const std::uint64_t position = stream.GetPosition();
+    stream.Seek(offset);
+    const T value = ReadValue<T>(stream);
+    stream.Seek(position);
     return value;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Util/Exception.h"
 
+#include <algorithm>
 #include <cstring>
 #include <dirent.h>
 #include <filesystem>
@@ -100,6 +101,11 @@ int CompareNoCase(const std::string& a, const std::string& b, const std::locale&
             return static_cast<signed char>(lowerA[i]) - static_cast<signed char>(lowerB[i]);
     }
     return static_cast<int>(lowerA.size()) - static_cast<int>(lowerB.size());
+}
+
+bool EqualsOneOfNoCase(const std::string& text, std::span<const char* const> candidates) {
+    return std::any_of(candidates.begin(), candidates.end(),
+                       [&](const char* candidate) { return CompareNoCase(text, candidate) == 0; });
 }
 
 std::optional<std::string> FindEntryNoCase(const std::string& directory, const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <locale>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ std::string ToLower(const std::string& text, const std::locale& locale = std::lo
 // signed 8-bit values), else the difference of the lengths.
 int CompareNoCase(const std::string& a, const std::string& b,
                   const std::locale& locale = std::locale::classic());
+
+// True when text equals one of the candidates without regard to case.
+bool EqualsOneOfNoCase(const std::string& text, std::span<const char* const> candidates);
 
 // The full path of the entry of directory called name: the exact name when it exists, else
 // the first (in byte order) whose name differs only in letter case; nothing when there is none.

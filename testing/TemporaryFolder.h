@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 // A fresh folder below the system's temporary directory, removed with everything in it.
@@ -25,3 +26,10 @@ public:
 
     std::filesystem::path path;
 };
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}

@@ -20,11 +20,13 @@ std::shared_ptr<Tessel::Papy::DatFile> OpenDatArchive(const std::string& path, c
     throw Tessel::Util::XUsage(path + ": not a DAT archive");
 }
 
-bool DescribeArchive(const InfoOptions& options, std::ostream& out) {
-    if (!N4DatFile::HasHeader(options.path) && !ICR2DatFile::HasHeader(options.path))
+// The archive readers look at the file by its path.
+bool DescribeArchive(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>&,
+                     std::ostream& out) {
+    const bool isN4 = N4DatFile::HasHeader(options.path);
+    if (!isN4 && !ICR2DatFile::HasHeader(options.path))
         return false;
-    const auto archive = OpenDatArchive(options.path);
-    const bool isN4 = std::dynamic_pointer_cast<N4DatFile>(archive) != nullptr;
+    const auto archive = OpenDatArchive(options.path, isN4 ? "n4" : "icr2");
     out << "format: " << (isN4 ? "N4 dat" : "ICR2 dat") << '\n';
     out << "members: " << archive->GetMemberCount() << '\n';
     return true;

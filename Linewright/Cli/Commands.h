@@ -14,6 +14,9 @@ struct Exit {
     std::string message;
 };
 
+// Writes a failure's text to standard error, ending it with a newline when it has none.
+void PrintFailure(const std::string& text);
+
 void AddInfoCommand(CLI::App& app);
 void AddConvertCommand(CLI::App& app);
 void AddLapsCommand(CLI::App& app);

@@ -6,6 +6,7 @@
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
 #include "Papy/GPLLpFile.h"
+#include "Papy/GPLMakeLp.h"
 #include "Papy/GPLRpyFile.h"
 #include "Papy/GPLTrkFile.h"
 #include "Papy/TrkTrack.h"
@@ -37,8 +38,12 @@ struct ConvertOptions {
     throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
 }
 
-// The LP types of the GPL family; "work" heads them as it heads the form's list.
-const std::vector<std::string> GPLTypes = {"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"};
+// The LP types of the GPL family, headed by "work" as in the form's list.
+std::vector<std::string> GPLTypes() {
+    std::vector<std::string> types = {workLpType};
+    types.insert(types.end(), Papy::GPLMakeLp::TypeNames.begin(), Papy::GPLMakeLp::TypeNames.end());
+    return types;
+}
 
 std::optional<LapRef> ParseLap(const std::string& text) {
     std::istringstream in(text);
@@ -96,7 +101,6 @@ void CheckOutput(const std::string& output, bool overwrite) {
         ThrowOutputExists(output);
 }
 
-
 // The LP's bytes go to a temporary file that replaces the output only once complete.
 void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
     try {
@@ -112,7 +116,7 @@ void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
 std::string ConvertWithTrackFile(const ConvertOptions& options) {
     const auto replay = ReadReplay(options.replay);
     const LapRef lap = ChooseLap(*replay, options.lap);
-    CheckType(options.type, GPLTypes, "GPL");
+    CheckType(options.type, GPLTypes(), "GPL");
     const std::string output =
         options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
     CheckOutput(output, options.overwrite);

@@ -3,6 +3,8 @@
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 
+#include <cstdio>
+
 namespace Linewright::Cli {
 
 namespace {
@@ -16,10 +18,16 @@ const std::vector<Describer>& Describers() {
 
 }  // namespace
 
+std::string FormatNumber(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
 void DescribeFile(const InfoOptions& options, std::ostream& out) {
-    Tessel::Util::BinaryFile::OpenRead(options.path);  // a missing file says so plainly
+    const std::shared_ptr<Tessel::Util::BinaryStream> file = Tessel::Util::BinaryFile::OpenRead(options.path);
     for (const Describer& describe : Describers()) {
-        if (describe(options, out))
+        if (describe(options, file, out))
             return;
     }
     throw Tessel::Util::XUsage(options.path + ": not a file of a known kind");

@@ -18,9 +18,9 @@ std::optional<TrackLpSummary> TrySummarizeTrack(Tessel::Papy::FileFactory& track
     try {
         return SummarizeTrackLps(trackFactory);
     } catch (const Tessel::Util::Exception& error) {
-        std::cerr << error.GetMessageText();
+        PrintFailure(error.GetMessageText());
     } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n';
+        PrintFailure(error.what());
     }
     return std::nullopt;
 }

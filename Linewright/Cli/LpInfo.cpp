@@ -4,26 +4,15 @@
 #include "Papy/GPLLpFile.h"
 #include "Papy/MakeTrk.h"
 #include "Papy/PapyDirectory.h"
-#include "Util/BinaryFile.h"
+#include "Util/BinaryStream.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
-
-#include <cstdio>
 
 namespace Linewright::Cli {
 
 namespace {
 
 using namespace Tessel;
-
-constexpr std::uint32_t GPLLpVersion = 0x10002;
-
-bool HasGPLLpVersion(Util::BinaryStream& stream) {
-    if (stream.GetSize() < 8)
-        return false;
-    stream.Seek(0);
-    return Util::ReadValue<std::uint32_t>(stream) == GPLLpVersion;
-}
 
 // The game reads an LP against the track of the folder it lies in, <folder name>.trk, loose or
 // inside the folder's archive.
@@ -35,32 +24,25 @@ std::shared_ptr<Papy::TrkFile> ReadFolderTrack(const std::string& lpPath) {
     return factory->GetFacet<Papy::MakeTrk>()->Make("", "", false);
 }
 
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
     for (std::uint32_t i = 0; i < lp.GetRecordCount(); ++i) {
         out << i;
         for (double value : {lp.GetRecordLongitude(i), lp.GetRecordSpeed(i), lp.GetRecordLateralSpeed(i),
                              lp.GetRecordLateral(i), lp.GetRecordAngleRate(i)})
-            out << '\t' << Format("%.9g", value);
+            out << '\t' << FormatNumber("%.9g", value);
         out << '\n';
     }
 }
 
 }  // namespace
 
-bool DescribeLp(const InfoOptions& options, std::ostream& out) {
-    std::shared_ptr<Util::BinaryStream> stream = Util::BinaryFile::OpenRead(options.path);
-    if (!HasGPLLpVersion(*stream))
+bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    if (!Papy::GPLLpFile::HasLpVersion(*file))
         return false;
-    const Papy::GPLLpFile lp(stream, ReadFolderTrack(options.path));
+    const Papy::GPLLpFile lp(file, ReadFolderTrack(options.path));
     out << "format: GPL lp\n"
         << "records: " << lp.GetRecordCount() << '\n'
-        << "spacing_m: " << Format("%.6f", lp.GetRecordSpacing()) << '\n';
+        << "spacing_m: " << FormatNumber("%.6f", lp.GetRecordSpacing()) << '\n';
     if (options.records)
         DescribeRecords(lp, out);
     return true;

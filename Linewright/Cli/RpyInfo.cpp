@@ -1,16 +1,16 @@
 #include "Linewright/Cli/FileInfo.h"
 #include "Papy/GPLRpyFile.h"
-#include "Util/BinaryFile.h"
+#include "Util/BinaryStream.h"
 
 #include <iomanip>
 
 namespace Linewright::Cli {
 
-bool DescribeRpy(const InfoOptions& options, std::ostream& out) {
-    const auto stream = Tessel::Util::BinaryFile::OpenRead(options.path);
-    if (!Tessel::Papy::GPLRpyFile::HasReplayId(*stream))
+bool DescribeRpy(const InfoOptions&, const std::shared_ptr<Tessel::Util::BinaryStream>& file, std::ostream& out) {
+    file->Seek(0);
+    if (!Tessel::Papy::GPLRpyFile::HasReplayId(*file))
         return false;
-    const Tessel::Papy::GPLRpyFile replay(*stream);
+    const Tessel::Papy::GPLRpyFile replay(*file);
     out << "format: " << Tessel::Papy::GPLRpyFile::GetGameName(replay.GetVersion()) << " rpy\n";
     out << "frames: " << replay.GetFrameCount() << '\n';
     out << "drivers: " << replay.GetDriverCount() << '\n';

@@ -2,9 +2,8 @@
 
 #include "Papy/GPLTrkFile.h"
 #include "Papy/TrkTrack.h"
-#include "Util/BinaryFile.h"
+#include "Util/BinaryStream.h"
 
-#include <cstdio>
 #include <string>
 
 namespace Linewright::Cli {
@@ -14,20 +13,7 @@ namespace Util = Tessel::Util;
 
 namespace {
 
-std::string Fixed6(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
-// "TRAK" with T in the highest byte, then the GPL version.
-bool IsGPLTrk(Util::BinaryStream& stream) {
-    if (stream.GetSize() < 8)
-        return false;
-    const auto id = Util::ReadValue<std::int32_t>(stream);
-    const auto version = Util::ReadValue<std::int32_t>(stream);
-    return id == 0x5452414B && version == 3000;
-}
+std::string Fixed6(double value) { return FormatNumber("%.6f", value); }
 
 }  // namespace
 
@@ -42,11 +28,10 @@ void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::os
     }
 }
 
-bool DescribeGPLTrk(const InfoOptions& options, std::ostream& out) {
-    std::shared_ptr<Util::BinaryStream> stream = Util::BinaryFile::OpenRead(options.path);
-    if (!IsGPLTrk(*stream))
+bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    if (!Papy::GPLTrkFile::HasTrackHeader(*file))
         return false;
-    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(stream));
+    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(file));
     out << "format: GPL trk\n";
     DescribeTrack(track, options, out);
     return true;

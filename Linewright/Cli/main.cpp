@@ -4,12 +4,16 @@
 
 #include <iostream>
 
-namespace {
-
-int Fail(const std::string& text) {
+void Linewright::Cli::PrintFailure(const std::string& text) {
     std::cerr << text;
     if (!text.empty() && text.back() != '\n')
         std::cerr << '\n';
+}
+
+namespace {
+
+int Fail(const std::string& text) {
+    Linewright::Cli::PrintFailure(text);
     return Linewright::Cli::Failed;
 }
 

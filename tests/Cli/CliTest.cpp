@@ -1,3 +1,4 @@
+#include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
 
 #include <gtest/gtest.h>
@@ -17,4 +18,8 @@ TEST(Cli, FailureTextGoesToStandardError) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "Couldn't open /nonexistent/file.rpy\nNo such file or directory\n");
     EXPECT_EQ(missing.out, "");
+    // Every describer reads the one open file and says no.
+    const TemporaryFolder folder;
+    const std::string text = folder.Write("notes.txt", "words that no describer takes").string();
+    EXPECT_EQ(RunCli({"info", text}).err, text + ": not a file of a known kind\n");
 }

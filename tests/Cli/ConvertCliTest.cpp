@@ -4,19 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 using namespace Linewright::Testing;
 
 namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // A 3600 m track in a folder named after it (1201 records), and a replay of 90 s whose lap 1
 // (from 2 s to 74 s) is its only complete lap.
@@ -71,9 +63,9 @@ TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     const CliResult kept = game.Convert({"--lap", "0:0:1", "--output", old.string()});
     EXPECT_EQ(kept.status, 3);
     EXPECT_NE(kept.err.find(old.string()), std::string::npos) << kept.err;
-    EXPECT_EQ(Slurp(old), "old bytes");
+    EXPECT_EQ(ReadFile(old), "old bytes");
     EXPECT_EQ(game.Convert({"--lap", "0:0:1", "--output", old.string(), "--overwrite"}).status, 0);
-    EXPECT_EQ(Slurp(old).size(), 8u + 20u * 1201u);
+    EXPECT_EQ(ReadFile(old).size(), 8u + 20u * 1201u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
 }
 

@@ -5,17 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 using Linewright::Testing::DatEntry;
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 // A folder with one archive of each format.
 struct Archives {

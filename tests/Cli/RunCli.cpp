@@ -2,7 +2,6 @@
 
 #include "testing/TemporaryFolder.h"
 
-#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -12,13 +11,6 @@ std::string Quote(const std::string& text) {
     for (char c : text)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
-}
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -34,7 +26,7 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
     const int raw = std::system(command.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = Slurp(folder / "out");
-    result.err = Slurp(folder / "err");
+    result.out = ReadFile(folder / "out");
+    result.err = ReadFile(folder / "err");
     return result;
 }

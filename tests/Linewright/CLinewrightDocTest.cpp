@@ -8,6 +8,7 @@
 #include "testing/GameFolderWriter.h"
 #include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(DocumentTest, StartsEmpty) {
-    EXPECT_EQ(document.GetRpy(), nullptr);
-    EXPECT_EQ(document.GetTrackFactory(), nullptr);
-}
 
 TEST_F(DocumentTest, OpensTheReplayAndFindsItsTrackInTheArchive) {
     document.OnOpenDocument(game.replay.string());
@@ -74,12 +70,8 @@ TEST_F(DocumentTest, AFailedOpenKeepsTheDocumentWhole) {
     bytes[12] = 'X';  // the header's id
     const std::string broken = folder.Write("gpl/replays/broken.rpy", bytes).string();
     EXPECT_THROW(document.OnOpenDocument(broken), XFileFormat);
-    try {
-        document.OnOpenDocument((folder / "gpl/replays/missing.rpy").string());
-        FAIL();
-    } catch (const XUsage& error) {
-        EXPECT_EQ(error.GetMessageText(), (folder / "gpl/replays/missing.rpy").string() + ": file not found");
-    }
+    const std::string missing = (folder / "gpl/replays/missing.rpy").string();
+    EXPECT_EQ(UsageText([&] { document.OnOpenDocument(missing); }), missing + ": file not found");
     // Read completely, but its track name leads out of the tracks directory.
     RpyScript script = ExampleRpyScript(2);
     script.trackName = "..";
@@ -91,11 +83,7 @@ TEST_F(DocumentTest, AFailedOpenKeepsTheDocumentWhole) {
 
 TEST_F(DocumentTest, AnUnclaimedDirectoryIsReadByTheDefaultGame) {
     const std::string junk = folder.Write("elsewhere/lap.rpy", "not a replay at all").string();
-    try {
-        document.OnOpenDocument(junk);
-        FAIL();
-    } catch (const XFileFormat& error) {
-        EXPECT_EQ(error.GetDescription(), "GPL rpy file id not RPLY");
-    }
+    EXPECT_EQ(FormatFault(junk, [&] { document.OnOpenDocument(junk); }), "GPL rpy file id not RPLY");
     EXPECT_EQ(document.GetRpy(), nullptr);
+    EXPECT_EQ(document.GetTrackFactory(), nullptr);
 }

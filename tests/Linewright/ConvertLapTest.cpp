@@ -6,6 +6,7 @@
 #include "Util/Exception.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
+#include "tests/Failures.h"
 #include "tests/Linewright/LapFakes.h"
 
 #include <gtest/gtest.h>
@@ -46,12 +47,7 @@ std::unique_ptr<GPLLpFile> Convert(const Tessel::Papy::RpyFile& replay, std::uin
 }
 
 std::string UsageText(const Replay& replay) {
-    try {
-        Convert(replay);
-    } catch (const Tessel::Util::XUsage& failure) {
-        return failure.GetMessageText();
-    }
-    return "converted";
+    return Linewright::Testing::UsageText([&] { Convert(replay); });
 }
 
 }  // namespace
@@ -111,7 +107,7 @@ TEST(ConvertLap, NeedsAFrameBeforeTheLapAndTwoPastTheLastRecord) {
     // Frame 245 (304.25 m driven) is the first past the last record at 303 m: it must not be
     // the replay's last frame; one frame more and the same lap converts.
     EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 246)), MarginMessage);
-    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 247)), "converted");
+    EXPECT_EQ(UsageText(*MakeReplay(Steady(-2.0, 1.25), 247)), "no usage error");
 }
 
 TEST(ConvertLap, RefusesAWindowWithFramesInWhichTheCarWasNotRecorded) {

@@ -1,7 +1,8 @@
 #include "Linewright/LapList.h"
 #include "Papy/GPLRpyFile.h"
-#include "Util/CharBuffer.h"
+#include "testing/MemoryStream.h"
 #include "testing/RpyWriter.h"
+#include "tests/Linewright/LapFakes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,32 +13,19 @@ namespace {
 
 // A replay with one lap table in which every driver has `laps` laps; lap l of driver d is
 // complete unless (d + l) is odd, and lasts 60 + l seconds.
-class ManyLaps : public Tessel::Papy::RpyFile {
+class ManyLaps : public LapFakes::Replay {
 public:
     ManyLaps(std::uint32_t tables, std::uint32_t drivers, std::uint32_t laps)
         : tables(tables), drivers(drivers), laps(laps) {}
 
-    std::string GetTrackName() const override { return "t"; }
-    std::u16string GetHeaderText() const override { return u""; }
-    std::string GetPlayerName() const override { return "p"; }
-    std::uint32_t GetPlayerIndex() const override { return 0; }
     std::uint32_t GetDriverCount() const override { return drivers; }
     std::string GetDriverName(std::uint32_t driver) const override { return std::to_string(driver) + "D"; }
-    std::string GetCarNumber(std::uint32_t) const override { return "1"; }
     std::uint32_t GetLapTableCount() const override { return tables; }
     std::uint32_t GetLapCount(std::uint32_t, std::uint32_t) const override { return laps; }
     double GetLapTime(std::uint32_t, std::uint32_t, std::uint32_t lap) const override { return 60.0 + lap; }
     LapStatus GetLapStatus(std::uint32_t, std::uint32_t driver, std::uint32_t lap) const override {
         return (driver + lap) % 2 ? LapStatus::PartlyRecorded : LapStatus::Complete;
     }
-    std::uint32_t GetLapFirstFrame(std::uint32_t, std::uint32_t, std::uint32_t) const override { return 0; }
-    std::uint32_t GetLapEndFrame(std::uint32_t, std::uint32_t, std::uint32_t) const override { return 1; }
-    std::uint32_t GetFrameCount() const override { return 1; }
-    double GetFrameInterval() const override { return 1.0; }
-    bool IsSampleValid(std::uint32_t, std::uint32_t) const override { return false; }
-    double GetLongitude(std::uint32_t, std::uint32_t) const override { return 0.0; }
-    double GetLateral(std::uint32_t, std::uint32_t) const override { return 0.0; }
-    double GetAngle(std::uint32_t, std::uint32_t) const override { return 0.0; }
 
 private:
     std::uint32_t tables, drivers, laps;
@@ -90,9 +78,7 @@ TEST(LapList, LeavesOutLapsTheCodeCannotName) {
 
 TEST(LapList, ListsTheLapsThatTheReplayDrove) {
     const std::string bytes = Linewright::Testing::WriteRpy(Linewright::Testing::ExampleRpyScript(5));
-    Tessel::Util::CharBuffer stream("example.rpy");
-    stream.SetBuffer(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    const Tessel::Papy::GPLRpyFile replay(stream);
+    const Tessel::Papy::GPLRpyFile replay(*Linewright::Testing::MemoryStream(bytes, "example.rpy").stream);
     std::vector<std::string> texts;
     for (const auto& entry : ListCompleteLaps(replay))
         texts.push_back(entry.Text());

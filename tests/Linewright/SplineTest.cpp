@@ -1,27 +1,15 @@
 #include "Linewright/Spline.h"
 #include "Util/Exception.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <string>
 
 using namespace Linewright;
-
-namespace {
-
-std::string ExpressionOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Tessel::Util::XAssertion& failure) {
-        return failure.GetExpression();
-    }
-    return "no assertion";
-}
-
-}  // namespace
+using Testing::BrokenCheck;
 
 TEST(Spline, ValueAndSlopeMatchTheSegmentEnds) {
     // y0 = 2, dy = 3, M0 = 0.6, M1 = -1.2: S(0) = y0, S(1) = y0 + dy, and the slope is the
@@ -78,11 +66,11 @@ TEST(SolveTridiagonal, SolvesTheSplineSystemAndLeavesItsInputs) {
 TEST(SolveTridiagonal, RefusesMismatchedSizesAndZeroPivots) {
     const BandedMatrix A = SplineMatrix(4);
     Vector four(4, 1.0), three(3, 1.0);
-    EXPECT_EQ(ExpressionOf([&] { SolveTridiagonal(A, three, three); }), "input_matrix_A.size1() == n");
+    EXPECT_EQ(BrokenCheck([&] { SolveTridiagonal(A, three, three); }), "input_matrix_A.size1() == n");
     const BandedMatrix wide(4, 5, 1, 1);
-    EXPECT_EQ(ExpressionOf([&] { SolveTridiagonal(wide, four, four); }), "input_matrix_A.size2() == n");
-    EXPECT_EQ(ExpressionOf([&] { SolveTridiagonal(A, four, three); }), "vector_x.size() == n");
+    EXPECT_EQ(BrokenCheck([&] { SolveTridiagonal(wide, four, four); }), "input_matrix_A.size2() == n");
+    EXPECT_EQ(BrokenCheck([&] { SolveTridiagonal(A, four, three); }), "vector_x.size() == n");
     BandedMatrix singular = SplineMatrix(4);
     singular(0, 0) = 0.0;
-    EXPECT_EQ(ExpressionOf([&] { SolveTridiagonal(singular, four, four); }), "matrix_A(i, i) != 0.0");
+    EXPECT_EQ(BrokenCheck([&] { SolveTridiagonal(singular, four, four); }), "matrix_A(i, i) != 0.0");
 }

@@ -1,15 +1,15 @@
 #include "Papy/FileFactory.h"
 #include "Papy/FileHead.h"
-#include "Papy/GetDatLocal.h"
-#include "Papy/GetDirectory.h"
 #include "Papy/LooseFileMaker.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 using namespace Tessel::Papy;
 using namespace Tessel::Util;
+using Linewright::Testing::UsageText;
 
 namespace {
 
@@ -41,27 +41,14 @@ class OtherNoteMaker : public NoteMaker {
     using NoteMaker::NoteMaker;
 };
 
-std::string UsageText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const XUsage& error) {
-        return error.GetMessageText();
-    }
-    return "no XUsage";
-}
-
 }  // namespace
 
 TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
     FileFactory factory;
     EXPECT_FALSE(factory.HasFacet<MakeNote>());
-    try {
-        factory.GetFacet<MakeNote>();
-        FAIL();
-    } catch (const XAssertion& error) {
-        EXPECT_STREQ(error.GetExpression(), "HasFacet<FacetT>()");
-        EXPECT_NE(error.GetMessageText().find("Papy/FileFactory.h"), std::string::npos);
-    }
+    const std::string failure = Linewright::Testing::AssertionText([&] { factory.GetFacet<MakeNote>(); });
+    EXPECT_NE(failure.find("Papy/FileFactory.h"), std::string::npos);
+    EXPECT_NE(failure.find("\nHasFacet<FacetT>()\n"), std::string::npos);
 
     const PapyDirectory directory("/");
     auto first = std::make_shared<NoteMaker>(directory, "txt");
@@ -75,14 +62,6 @@ TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
     factory.AddFacet(second);
     EXPECT_EQ(factory.GetFacet<MakeNote>(), second);
     EXPECT_EQ(first.use_count(), 1);
-}
-
-TEST(FileFactory, DirectoryAndArchiveFacets) {
-    const GetDirectory directory{PapyDirectory("/tmp")};
-    EXPECT_EQ(directory.Get().GetName(), "tmp");
-
-    GetDatLocal empty(nullptr);
-    EXPECT_EQ(empty.Get(), nullptr);
 }
 
 TEST(FileFactory, MakersNameFilesAndKeepThem) {

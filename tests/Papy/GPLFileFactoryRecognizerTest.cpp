@@ -18,6 +18,7 @@
 #include "testing/GPLTrkWriter.h"
 #include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -112,13 +113,9 @@ TEST_F(GPLRecognizerTest, FactoryFacetsAndLpTypes) {
     ASSERT_EQ(makeLp->GetTypeCount(), 6u);
     EXPECT_EQ(makeLp->GetTypeName(0), "race");
     EXPECT_EQ(makeLp->GetTypeName(5), "pit");
-    try {
-        makeLp->GetTypeName(6);
-        FAIL();
-    } catch (const XAssertion& error) {
-        EXPECT_STREQ(error.GetExpression(), "i < GetTypeCount()");
-        EXPECT_NE(error.GetMessageText().find("Papy/GPLMakeLp.cpp"), std::string::npos);
-    }
+    const std::string failure = AssertionText([&] { makeLp->GetTypeName(6); });
+    EXPECT_NE(failure.find("Papy/GPLMakeLp.cpp"), std::string::npos);
+    EXPECT_NE(failure.find("\ni < GetTypeCount()\n"), std::string::npos);
 }
 
 TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {

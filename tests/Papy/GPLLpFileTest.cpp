@@ -5,6 +5,7 @@
 #include "testing/GPLTrkWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,8 @@ std::shared_ptr<Papy::TrkFile> Track4500() {
 }
 
 std::string FormatFault(const std::string& bytes, const std::shared_ptr<Papy::TrkFile>& track) {
-    try {
-        GPLLpFile(MemoryStream(bytes, "race.lp").stream, track);
-    } catch (const Util::XFileFormat& fault) {
-        EXPECT_EQ(fault.GetPath(), "race.lp");
-        return fault.GetDescription();
-    }
-    return "read without fault";
+    return Linewright::Testing::FormatFault("race.lp",
+                                            [&] { GPLLpFile(MemoryStream(bytes, "race.lp").stream, track); });
 }
 
 std::string Written(const GPLLpFile& lp) {
@@ -115,10 +111,5 @@ TEST(GPLLpFile, RecordIndexAssertionsNameThisFormat) {
     const GPLLpFile lp(Track4500(), 0.0);
     EXPECT_EQ(lp.GetRecordIndex(3.0), 0u);
     EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);
-    try {
-        lp.GetRecordIndex(0.0);
-        FAIL();
-    } catch (const Util::XAssertion& failure) {
-        EXPECT_NE(failure.GetMessageText().find("Papy/GPLLpFile.cpp"), std::string::npos);
-    }
+    EXPECT_NE(AssertionText([&] { lp.GetRecordIndex(0.0); }).find("Papy/GPLLpFile.cpp"), std::string::npos);
 }

@@ -1,7 +1,8 @@
 #include "tests/Papy/TrkTestFiles.h"
 
-#include "Papy/StrictChecks.h"
 #include "Util/Exception.h"
+#include "tests/Failures.h"
+#include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -32,21 +33,8 @@ std::string WrittenBack(const GPLTrkFile& file, std::size_t size) {
 }
 
 std::string ReadingFault(const std::string& bytes) {
-    try {
-        ReadGPLTrk(bytes);
-    } catch (const Util::XFileFormat& fault) {
-        EXPECT_EQ(fault.GetPath(), "test.trk");
-        return fault.GetDescription();
-    }
-    return "no fault";
+    return Linewright::Testing::FormatFault("test.trk", [&] { ReadGPLTrk(bytes); });
 }
-
-// Sets strict checking for one scope.
-class StrictScope {
-public:
-    StrictScope() { SetStrictChecks(true); }
-    ~StrictScope() { SetStrictChecks(false); }
-};
 
 TEST(GPLTrkFile, ReadsTheWritersFieldsBack) {
     const auto file = ReadGPLTrk(SampleBytes());

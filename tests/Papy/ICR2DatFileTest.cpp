@@ -1,33 +1,19 @@
 #include "Papy/ICR2DatFile.h"
-#include "Papy/StrictChecks.h"
 #include "Util/Exception.h"
 #include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
+#include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace Tessel::Papy;
 using Linewright::Testing::DatEntry;
 using Linewright::Testing::WriteICR2Dat;
-using Tessel::Util::XFileFormat;
 
 namespace {
-
-std::string ReadAll(Tessel::Util::BinaryStream& stream) {
-    std::string bytes(stream.GetSize() - stream.GetPosition(), '\0');
-    stream.Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    return bytes;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 const std::vector<DatEntry> SampleEntries = {{"track.trk", "TRACK DATA"}, {"a.3do", "object"}, {"empty.win", ""}};
 
@@ -38,20 +24,9 @@ std::string WithRecordByte(std::string archive, int member, int field, char valu
 }
 
 std::string FormatFault(const TemporaryFolder& folder, const std::string& bytes) {
-    const auto path = folder.Write("bad.dat", bytes);
-    try {
-        ICR2DatFile archive(path.string(), false);
-    } catch (const XFileFormat& error) {
-        EXPECT_EQ(error.GetPath(), path.string());
-        return error.GetDescription();
-    }
-    return "accepted";
+    const std::string path = folder.Write("bad.dat", bytes).string();
+    return Linewright::Testing::FormatFault(path, [&] { ICR2DatFile(path, false); });
 }
-
-struct StrictScope {
-    StrictScope() { SetStrictChecks(true); }
-    ~StrictScope() { SetStrictChecks(false); }
-};
 
 }  // namespace
 
@@ -69,8 +44,8 @@ TEST(ICR2DatFile, ReadsMembersAndFindsThemWithoutRegardToCase) {
         EXPECT_EQ(archive.GetMemberSize(1), 6u);
         EXPECT_EQ(archive.GetMemberStoredSize(1), 6u);
         EXPECT_FALSE(archive.IsMemberImploded(1));
-        EXPECT_EQ(ReadAll(*archive.OpenMember(1)), "object");
-        EXPECT_EQ(ReadAll(*archive.OpenMember(2)), "");
+        EXPECT_EQ(ReadRest(*archive.OpenMember(1)), "object");
+        EXPECT_EQ(ReadRest(*archive.OpenMember(2)), "");
         EXPECT_EQ(archive.FindMember("nothere.trk"), nullptr);
         EXPECT_EQ(archive.FindMember("track"), nullptr);
         member = archive.FindMember("TRACK.TRK");
@@ -78,7 +53,7 @@ TEST(ICR2DatFile, ReadsMembersAndFindsThemWithoutRegardToCase) {
     }
     // The member keeps the archive's file open after the archive object is gone.
     EXPECT_EQ(member->GetName(), "track.trk");
-    EXPECT_EQ(ReadAll(*member), "TRACK DATA");
+    EXPECT_EQ(ReadRest(*member), "TRACK DATA");
 }
 
 TEST(ICR2DatFile, RejectsEveryDirectoryFault) {
@@ -114,7 +89,7 @@ TEST(ICR2DatFile, TruncatedDirectoryIsAReadFault) {
     const auto path = folder.Write("short.dat", good.substr(0, good.size() - 3));
     ICR2DatFile archive(path.string(), false);
     try {
-        ReadAll(*archive.OpenMember(1));
+        ReadRest(*archive.OpenMember(1));
         ADD_FAILURE();
     } catch (const Tessel::Util::XFileRead& error) {
         EXPECT_EQ(error.GetName(), "a.3do");
@@ -148,24 +123,22 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
     folder.Write("t/abcdefgh.3do", std::string(70000, 'o'));
     folder.Write("t/empty.win", "");
     folder.Write("elsewhere/track.trk", "a decoy");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder / "elsewhere");
     {
+        const WorkingFolderScope elsewhere(folder / "elsewhere");
         ICR2DatFile created(NewArchive{}, (folder / "t/t.dat").string());
         created.GatherFiles(false);
         created.Build();
-        EXPECT_EQ(ReadAll(*created.FindMember("track.trk")), "the track");
+        EXPECT_EQ(ReadRest(*created.FindMember("track.trk")), "the track");
     }
-    std::filesystem::current_path(previous);
     const std::string bytes = ReadFile(folder / "t/t.dat");
     // abcdefgh.3do sorts first; its 12-character name leaves the field's last byte zero.
     EXPECT_EQ(bytes.substr(2 + 10, 13), std::string("abcdefgh.3do") + '\0');
     EXPECT_EQ(bytes.size(), 2 + 3 * 27 + 70000 + 9u);
     ICR2DatFile archive((folder / "t/t.dat").string(), false);
     ASSERT_EQ(archive.GetMemberCount(), 3u);
-    EXPECT_EQ(ReadAll(*archive.OpenMember(0)), std::string(70000, 'o'));
-    EXPECT_EQ(ReadAll(*archive.OpenMember(1)), "");
-    EXPECT_EQ(ReadAll(*archive.OpenMember(2)), "the track");
+    EXPECT_EQ(ReadRest(*archive.OpenMember(0)), std::string(70000, 'o'));
+    EXPECT_EQ(ReadRest(*archive.OpenMember(1)), "");
+    EXPECT_EQ(ReadRest(*archive.OpenMember(2)), "the track");
 }
 
 TEST(ICR2DatFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
@@ -194,6 +167,6 @@ TEST(ICR2DatFile, ANewArchiveHasNoMembersToOpenUntilBuilt) {
     created.GatherFiles(false);
     EXPECT_THROW(created.OpenMember(0), Tessel::Util::XAssertion);
     created.Build();
-    EXPECT_EQ(ReadAll(*created.OpenMember(0)), "a");
+    EXPECT_EQ(ReadRest(*created.OpenMember(0)), "a");
     EXPECT_THROW(created.Build(), Tessel::Util::XFileOpen);  // never over an existing file
 }

@@ -1,11 +1,13 @@
 #include "Papy/LpFile.h"
 #include "Util/Exception.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace Tessel;
+using Linewright::Testing::AssertionText;
 
 namespace {
 
@@ -26,16 +28,6 @@ public:
     void SetRecordLateralSpeed(std::uint32_t, double) override {}
     void Write(const std::shared_ptr<Util::BinaryStream>&) const override {}
 };
-
-template <class Action>
-std::string AssertionText(Action action) {
-    try {
-        action();
-    } catch (const Util::XAssertion& failure) {
-        return failure.GetMessageText();
-    }
-    return "no assertion";
-}
 
 }  // namespace
 

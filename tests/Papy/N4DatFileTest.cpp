@@ -3,6 +3,8 @@
 #include "Util/Exception.h"
 #include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
+#include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +12,11 @@
 
 using namespace Tessel::Papy;
 using Linewright::Testing::AppendLittleEndian;
+using Linewright::Testing::BrokenCheck;
 using Linewright::Testing::DatEntry;
 using Linewright::Testing::WriteN4Dat;
-using Tessel::Util::XFileFormat;
 
 namespace {
-
-std::string ReadAll(Tessel::Util::BinaryStream& stream) {
-    std::string bytes(stream.GetSize() - stream.GetPosition(), '\0');
-    stream.Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    return bytes;
-}
 
 const std::vector<DatEntry> SampleEntries = {
     {"track.ptf", "the track, packed", true}, {"art\\a.mip", "texture"}, {"sky.mip", "sky", false}};
@@ -29,14 +25,8 @@ const std::vector<DatEntry> SampleEntries = {
 constexpr int FirstRecord = 10;
 
 std::string FormatFault(const TemporaryFolder& folder, const std::string& bytes) {
-    const auto path = folder.Write("bad.dat", bytes);
-    try {
-        N4DatFile archive(path.string(), false);
-    } catch (const XFileFormat& error) {
-        EXPECT_EQ(error.GetPath(), path.string());
-        return error.GetDescription();
-    }
-    return "accepted";
+    const std::string path = folder.Write("bad.dat", bytes).string();
+    return Linewright::Testing::FormatFault(path, [&] { N4DatFile(path, false); });
 }
 
 std::string WithByte(std::string bytes, std::size_t at, char value) {
@@ -68,14 +58,14 @@ TEST(N4DatFile, ReadsStoredAndImplodedMembersWithTheirFolders) {
     EXPECT_TRUE(archive.IsMemberImploded(0));
     EXPECT_EQ(archive.GetMemberSize(0), 17u);
     EXPECT_EQ(archive.GetMemberStoredSize(0), Linewright::Testing::PackLiterals("the track, packed").size());
-    EXPECT_EQ(ReadAll(*archive.OpenMember(0)), "the track, packed");
+    EXPECT_EQ(ReadRest(*archive.OpenMember(0)), "the track, packed");
     EXPECT_EQ(archive.GetMemberName(1), "art\\a.mip");
     EXPECT_EQ(archive.GetMemberFolder(1), "art");
     EXPECT_EQ(archive.GetMemberBaseName(1), "a");
     EXPECT_EQ(archive.GetMemberExtension(1), "mip");
     EXPECT_EQ(archive.GetMemberFolder(2), "");
     EXPECT_EQ(archive.FindMember("a.mip"), nullptr);
-    EXPECT_EQ(ReadAll(*archive.FindMember("ART\\A.MIP")), "texture");
+    EXPECT_EQ(ReadRest(*archive.FindMember("ART\\A.MIP")), "texture");
     EXPECT_THROW(archive.OpenMember(0)->Write(1, "x"), Tessel::Util::XFileWrite);
 }
 
@@ -113,24 +103,18 @@ TEST(N4DatFile, CorruptPackedDataFailWhenOpened) {
     const std::string packed = Linewright::Testing::PackLiterals("0123456789");
     auto open = [&](const std::string& bytes) {
         N4DatFile archive(folder.Write("m.dat", bytes).string(), false);
-        return ReadAll(*archive.OpenMember(0));
+        return ReadRest(*archive.OpenMember(0));
     };
     EXPECT_EQ(open(OneImploded(packed, 10)), "0123456789");
     // A recorded size below the unpacked length reads as the first bytes.
     EXPECT_EQ(open(OneImploded(packed, 4)), "0123");
-    auto expectAssertion = [&](const std::string& bytes, const std::string& expression) {
-        try {
-            open(bytes);
-            ADD_FAILURE() << expression;
-        } catch (const Tessel::Util::XAssertion& error) {
-            EXPECT_EQ(error.GetExpression(), expression);
-        }
-    };
-    expectAssertion(OneImploded(packed, 11), "result_size == uncompressed_size");
+    auto brokenCheck = [&](const std::string& bytes) { return BrokenCheck([&] { open(bytes); }); };
+    EXPECT_EQ(brokenCheck(OneImploded(packed, 11)), "result_size == uncompressed_size");
     // A size no packed data of this length could reach: refused without allocating it.
-    expectAssertion(OneImploded(packed, 0xFFFFFFFFu), "result_size == uncompressed_size");
-    expectAssertion(OneImploded(WithByte(packed, 0, 7), 10), "result == CMP_NO_ERROR && dp.InBytesRemaining == 0");
-    expectAssertion(OneImploded(packed + "x", 10), "result == CMP_NO_ERROR && dp.InBytesRemaining == 0");
+    EXPECT_EQ(brokenCheck(OneImploded(packed, 0xFFFFFFFFu)), "result_size == uncompressed_size");
+    const std::string unpackFault = "result == CMP_NO_ERROR && dp.InBytesRemaining == 0";
+    EXPECT_EQ(brokenCheck(OneImploded(WithByte(packed, 0, 7), 10)), unpackFault);
+    EXPECT_EQ(brokenCheck(OneImploded(packed + "x", 10)), unpackFault);
     // Packed data cut short by the end of the file.
     EXPECT_THROW(open(OneImploded(packed, 10).substr(0, 30)), Tessel::Util::XFileRead);
 }
@@ -141,16 +125,14 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
                              "misc/b.mip", "stamps/s.stp", "art/deep/c.mip"})
         folder.Write(std::string("t/") + name, std::string(3000, name[0]) + name);
     folder.Write("elsewhere/TRACK.PTF", "a decoy");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder / "elsewhere");
     {
+        const WorkingFolderScope elsewhere(folder / "elsewhere");
         N4DatFile created(NewArchive{}, (folder / "t/t.dat").string());
         testing::internal::CaptureStdout();
         created.GatherFiles(true);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "N4 Dat file created\n");
         created.Build();
     }
-    std::filesystem::current_path(previous);
     N4DatFile archive((folder / "t/t.dat").string(), false);
     ASSERT_EQ(archive.GetMemberCount(), 4u);
     const std::vector<std::pair<std::string, bool>> expected = {
@@ -160,8 +142,8 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
         EXPECT_EQ(archive.IsMemberImploded(i), expected[i].second);
     }
     EXPECT_LT(archive.GetMemberStoredSize(0), 100u);  // imploded for real
-    EXPECT_EQ(ReadAll(*archive.OpenMember(0)), std::string(3000, 'T') + "TRACK.PTF");
-    EXPECT_EQ(ReadAll(*archive.OpenMember(1)), std::string(3000, 'a') + "art/a.mip");
+    EXPECT_EQ(ReadRest(*archive.OpenMember(0)), std::string(3000, 'T') + "TRACK.PTF");
+    EXPECT_EQ(ReadRest(*archive.OpenMember(1)), std::string(3000, 'a') + "art/a.mip");
 }
 
 TEST(N4DatFile, RefusesNamesTooLongForTheDirectory) {

@@ -1,23 +1,15 @@
 #include "Papy/PapyDirectory.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 using namespace Tessel::Papy;
-using Tessel::Util::XAssertion;
+using Linewright::Testing::BrokenCheck;
 using Tessel::Util::XUsage;
 
 namespace {
-
-std::string ExpressionOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const XAssertion& error) {
-        return error.GetExpression();
-    }
-    return "no assertion";
-}
 
 class PapyDirectoryTest : public ::testing::Test {
 protected:
@@ -59,11 +51,11 @@ TEST_F(PapyDirectoryTest, MissingDirectoriesUpToTwoLevels) {
     EXPECT_EQ(twoLevels.GetName(), "circuits");
     EXPECT_EQ(twoLevels.GetPath(), Path("game/circuits/"));
 
-    EXPECT_EQ(ExpressionOf([&] { PapyDirectory(Path("game/a/b/c")); }), "attributes != 0xFFFFFFFF");
+    EXPECT_EQ(BrokenCheck([&] { PapyDirectory(Path("game/a/b/c")); }), "attributes != 0xFFFFFFFF");
 }
 
 TEST_F(PapyDirectoryTest, NothingLiesBelowAFile) {
-    EXPECT_EQ(ExpressionOf([&] { PapyDirectory(Path("game/replays/lap.rpy/x")); }),
+    EXPECT_EQ(BrokenCheck([&] { PapyDirectory(Path("game/replays/lap.rpy/x")); }),
               "attributes != 0xFFFFFFFF && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0");
 }
 
@@ -72,19 +64,16 @@ TEST_F(PapyDirectoryTest, RootAndOverlongPaths) {
     EXPECT_TRUE(root.IsRoot());
     EXPECT_EQ(root.GetName(), "/");
     EXPECT_EQ(root.GetPath(), "/");
-    EXPECT_EQ(ExpressionOf([&] { root.GetParentPath(); }), "!Root");
+    EXPECT_EQ(BrokenCheck([&] { root.GetParentPath(); }), "!Root");
 
-    EXPECT_EQ(ExpressionOf([&] { PapyDirectory(Path(std::string(300, 'a'))); }),
+    EXPECT_EQ(BrokenCheck([&] { PapyDirectory(Path(std::string(300, 'a'))); }),
               "result != 0 && result < sizeof(buf)");
 }
 
-TEST_F(PapyDirectoryTest, TrackDirectoryBesideTheReplays) {
-    const PapyDirectory replays(Path("game/replays"));
-    EXPECT_EQ(GetTrackDirectoryPath(replays, "monza"), Path("game/tracks/monza"));
-    EXPECT_EQ(GetTrackDirectoryPath(replays, "spa"), Path("game/tracks/spa"));
-}
-
-TEST_F(PapyDirectoryTest, TrackDirectoryFoundWithoutRegardToCase) {
+TEST_F(PapyDirectoryTest, TrackDirectoryBesideTheReplaysFoundWithoutRegardToCase) {
+    const PapyDirectory game(Path("game/replays"));
+    EXPECT_EQ(GetTrackDirectoryPath(game, "monza"), Path("game/tracks/monza"));
+    EXPECT_EQ(GetTrackDirectoryPath(game, "spa"), Path("game/tracks/spa"));
     std::filesystem::create_directories(folder / "upper/REPLAYS");
     std::filesystem::create_directories(folder / "upper/TRACKS/MONZA");
     const PapyDirectory replays(Path("upper/REPLAYS"));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Papy/GPLTrkFile.h"
-#include "Util/CharBuffer.h"
 #include "testing/GPLTrkWriter.h"
+#include "testing/MemoryStream.h"
 
 #include <cstdint>
 #include <memory>
@@ -10,11 +10,8 @@
 
 namespace Tessel::Papy {
 
-// Reads a GPL track from bytes; the file keeps nothing of the stream but its name.
 inline std::shared_ptr<GPLTrkFile> ReadGPLTrk(const std::string& bytes) {
-    auto buffer = std::make_shared<Util::CharBuffer>("test.trk");
-    buffer->SetBuffer(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    return std::make_shared<GPLTrkFile>(buffer);
+    return std::make_shared<GPLTrkFile>(Linewright::Testing::MemoryStream(bytes, "test.trk").stream);
 }
 
 inline std::int32_t Get32(const std::string& bytes, std::size_t offset) {

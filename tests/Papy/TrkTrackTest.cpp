@@ -140,7 +140,10 @@ TEST_F(TrkTrackTest, TheModelsOwnOperationsAgree) {
         EXPECT_EQ(own.surface, overall.surface);
         double x = 0.0, y = 0.0, z = 0.0;
         track.GetPosition(100.0 * s, 1.5, x, y, z);
-        EXPECT_EQ(y, track.GetPoint(100.0 * s, 1.5).y);
+        const TrackPoint point = track.GetPoint(100.0 * s, 1.5);
+        EXPECT_EQ(x, point.x);
+        EXPECT_EQ(y, point.y);
+        EXPECT_EQ(z, point.z);
         EXPECT_EQ(track.GetHeading(100.0 * s), track.GetPoint(100.0 * s, 0.0).heading);
     }
     EXPECT_THROW(track.GetSegment(12), Util::XAssertion);

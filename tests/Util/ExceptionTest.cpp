@@ -17,24 +17,6 @@ TEST(Exception, MessageTextsOfEveryClass) {
               "A possible error was found in file /t.rpy\nGPL rpy file id not RPLY\n");
 }
 
-TEST(Exception, RootCatchesEveryClass) {
-    const auto caughtAsRoot = [](auto thrower) {
-        try {
-            thrower();
-        } catch (const Exception&) {
-            return true;
-        }
-        return false;
-    };
-    EXPECT_TRUE(caughtAsRoot([] { throw XAssertion("a", "b", 1); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XUsage("u"); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XFileOpen("p", "r"); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XFileRead("n"); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XFileWrite("n"); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XFileSeek("n"); }));
-    EXPECT_TRUE(caughtAsRoot([] { throw XFileFormat("p", "d"); }));
-}
-
 TEST(Exception, CheckNamesConditionAndSourceRelativeToTree) {
     const int line = __LINE__ + 2;
     try {

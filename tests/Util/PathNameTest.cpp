@@ -1,10 +1,12 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 using namespace Tessel::Util;
 
@@ -44,13 +46,9 @@ TEST(PathName, RelativePathsResolveAgainstTheCurrentDirectory) {
 }
 
 TEST(PathName, TooLongBreaksTheAssertion) {
-    try {
-        PathName path("/" + std::string(300, 'a'));
-        FAIL();
-    } catch (const XAssertion& error) {
-        EXPECT_NE(error.GetMessageText().find("result < sizeof(buf)"), std::string::npos);
-        EXPECT_NE(error.GetMessageText().find("Util/PathName.cpp"), std::string::npos);
-    }
+    const std::string failure = Linewright::Testing::AssertionText([] { PathName("/" + std::string(300, 'a')); });
+    EXPECT_NE(failure.find("\nresult < sizeof(buf)\n"), std::string::npos);
+    EXPECT_NE(failure.find("Util/PathName.cpp"), std::string::npos);
 }
 
 TEST(CaseInsensitive, ToLowerAndCompare) {
@@ -59,6 +57,9 @@ TEST(CaseInsensitive, ToLowerAndCompare) {
     EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
     EXPECT_EQ(CompareNoCase("Trk", "tRK"), 0);
     EXPECT_EQ(CompareNoCase("a", "c"), -2);
+    const std::array<const char*, 2> extensions = {"trk", "dat"};
+    EXPECT_TRUE(EqualsOneOfNoCase("DAT", extensions));
+    EXPECT_FALSE(EqualsOneOfNoCase("da", extensions));
 }
 
 TEST(DirectoryListing, ListsFilesAndFolders) {

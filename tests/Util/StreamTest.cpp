@@ -39,6 +39,10 @@ TEST(CharBuffer, ReadsAndWritesLittleEndianValues) {
     EXPECT_EQ(ReadValue<std::uint32_t>(buffer), 0x11223344u);
     EXPECT_EQ(ReadValue<float>(buffer), 1.5f);
     EXPECT_EQ(buffer.GetRemaining(), 0u);
+    // A look at a value leaves the position where it was.
+    EXPECT_EQ(PeekValue<std::uint16_t>(buffer, 2), 0x1122u);
+    EXPECT_EQ(PeekValue<std::uint32_t>(buffer, 5), std::nullopt);
+    EXPECT_EQ(buffer.GetPosition(), 8u);
 }
 
 TEST(CharBuffer, BufferFromNameIsReadOnly) {
