@@ -54,8 +54,7 @@ std::vector<LapListEntry> ListCompleteLaps(const Tessel::Papy::RpyFile& replay) 
                 const LapRef ref{table, driver, lap};
                 if (!Fits(ref) || replay.GetLapStatus(table, driver, lap) != Tessel::Papy::LapStatus::Complete)
                     continue;
-                entries.push_back({ref, EncodeLapItem(ref), replay.GetDriverName(driver),
-                                   replay.GetLapTime(table, driver, lap)});
+                entries.push_back({ref, replay.GetDriverName(driver), replay.GetLapTime(table, driver, lap)});
             }
         }
     }

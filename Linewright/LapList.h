@@ -36,12 +36,13 @@ std::string LapTimeText(double seconds);
 
 struct LapListEntry {
     LapRef lap;
-    std::uint32_t code = 0;
     std::string driverName;
     double time = 0.0;  // seconds
 
     // "<driver name> <lap time text>", as the list shows it.
     std::string Text() const;
+    // The lap item code that names this entry's lap.
+    std::uint32_t Code() const { return EncodeLapItem(lap); }
 };
 
 // Every complete lap, in lap-table order, then driver order, then lap order (never sorted by

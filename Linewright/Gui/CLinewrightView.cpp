@@ -100,7 +100,7 @@ void CLinewrightView::FillLists() {
         return;
     for (const auto& entry : ListCompleteLaps(*rpy)) {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.Text()), m_lapList);
-        item->setData(Qt::UserRole, entry.code);
+        item->setData(Qt::UserRole, entry.Code());
     }
     const auto summary = SummarizeTrackLps(*document.GetTrackFactory());
     m_track = rpy->GetTrackName();

@@ -58,7 +58,7 @@ TEST(LapList, ListsCompleteLapsInTableDriverLapOrder) {
     std::vector<LapRef> listed;
     for (const auto& entry : entries) {
         listed.push_back(entry.lap);
-        EXPECT_EQ(DecodeLapItem(entry.code), entry.lap);
+        EXPECT_EQ(DecodeLapItem(entry.Code()), entry.lap);
     }
     const std::vector<LapRef> expected{{0, 0, 0}, {0, 0, 2}, {0, 1, 1}, {1, 0, 0}, {1, 0, 2}, {1, 1, 1}};
     EXPECT_EQ(listed, expected);
@@ -71,7 +71,7 @@ TEST(LapList, LeavesOutLapsTheCodeCannotName) {
     for (const auto& entry : entries) {
         EXPECT_LE(entry.lap.driver, largestCodedIndex);
         EXPECT_LE(entry.lap.lap, largestCodedIndex);
-        EXPECT_EQ(DecodeLapItem(entry.code), entry.lap);
+        EXPECT_EQ(DecodeLapItem(entry.Code()), entry.lap);
     }
     EXPECT_EQ(entries.size(), (255u * 255u + 1) / 2);  // the even sums of 0..254 and 0..254
 }
