@@ -1,9 +1,9 @@
 #include "Linewright/CLinewrightDoc.h"
 
-#include "Papy/FileFactoryRegistry.h"
-#include "Papy/MakeRpy.h"
-#include "Papy/PapyDirectory.h"
-#include "Papy/RpyFile.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/MakeRpy.h"
+#include "Papy/Factory/PapyDirectory.h"
+#include "Papy/Replays/RpyFile.h"
 #include "Util/PathName.h"
 
 namespace Linewright {

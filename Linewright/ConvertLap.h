@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Papy/LpFile.h"
-#include "Papy/RpyFile.h"
-#include "Papy/Track.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Replays/RpyFile.h"
+#include "Papy/Tracks/Track.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "Linewright/LapList.h"
 
-#include "Papy/RpyFile.h"
+#include "Papy/Replays/RpyFile.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "Linewright/LpOutput.h"
 
-#include "Papy/LpFile.h"
+#include "Papy/Lp/LpFile.h"
 #include "Util/ReplacingFile.h"
 
 namespace Linewright {

@@ -1,11 +1,11 @@
 #include "Linewright/TrackLp.h"
 
 #include "Linewright/ConvertLap.h"
-#include "Papy/CreateLp.h"
-#include "Papy/GetDirectory.h"
-#include "Papy/LpFile.h"
-#include "Papy/MakeLp.h"
-#include "Papy/MakeTrack.h"
+#include "Papy/Factory/CreateLp.h"
+#include "Papy/Factory/GetDirectory.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/MakeTrack.h"
 
 namespace Linewright {
 

@@ -1,10 +1,10 @@
 // Converting a three-minute lap: a 9000 m track driven at 50 m/s, 6480 frames of the lap and
 // 3001 records, from a written replay and track read once outside the timing.
 #include "Linewright/ConvertLap.h"
-#include "Papy/GPLLpFile.h"
-#include "Papy/GPLRpyFile.h"
-#include "Papy/GPLTrkFile.h"
-#include "Papy/TrkTrack.h"
+#include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Replays/GPLRpyFile.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
 

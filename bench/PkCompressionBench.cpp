@@ -1,6 +1,6 @@
 // Packing and unpacking speed of our implode codec beside StormLib's pklib, in MB/s of unpacked
 // data, on the same inputs: track-like records of numbers and texture-like noisy runs.
-#include "Papy/PkCompression.h"
+#include "Papy/Archives/PkCompression.h"
 #include "testing/ReferencePklib.h"
 
 #include <benchmark/benchmark.h>

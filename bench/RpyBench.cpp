@@ -1,5 +1,5 @@
 // Reading a one-hour, 20-car replay: parsing speed beside a plain read of the same bytes.
-#include "Papy/GPLRpyFile.h"
+#include "Papy/Replays/GPLRpyFile.h"
 #include "Util/BinaryFile.h"
 #include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"

@@ -1,6 +1,6 @@
 // The cost of a point query on a TRK track, the inner step of every conversion.
-#include "Papy/GPLTrkFile.h"
-#include "Papy/TrkTrack.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "testing/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
 

@@ -1,5 +1,5 @@
 // Seeds for the archive readers and the codec, from the archive writers.
-#include "Papy/PkCompression.h"
+#include "Papy/Archives/PkCompression.h"
 #include "fuzz/Seeds.h"
 #include "testing/DatWriter.h"
 

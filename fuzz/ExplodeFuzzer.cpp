@@ -1,6 +1,6 @@
 // Unpacks the input into outputs of two sizes (whole, and cut by the first byte), then checks
 // that packing the input and unpacking it gives it back.
-#include "Papy/PkCompression.h"
+#include "Papy/Archives/PkCompression.h"
 #include "Util/Exception.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Puts arbitrary bytes into a track folder as its archive and asks the GPL game about it: the
 // recognizer's tests, then the track through the factory, as opening a replay does. Every fault
 // must be an exception of the library's family.
-#include "Papy/GPLFileFactoryRecognizer.h"
-#include "Papy/MakeTrack.h"
+#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+#include "Papy/Factory/MakeTrack.h"
 #include "Util/Exception.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 // Reads GPL LP files against a fixed track; a file that reads must write back to its own bytes.
-#include "Papy/GPLLpFile.h"
-#include "Papy/GPLTrkFile.h"
+#include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Util/Exception.h"
 #include "fuzz/GPLLpTrack.h"
 #include "testing/MemoryStream.h"

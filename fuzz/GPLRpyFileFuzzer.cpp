@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a chunked replay and lists its laps; every fault must be an exception
 // of the library's family.
 #include "Linewright/LapList.h"
-#include "Papy/GPLRpyFile.h"
+#include "Papy/Replays/GPLRpyFile.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 

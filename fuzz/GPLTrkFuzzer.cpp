@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the GPL track reader and, when it accepts them, to every query of
 // the track built on them. Any exception of the library's family is a proper answer.
-#include "Papy/GPLTrkFile.h"
-#include "Papy/TrkTrack.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 

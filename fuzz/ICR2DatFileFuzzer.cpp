@@ -1,4 +1,4 @@
-#include "Papy/ICR2DatFile.h"
+#include "Papy/Archives/ICR2DatFile.h"
 #include "fuzz/DatFuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

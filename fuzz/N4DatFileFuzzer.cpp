@@ -1,4 +1,4 @@
-#include "Papy/N4DatFile.h"
+#include "Papy/Archives/N4DatFile.h"
 #include "fuzz/DatFuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

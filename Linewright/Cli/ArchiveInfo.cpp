@@ -1,8 +1,8 @@
 #include "Linewright/Cli/DatArchive.h"
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/ICR2DatFile.h"
-#include "Papy/N4DatFile.h"
+#include "Papy/Archives/ICR2DatFile.h"
+#include "Papy/Archives/N4DatFile.h"
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
 

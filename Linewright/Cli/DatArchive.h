@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/DatFile.h"
+#include "Papy/Archives/DatFile.h"
 
 #include <memory>
 #include <string>

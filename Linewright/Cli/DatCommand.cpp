@@ -1,8 +1,8 @@
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/Cli/DatArchive.h"
 
-#include "Papy/ICR2DatFile.h"
-#include "Papy/N4DatFile.h"
+#include "Papy/Archives/ICR2DatFile.h"
+#include "Papy/Archives/N4DatFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"

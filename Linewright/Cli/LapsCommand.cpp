@@ -2,7 +2,7 @@
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/LapList.h"
 #include "Linewright/TrackLp.h"
-#include "Papy/RpyFile.h"
+#include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 
 #include <iostream>

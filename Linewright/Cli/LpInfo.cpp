@@ -1,9 +1,9 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/FileFactoryRegistry.h"
-#include "Papy/GPLLpFile.h"
-#include "Papy/MakeTrk.h"
-#include "Papy/PapyDirectory.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Factory/MakeTrk.h"
+#include "Papy/Factory/PapyDirectory.h"
 #include "Util/BinaryStream.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"

@@ -1,5 +1,5 @@
 #include "Linewright/Cli/FileInfo.h"
-#include "Papy/GPLRpyFile.h"
+#include "Papy/Replays/GPLRpyFile.h"
 #include "Util/BinaryStream.h"
 
 #include <iomanip>

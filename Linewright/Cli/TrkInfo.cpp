@@ -1,7 +1,7 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/GPLTrkFile.h"
-#include "Papy/TrkTrack.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Util/BinaryStream.h"
 
 #include <string>

@@ -8,8 +8,8 @@
 #include "Linewright/Gui/ErrorGuard.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
-#include "Papy/LpFile.h"
-#include "Papy/RpyFile.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Replays/RpyFile.h"
 #include "Util/PathName.h"
 
 #include <QLabel>

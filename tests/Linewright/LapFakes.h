@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/RpyFile.h"
+#include "Papy/Replays/RpyFile.h"
 
 #include <cmath>
 #include <functional>

@@ -1,5 +1,5 @@
 #include "Linewright/LapList.h"
-#include "Papy/GPLRpyFile.h"
+#include "Papy/Replays/GPLRpyFile.h"
 #include "testing/MemoryStream.h"
 #include "testing/RpyWriter.h"
 #include "tests/Linewright/LapFakes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/StrictChecks.h"
+#include "Papy/Factory/StrictChecks.h"
 #include "Util/BinaryStream.h"
 
 #include <cstdint>

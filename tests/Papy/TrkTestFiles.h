@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "testing/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
 

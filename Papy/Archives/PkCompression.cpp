@@ -1,0 +1,494 @@
+#include "Papy/Archives/PkCompression.h"
+
+#include "Util/Exception.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace Tessel::Papy::PkCompression {
+
+namespace {
+
+// The library's result codes, as its callers know them.
+enum Result { CMP_NO_ERROR = 0, CMP_INVALID_DICTSIZE = 1, CMP_INVALID_MODE = 2, CMP_BAD_DATA = 3 };
+
+// Where the codec reads and writes; it consumes input from the front and fills output.
+struct TransferRecord {
+    const unsigned char* InBuffer;
+    std::uint32_t InBytesRemaining;
+    unsigned char* OutBuffer;
+    std::uint32_t OutBytesRemaining;
+};
+
+constexpr unsigned BinaryMode = 0;
+constexpr unsigned AsciiMode = 1;
+constexpr unsigned MinDictionaryBits = 4;
+constexpr unsigned MaxDictionaryBits = 6;
+constexpr unsigned ShortCopyLowBits = 2;  // a copy of length 2 reaches at most 256 bytes back
+constexpr unsigned EndLength = 519;
+constexpr unsigned MaxCopyLength = EndLength - 1;
+
+// Format notes: each Huffman code is given as runs of code lengths, one byte per run, the low
+// four bits the length and the high four bits one less than the number of symbols taking it.
+// The codes are canonical (shorter codes first, equal lengths by symbol) and the stream holds
+// each code inverted, its most significant bit first.
+constexpr std::array<unsigned char, 98> LiteralRuns = {
+    11, 124, 8, 7, 28, 7, 188, 13, 76, 4, 10, 8, 12, 10, 12, 10, 8, 23, 8, 9, 7, 6, 7, 8, 7,
+    6, 55, 8, 23, 24, 12, 11, 7, 9, 11, 12, 6, 7, 22, 5, 7, 24, 6, 11, 9, 6, 7, 22, 7, 11, 38,
+    7, 9, 8, 25, 11, 8, 11, 9, 12, 8, 12, 5, 38, 5, 38, 5, 11, 7, 5, 6, 21, 6, 10, 53, 8, 7,
+    24, 10, 27, 44, 253, 253, 253, 252, 252, 252, 13, 12, 45, 12, 45, 12, 61, 12, 45, 44, 173};
+constexpr std::array<unsigned char, 6> LengthRuns = {2, 35, 36, 53, 38, 23};
+constexpr std::array<unsigned char, 7> DistanceRuns = {2, 20, 53, 230, 247, 151, 248};
+
+// A copy's length is its length symbol's base plus that many extra bits.
+constexpr std::array<std::uint16_t, 16> LengthBase = {3, 2, 4, 5, 6, 7, 8, 9, 10, 12, 16, 24, 40, 72, 136, 264};
+constexpr std::array<std::uint8_t, 16> LengthExtraBits = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8};
+
+// A code as it stands in the stream: its bits in reading order from the lowest up.
+struct Code {
+    std::uint16_t bits = 0;
+    std::uint8_t length = 0;
+};
+
+template <std::size_t Symbols, std::size_t Runs>
+constexpr std::array<Code, Symbols> MakeCodes(const std::array<unsigned char, Runs>& runs) {
+    std::array<std::uint8_t, Symbols> lengths{};
+    std::size_t symbol = 0;
+    for (const unsigned char run : runs) {
+        for (int repeat = (run >> 4) + 1; repeat > 0; --repeat)
+            lengths.at(symbol++) = run & 15;
+    }
+    if (symbol != Symbols)
+        throw "code length runs do not cover every symbol";
+    std::array<Code, Symbols> codes{};
+    unsigned next = 0;  // the canonical code of the next symbol of the current length
+    for (unsigned length = 1; length <= 15; ++length, next <<= 1) {
+        for (std::size_t s = 0; s < Symbols; ++s) {
+            if (lengths[s] != length)
+                continue;
+            const unsigned inverted = ~next++ & ((1u << length) - 1);
+            unsigned reversed = 0;
+            for (unsigned bit = 0; bit < length; ++bit)
+                reversed |= ((inverted >> (length - 1 - bit)) & 1u) << bit;
+            codes[s] = {static_cast<std::uint16_t>(reversed), static_cast<std::uint8_t>(length)};
+        }
+    }
+    return codes;
+}
+
+constexpr auto LiteralCodes = MakeCodes<256>(LiteralRuns);
+constexpr auto LengthCodes = MakeCodes<16>(LengthRuns);
+constexpr auto DistanceCodes = MakeCodes<64>(DistanceRuns);
+
+// A decoding table indexed by the next TableBits bits of the stream; length 0 marks bits that
+// begin no code.
+struct Entry {
+    std::uint16_t symbol = 0;
+    std::uint8_t length = 0;
+};
+
+template <unsigned TableBits, std::size_t Symbols>
+constexpr std::array<Entry, (1u << TableBits)> MakeDecodeTable(const std::array<Code, Symbols>& codes) {
+    std::array<Entry, (1u << TableBits)> table{};
+    for (std::size_t s = 0; s < Symbols; ++s) {
+        const Code code = codes[s];
+        for (unsigned high = 0; high < (1u << (TableBits - code.length)); ++high)
+            table[code.bits | (high << code.length)] = {static_cast<std::uint16_t>(s), code.length};
+    }
+    return table;
+}
+
+constexpr unsigned LiteralTableBits = 13;
+constexpr unsigned LengthTableBits = 7;
+constexpr unsigned DistanceTableBits = 8;
+constexpr auto LiteralTable = MakeDecodeTable<LiteralTableBits>(LiteralCodes);
+constexpr auto LengthTable = MakeDecodeTable<LengthTableBits>(LengthCodes);
+constexpr auto DistanceTable = MakeDecodeTable<DistanceTableBits>(DistanceCodes);
+
+template <std::size_t Size>
+constexpr bool IsComplete(const std::array<Entry, Size>& table) {
+    return std::all_of(table.begin(), table.end(), [](const Entry& entry) { return entry.length > 0; });
+}
+// Every bit pattern begins some code, so a lookup never lands on an empty entry.
+static_assert(IsComplete(LiteralTable) && IsComplete(LengthTable) && IsComplete(DistanceTable));
+
+constexpr std::array<std::uint8_t, EndLength + 1> MakeLengthSymbols() {
+    std::array<std::uint8_t, EndLength + 1> symbols{};
+    for (std::uint8_t s = 0; s < LengthBase.size(); ++s) {
+        for (unsigned extra = 0; extra < (1u << LengthExtraBits[s]); ++extra)
+            symbols[LengthBase[s] + extra] = s;
+    }
+    return symbols;
+}
+
+// The length symbol of each copy length from 2 to 519.
+constexpr auto LengthSymbols = MakeLengthSymbols();
+
+constexpr std::uint64_t LowBits(std::uint64_t value, unsigned count) {
+    return value & ((std::uint64_t{1} << count) - 1);
+}
+
+// Reads the packed stream's bits, lowest first, a byte at a time into a 64-bit store.
+class BitReader {
+public:
+    BitReader(const unsigned char* data, std::uint32_t size) : next(data), end(data + size) {}
+
+    // Fills the store to at least 57 bits while input lasts: enough for any one token.
+    void Refill() {
+        if (end - next >= 8) {
+            // Whole bytes go in; the store may also hold the low bits of the next byte, which
+            // the next refill puts in the same place again.
+            std::uint64_t word;
+            std::memcpy(&word, next, sizeof word);
+            bits |= word << count;
+            next += (63 - count) >> 3;
+            count |= 56;
+            return;
+        }
+        for (; count <= 56 && next < end; count += 8)
+            bits |= std::uint64_t{*next++} << count;
+    }
+
+    bool Has(unsigned wanted) const { return count >= wanted; }
+    unsigned Peek(unsigned wanted) const { return static_cast<unsigned>(LowBits(bits, wanted)); }
+    void Drop(unsigned used) {
+        bits >>= used;
+        count -= used;
+    }
+    unsigned Take(unsigned wanted) {
+        const unsigned value = Peek(wanted);
+        Drop(wanted);
+        return value;
+    }
+    // The input bytes not yet used, counting whole bytes still in the store.
+    std::uint32_t GetUnusedBytes() const { return static_cast<std::uint32_t>(end - next) + count / 8; }
+
+private:
+    const unsigned char* next;
+    const unsigned char* end;
+    std::uint64_t bits = 0;
+    unsigned count = 0;  // valid bits in the store
+};
+
+// The unpacked bytes: written while they fit, counted beyond that.
+class ExplodeOutput {
+public:
+    ExplodeOutput(unsigned char* base, std::uint32_t capacity) : base(base), capacity(capacity) {}
+
+    void Literal(unsigned char byte) {
+        if (produced < capacity)
+            base[produced] = byte;
+        ++produced;
+    }
+
+    // Repeats length bytes from distance back; false when that reaches before the start.
+    bool Copy(unsigned distance, unsigned length) {
+        if (distance > produced)
+            return false;
+        if (produced + length <= capacity) {
+            unsigned char* to = base + produced;
+            const unsigned char* from = to - distance;
+            if (distance >= length)
+                std::memcpy(to, from, length);
+            else
+                for (unsigned i = 0; i < length; ++i)  // overlapping: repeats the last distance bytes
+                    to[i] = from[i];
+        } else {
+            for (std::uint64_t at = produced; at < std::min<std::uint64_t>(produced + length, capacity); ++at)
+                base[at] = base[at - distance];
+        }
+        produced += length;
+        return true;
+    }
+
+    std::uint32_t GetWritten() const { return static_cast<std::uint32_t>(std::min<std::uint64_t>(produced, capacity)); }
+
+private:
+    unsigned char* base;
+    std::uint64_t capacity;
+    std::uint64_t produced = 0;
+};
+
+template <std::size_t Size>
+bool ReadCode(BitReader& in, const std::array<Entry, Size>& table, unsigned tableBits, unsigned& symbol) {
+    const Entry entry = table[in.Peek(tableBits)];
+    if (!in.Has(entry.length))
+        return false;
+    in.Drop(entry.length);
+    symbol = entry.symbol;
+    return true;
+}
+
+bool ReadBits(BitReader& in, unsigned count, unsigned& value) {
+    if (!in.Has(count))
+        return false;
+    value = in.Take(count);
+    return true;
+}
+
+// Decodes the tokens up to and including the end code.
+Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned mode, unsigned dictionaryBits) {
+    for (;;) {
+        in.Refill();
+        unsigned isCopy = 0, symbol = 0, extra = 0, low = 0;
+        if (!ReadBits(in, 1, isCopy))
+            return CMP_BAD_DATA;
+        if (!isCopy) {
+            const bool read = mode == BinaryMode ? ReadBits(in, 8, symbol)
+                                                 : ReadCode(in, LiteralTable, LiteralTableBits, symbol);
+            if (!read)
+                return CMP_BAD_DATA;
+            out.Literal(static_cast<unsigned char>(symbol));
+            continue;
+        }
+        if (!ReadCode(in, LengthTable, LengthTableBits, symbol) || !ReadBits(in, LengthExtraBits[symbol], extra))
+            return CMP_BAD_DATA;
+        const unsigned length = LengthBase[symbol] + extra;
+        if (length == EndLength)
+            return CMP_NO_ERROR;
+        const unsigned lowBits = length == 2 ? ShortCopyLowBits : dictionaryBits;
+        if (!ReadCode(in, DistanceTable, DistanceTableBits, symbol) || !ReadBits(in, lowBits, low))
+            return CMP_BAD_DATA;
+        if (!out.Copy((symbol << lowBits) + low + 1, length))
+            return CMP_BAD_DATA;
+    }
+}
+
+Result ExplodeStream(TransferRecord& dp) {
+    if (dp.InBytesRemaining < 2)
+        return CMP_BAD_DATA;
+    const unsigned mode = dp.InBuffer[0];
+    const unsigned dictionaryBits = dp.InBuffer[1];
+    if (mode != BinaryMode && mode != AsciiMode)
+        return CMP_INVALID_MODE;
+    if (dictionaryBits < MinDictionaryBits || dictionaryBits > MaxDictionaryBits)
+        return CMP_INVALID_DICTSIZE;
+    BitReader in(dp.InBuffer + 2, dp.InBytesRemaining - 2);
+    ExplodeOutput out(dp.OutBuffer, dp.OutBytesRemaining);
+    const Result result = DecodeTokens(in, out, mode, dictionaryBits);
+    const std::uint32_t unused = result == CMP_NO_ERROR ? in.GetUnusedBytes() : 0;
+    dp.InBuffer += dp.InBytesRemaining - unused;
+    dp.InBytesRemaining = unused;
+    dp.OutBuffer += out.GetWritten();
+    dp.OutBytesRemaining -= out.GetWritten();
+    return result;
+}
+
+// Packing works in binary mode with the largest dictionary.
+constexpr unsigned DictionaryBits = MaxDictionaryBits;
+constexpr std::uint32_t WindowSize = DistanceCodes.size() << DictionaryBits;  // 4096 bytes
+constexpr std::uint32_t ShortCopyReach = 64u << ShortCopyLowBits;
+constexpr unsigned HashBits = 13;
+constexpr unsigned ShortHashBits = 12;
+constexpr unsigned MaxChainSteps = 48;
+constexpr unsigned LazyLimit = 32;  // a copy this long is taken without looking one byte on
+
+// Writes bits, lowest first, checking the capacity on every flush.
+class BitWriter {
+public:
+    BitWriter(unsigned char* out, std::uint32_t capacity) : out(out), capacity(capacity) {}
+
+    void Put(std::uint32_t value, unsigned length) {
+        bits |= std::uint64_t{value} << count;
+        count += length;
+        if (count >= 32)
+            Flush(4);
+    }
+    void Put(const Code& code) { Put(code.bits, code.length); }
+
+    std::uint32_t Finish() {
+        Flush((count + 7) / 8);
+        return written;
+    }
+
+private:
+    void Flush(unsigned bytes) {
+        TESSEL_CHECK(bytes <= capacity - written);
+        for (unsigned i = 0; i < bytes; ++i, bits >>= 8)
+            out[written++] = static_cast<unsigned char>(bits);
+        count = count > 8 * bytes ? count - 8 * bytes : 0;
+    }
+
+    unsigned char* out;
+    std::uint32_t capacity;
+    std::uint32_t written = 0;
+    std::uint64_t bits = 0;
+    unsigned count = 0;
+};
+
+struct Match {
+    unsigned length = 0;
+    std::uint32_t distance = 0;
+};
+
+// Finds earlier occurrences through hash chains over the last WindowSize positions. Positions
+// are stored plus one, so 0 means none.
+class MatchFinder {
+public:
+    MatchFinder(const unsigned char* data, std::uint32_t size) : data(data), size(size) {
+        head.fill(0);
+        shortHead.fill(0);
+        previous.fill(0);
+    }
+
+    // The longest copy for the bytes at position (length 0 when none is worth it).
+    Match Find(std::uint32_t position) const {
+        const unsigned limit = static_cast<unsigned>(std::min<std::uint32_t>(MaxCopyLength, size - position));
+        Match best;
+        if (limit >= 3)
+            best = FindInChain(position, limit);
+        if (best.length < 3 && limit >= 2) {
+            const std::uint32_t candidate = shortHead[ShortHash(position)];
+            if (candidate != 0 && position - (candidate - 1) <= ShortCopyReach &&
+                std::memcmp(data + candidate - 1, data + position, 2) == 0)
+                best = {2, position - (candidate - 1)};
+        }
+        return best;
+    }
+
+    void Insert(std::uint32_t position) {
+        if (size - position >= 3) {
+            std::uint32_t& first = head[Hash(position)];
+            previous[position % WindowSize] = first;
+            first = position + 1;
+        }
+        if (size - position >= 2)
+            shortHead[ShortHash(position)] = position + 1;
+    }
+
+private:
+    Match FindInChain(std::uint32_t position, unsigned limit) const {
+        Match best;
+        std::uint32_t stored = head[Hash(position)];
+        for (unsigned step = 0; stored != 0 && step < MaxChainSteps; ++step) {
+            const std::uint32_t candidate = stored - 1;
+            const std::uint32_t distance = position - candidate;
+            if (candidate >= position || distance > WindowSize)
+                break;
+            if (data[candidate + best.length] == data[position + best.length]) {
+                const unsigned length = MatchLength(candidate, position, limit);
+                if (length > best.length) {
+                    best = {length, distance};
+                    if (length == limit)
+                        break;
+                }
+            }
+            const std::uint32_t earlier = previous[candidate % WindowSize];
+            if (earlier == 0 || earlier - 1 >= candidate)
+                break;  // the chain's older part was overwritten
+            stored = earlier;
+        }
+        return best.length >= 3 ? best : Match{};
+    }
+
+    unsigned MatchLength(std::uint32_t candidate, std::uint32_t position, unsigned limit) const {
+        unsigned length = 0;
+        while (length < limit && data[candidate + length] == data[position + length])
+            ++length;
+        return length;
+    }
+
+    std::uint32_t Hash(std::uint32_t position) const {
+        const std::uint32_t key = data[position] << 16 | data[position + 1] << 8 | data[position + 2];
+        return (key * 2654435761u) >> (32 - HashBits);
+    }
+    std::uint32_t ShortHash(std::uint32_t position) const {
+        const std::uint32_t key = data[position] << 8 | data[position + 1];
+        return (key * 2654435761u) >> (32 - ShortHashBits);
+    }
+
+    const unsigned char* data;
+    std::uint32_t size;
+    std::array<std::uint32_t, (1u << HashBits)> head;
+    std::array<std::uint32_t, (1u << ShortHashBits)> shortHead;
+    std::array<std::uint32_t, WindowSize> previous;
+};
+
+void PutLiteral(BitWriter& out, unsigned char byte) { out.Put(std::uint32_t{byte} << 1, 9); }
+
+void PutCopy(BitWriter& out, const Match& match) {
+    const unsigned symbol = LengthSymbols[match.length];
+    out.Put(1, 1);
+    out.Put(LengthCodes[symbol]);
+    out.Put(match.length - LengthBase[symbol], LengthExtraBits[symbol]);
+    const unsigned lowBits = match.length == 2 ? ShortCopyLowBits : DictionaryBits;
+    const std::uint32_t distance = match.distance - 1;
+    out.Put(DistanceCodes[distance >> lowBits]);
+    out.Put(static_cast<std::uint32_t>(LowBits(distance, lowBits)), lowBits);
+}
+
+void PutEnd(BitWriter& out) {
+    const unsigned symbol = LengthSymbols[EndLength];
+    out.Put(1, 1);
+    out.Put(LengthCodes[symbol]);
+    out.Put(EndLength - LengthBase[symbol], LengthExtraBits[symbol]);
+}
+
+// Greedy matching with one step of lazy evaluation: a copy is put off by a literal when the
+// next position starts a longer one.
+void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out) {
+    MatchFinder finder(data, size);
+    std::uint32_t position = 0;
+    auto findAndInsert = [&](std::uint32_t at) {
+        const Match match = finder.Find(at);
+        finder.Insert(at);
+        return match;
+    };
+    Match pending = size > 0 ? findAndInsert(0) : Match{};
+    while (position < size) {
+        if (pending.length >= 2) {
+            // The next position's match, when looked at, is already in the finder.
+            std::uint32_t inserted = position + 1;
+            if (pending.length < LazyLimit && position + 1 < size) {
+                const Match next = findAndInsert(position + 1);
+                if (next.length > pending.length) {
+                    PutLiteral(out, data[position++]);
+                    pending = next;
+                    continue;
+                }
+                ++inserted;
+            }
+            PutCopy(out, pending);
+            for (std::uint32_t at = inserted; at < position + pending.length; ++at)
+                finder.Insert(at);
+            position += pending.length;
+        } else {
+            PutLiteral(out, data[position++]);
+        }
+        if (position < size)
+            pending = findAndInsert(position);
+    }
+    PutEnd(out);
+}
+
+}  // namespace
+
+std::uint32_t Implode(const void* input, std::uint32_t inputSize, void* output, std::uint32_t outputCapacity) {
+    BitWriter out(static_cast<unsigned char*>(output), outputCapacity);
+    out.Put(BinaryMode, 8);
+    out.Put(DictionaryBits, 8);
+    EncodeTokens(static_cast<const unsigned char*>(input), inputSize, out);
+    return out.Finish();
+}
+
+std::uint32_t Explode(const void* input, std::uint32_t inputSize, void* output, std::uint32_t outputCapacity) {
+    TransferRecord dp{static_cast<const unsigned char*>(input), inputSize, static_cast<unsigned char*>(output),
+                      outputCapacity};
+    const Result result = ExplodeStream(dp);
+    TESSEL_CHECK(result == CMP_NO_ERROR && dp.InBytesRemaining == 0);
+    return outputCapacity - dp.OutBytesRemaining;
+}
+
+std::uint64_t MaxImplodedSize(std::uint64_t inputSize) {
+    // Header, then at most 9 bits a byte (no copy costs more than the literals it replaces),
+    // then the 16-bit end code.
+    return 2 + (9 * inputSize + 16 + 7) / 8;
+}
+
+std::uint64_t MaxExplodedSize(std::uint64_t packedSize) {
+    // The densest token, a copy of 518 bytes, takes 22 bits: under 189 bytes per packed byte.
+    return 189 * packedSize;
+}
+
+}  // namespace Tessel::Papy::PkCompression

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Papy/Factory/FileLocator.h"
+
+#include <map>
+
+namespace Tessel::Papy {
+
+// The common part of the makers of files that lie loose in the factory's directory (replays,
+// LP files): KindT is the facet kind, FileT the file object it makes, and the game's reader
+// comes from Read. Files are kept by lower-cased file name until Purge.
+template <class KindT, class FileT>
+class LooseFileMaker : public KindT {
+public:
+    LooseFileMaker(PapyDirectory directory, std::string defaultExtension)
+        : locator(std::move(directory), std::move(defaultExtension)) {}
+
+    std::shared_ptr<FileT> Make(const std::string& baseName, const std::string& extension) override {
+        const std::string fileName = locator.GetFileName(baseName, extension);
+        if (const auto kept = cache.find(fileName); kept != cache.end())
+            return kept->second;
+        auto stream = locator.OpenLoose(fileName);
+        if (!stream)
+            locator.ThrowNotFound(fileName);
+        auto file = Read(std::move(stream));
+        cache[fileName] = file;
+        return file;
+    }
+
+    void Purge() override { cache.clear(); }
+
+protected:
+    // Builds the game's reader on the file's stream.
+    virtual std::shared_ptr<FileT> Read(std::shared_ptr<Util::BinaryStream> stream) = 0;
+
+    void Keep(std::shared_ptr<FileT> file, const std::string& baseName, const std::string& extension) {
+        cache[locator.GetFileName(baseName, extension)] = std::move(file);
+    }
+
+    FileLocator locator;
+
+private:
+    std::map<std::string, std::shared_ptr<FileT>> cache;
+};
+
+}  // namespace Tessel::Papy

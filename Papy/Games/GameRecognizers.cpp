@@ -1,0 +1,16 @@
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+
+namespace Tessel::Papy {
+
+// Every game, in the order in which the registry asks them; the first is the default.
+FileFactoryRegistry& FileFactoryRegistry::Instance() {
+    static FileFactoryRegistry registry = [] {
+        FileFactoryRegistry games;
+        games.Register(std::make_shared<GPLFileFactoryRecognizer>());
+        return games;
+    }();
+    return registry;
+}
+
+}  // namespace Tessel::Papy

@@ -1,0 +1,152 @@
+#include "Papy/Lp/GPLLpFile.h"
+
+#include "Papy/Tracks/Trk/TrkFile.h"
+#include "Util/Exception.h"
+
+#include <array>
+#include <cmath>
+
+namespace Tessel::Papy {
+
+namespace {
+
+constexpr std::uint32_t Version = 0x10002;
+constexpr std::uint32_t RecordSize = 20;
+// File units of the speeds and the angle rate.
+constexpr double RateScale = 36.0;
+constexpr double CoefficientStep = 0.005;
+constexpr unsigned CoefficientShift = 24;
+// 1/3 as the game keeps it, in single precision; its reciprocal rounds back to exactly 3.
+constexpr float RecordsPerMetre = 1.0f / 3.0f;
+constexpr double DefaultSpacing = static_cast<float>(1.0 / RecordsPerMetre);
+
+// The bit of the flags word behind each single flag; bits 7, 11 and 17-23 have none.
+constexpr std::array<unsigned, 15> FlagBits = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 12, 13, 14, 15, 16};
+
+// Records to the nearest, plus the one past the end of the lap.
+std::uint32_t CountFor(double steps) {
+    const double count = std::trunc(steps + 0.5) + 1.0;
+    TESSEL_CHECK(count >= 1.0 && count < 4294967296.0);
+    return static_cast<std::uint32_t>(count);
+}
+
+std::uint32_t DefaultCountFor(const TrkFile& track) {
+    return CountFor(static_cast<double>(track.Get2DLength()) * RecordsPerMetre);
+}
+
+}  // namespace
+
+GPLLpFile::GPLLpFile(const std::shared_ptr<Util::BinaryStream>& stream,
+                     const std::shared_ptr<TrkFile>& track)
+    : spacing(DefaultSpacing) {
+    Read(*stream);
+    if (records.size() != DefaultCountFor(*track))
+        throw Util::XFileFormat(stream->GetName(), "Contains incorrect number of records");
+}
+
+GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpacing)
+    : spacing(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
+    TESSEL_CHECK(spacing > 0.0);
+    const std::uint32_t count = requestedSpacing == 0.0
+                                    ? DefaultCountFor(*track)
+                                    : CountFor(track->Get2DLength() / spacing);
+    records.resize(count);
+}
+
+bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
+    return stream.GetSize() >= 8 && Util::PeekValue<std::uint32_t>(stream, 0) == Version;
+}
+
+void GPLLpFile::Read(Util::BinaryStream& stream) {
+    stream.Seek(0);
+    const auto version = Util::ReadValue<std::uint32_t>(stream);
+    const auto count = Util::ReadValue<std::uint32_t>(stream);
+    if (version != Version)
+        throw Util::XFileFormat(stream.GetName(), "GPL Lp file version error");
+    // A count the stream cannot hold fails as the short read it would become, before any
+    // memory is set aside for it.
+    if (count > stream.GetRemaining() / RecordSize)
+        throw Util::XFileRead(stream.GetName());
+    records.resize(count);
+    for (Record& record : records) {
+        record.speed = Util::ReadValue<float>(stream);
+        record.lateralSpeed = Util::ReadValue<float>(stream);
+        record.lateral = Util::ReadValue<float>(stream);
+        record.angleRate = Util::ReadValue<float>(stream);
+        record.flags = Util::ReadValue<std::uint32_t>(stream);
+    }
+}
+
+void GPLLpFile::Write(const std::shared_ptr<Util::BinaryStream>& stream) const {
+    stream->Seek(0);
+    Util::WriteValue(*stream, Version);
+    Util::WriteValue(*stream, GetRecordCount());
+    for (const Record& record : records) {
+        Util::WriteValue(*stream, record.speed);
+        Util::WriteValue(*stream, record.lateralSpeed);
+        Util::WriteValue(*stream, record.lateral);
+        Util::WriteValue(*stream, record.angleRate);
+        Util::WriteValue(*stream, record.flags);
+    }
+}
+
+bool GPLLpFile::HasCapability(unsigned number) const {
+    return number == 1 || number == 3 || number == 4 || (number >= 6 && number <= 15);
+}
+
+std::uint32_t GPLLpFile::GetRecordIndex(double longitude) const {
+    return FindRecordIndex(longitude, records.size(), __FILE__, __LINE__);
+}
+
+double GPLLpFile::GetRecordLateral(std::uint32_t i) const { return records[i].lateral; }
+
+double GPLLpFile::GetRecordSpeed(std::uint32_t i) const { return records[i].speed * RateScale; }
+
+double GPLLpFile::GetRecordLateralSpeed(std::uint32_t i) const {
+    return records[i].lateralSpeed * RateScale;
+}
+
+double GPLLpFile::GetRecordAngleRate(std::uint32_t i) const { return records[i].angleRate * RateScale; }
+
+double GPLLpFile::GetRecordCoefficient(std::uint32_t i) const {
+    return (records[i].flags >> CoefficientShift) * CoefficientStep;
+}
+
+std::uint32_t GPLLpFile::GetRecordFlags(std::uint32_t i) const { return records[i].flags; }
+
+bool GPLLpFile::GetRecordFlag(std::uint32_t i, unsigned number) const {
+    return (records[i].flags >> FlagBits.at(number)) & 1u;
+}
+
+void GPLLpFile::SetRecordLateral(std::uint32_t i, double value) {
+    records[i].lateral = static_cast<float>(value);
+}
+
+void GPLLpFile::SetRecordSpeed(std::uint32_t i, double value) {
+    records[i].speed = static_cast<float>(value / RateScale);
+}
+
+void GPLLpFile::SetRecordLateralSpeed(std::uint32_t i, double value) {
+    records[i].lateralSpeed = static_cast<float>(value / RateScale);
+}
+
+void GPLLpFile::SetRecordAngleRate(std::uint32_t i, double value) {
+    records[i].angleRate = static_cast<float>(value / RateScale);
+}
+
+void GPLLpFile::SetRecordCoefficient(std::uint32_t i, double value) {
+    // The low 8 bits of the integer, taken without converting an out-of-range double (which
+    // would be undefined); a value that is no number at all stores 0.
+    const double steps = std::fmod(std::ceil(value / CoefficientStep), 256.0);
+    const auto byte = std::isfinite(steps) ? static_cast<std::uint32_t>(static_cast<int>(steps)) & 0xFFu : 0u;
+    records[i].flags = (records[i].flags & 0x00FFFFFFu) | (byte << CoefficientShift);
+}
+
+void GPLLpFile::SetRecordFlags(std::uint32_t i, std::uint32_t flags) { records[i].flags = flags; }
+
+void GPLLpFile::SetRecordFlag(std::uint32_t i, unsigned number, bool value) {
+    const std::uint32_t bit = 1u << FlagBits.at(number);
+    records[i].flags = value ? records[i].flags | bit : records[i].flags & ~bit;
+}
+
+}  // namespace Tessel::Papy

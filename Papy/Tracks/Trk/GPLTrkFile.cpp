@@ -1,0 +1,275 @@
+#include "Papy/Tracks/Trk/GPLTrkFile.h"
+
+#include "Papy/Factory/StrictChecks.h"
+#include "Papy/Tracks/Trk/TrkFixedPoint.h"
+#include "Util/Exception.h"
+
+#include <array>
+#include <initializer_list>
+#include <sstream>
+
+namespace Tessel::Papy {
+
+using Util::BinaryStream;
+using Util::ReadValue;
+using Util::WriteValue;
+
+namespace {
+
+// "TRAK" with T in the highest byte: the bytes on disk are K, A, R, T.
+constexpr std::int32_t TrackId = 0x5452414B;
+constexpr std::int32_t Version = 3000;
+constexpr int OffsetSlots = 16;
+constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
+constexpr std::int64_t SectionBytes = 52;
+constexpr std::int64_t XSectionBytes = 32;
+constexpr std::int64_t BoundaryBytes = 32;
+// The kind of the file's very last boundary, the right edge of the track.
+constexpr std::int32_t LastBoundaryKind = 10;
+
+// Surface kinds of the codes 1 to 9 (other codes: 10) and wall kinds of the codes 1 to 11
+// (other codes: 14), in the enumeration shared by the TRK formats.
+constexpr std::array<std::int32_t, 9> SurfaceKinds = {0, 1, 6, 3, 2, 8, 4, 12, 9};
+constexpr std::int32_t OtherSurfaceKind = 10;
+constexpr std::array<std::int32_t, 11> WallKinds = {3, 0, 9, 6, 10, 8, 5, 13, 7, 12, 2};
+constexpr std::int32_t OtherWallKind = 14;
+
+template <std::size_t N>
+std::int32_t KindOfCode(const std::array<std::int32_t, N>& kinds, std::int32_t code, std::int32_t other) {
+    if (code >= 1 && code <= static_cast<std::int32_t>(N))
+        return kinds[code - 1];
+    // Only the strict switch asks for a known code.
+    TESSEL_CHECK(!IsStrictChecks());
+    return other;
+}
+
+std::int32_t Read32(BinaryStream& stream) { return ReadValue<std::int32_t>(stream); }
+
+void ReadFields(BinaryStream& stream, std::initializer_list<std::int32_t*> fields) {
+    for (std::int32_t* field : fields)
+        *field = Read32(stream);
+}
+
+void Write32(BinaryStream& stream, std::int32_t value) { WriteValue(stream, value); }
+
+}  // namespace
+
+GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(stream->GetName()) {
+    Read(*stream);
+    Build2DTable();
+    if (IsStrictChecks())
+        CheckStrictly();
+}
+
+bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
+    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
+}
+
+void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
+
+void GPLTrkFile::Read(BinaryStream& stream) {
+    stream.Seek(0);
+    if (Read32(stream) != TrackId)
+        Fail("GPL trk file id not TRAK");
+    if (Read32(stream) != Version)
+        Fail("GPL trk file version not 3000");
+    trackLength = Read32(stream);
+    const std::int32_t xSectionCount = Read32(stream);
+    const std::int32_t sectionCount = Read32(stream);
+    const std::int32_t boundaryBytes = Read32(stream);
+    const std::int32_t sectionBytes = Read32(stream);
+    std::array<std::int32_t, OffsetSlots> offsets{};
+    for (std::int32_t& offset : offsets)
+        offset = Read32(stream);
+    // The point evaluation needs at least one line, and lines in lateral order.
+    if (xSectionCount < 1 || xSectionCount > OffsetSlots)
+        Fail("GPL trk file cross-section count not 1 to 16");
+    xSectionOffsets.assign(offsets.begin(), offsets.begin() + xSectionCount);
+    for (int k = 1; k < xSectionCount; ++k) {
+        if (xSectionOffsets[k] <= xSectionOffsets[k - 1])
+            Fail("GPL trk file cross-section offsets not increasing");
+    }
+    if (sectionBytes != SectionBytes * sectionCount)
+        Fail("GPL trk section length mismatch");
+    const std::int64_t size = HeaderBytes + (4 + XSectionBytes * xSectionCount) * sectionCount +
+                              std::int64_t{boundaryBytes} + sectionBytes;
+    // Negative counts cannot describe a file of any size.
+    if (sectionCount < 0 || boundaryBytes < 0 || stream.GetSize() != static_cast<std::uint64_t>(size) ||
+        size > 0xffffffff)
+        Fail("GPL trk file size mismatch");
+    for (std::int32_t i = 0; i < sectionCount; ++i) {
+        if (Read32(stream) != SectionBytes * i)
+            Fail("GPL trk file section header index error");
+    }
+    ReadXSectionRecords(stream, sectionCount * xSectionCount);
+    ReadBoundaryRecords(stream, boundaryBytes);
+    ReadSectionRecords(stream, sectionCount, boundaryBytes);
+}
+
+void GPLTrkFile::ReadXSectionRecords(BinaryStream& stream, std::int32_t count) {
+    xSections.resize(count);
+    for (XSectionRecord& r : xSections)
+        ReadFields(stream, {&r.c3, &r.c2, &r.c1, &r.c0, &r.thriceC3, &r.twiceC2, &r.position, &r.y});
+}
+
+void GPLTrkFile::ReadBoundaryRecords(BinaryStream& stream, std::int32_t bytes) {
+    boundaries.resize(bytes / BoundaryBytes);
+    std::int32_t unused = 0;
+    for (BoundaryRecord& r : boundaries)
+        ReadFields(stream, {&r.start, &r.end, &r.kind, &r.attribute0, &r.value, &r.attribute1, &unused, &unused});
+    // A size that is no whole number of records leaves a tail that the totals reject.
+    stream.Seek(stream.GetPosition() + bytes % BoundaryBytes);
+    if (boundaries.empty())
+        Fail("GPL trk file has no boundary record");
+    if (boundaries.back().kind != LastBoundaryKind)
+        Fail("GPL trk file last surface type not 10");
+}
+
+void GPLTrkFile::ReadSectionRecords(BinaryStream& stream, std::int32_t count, std::int32_t boundaryBytes) {
+    const std::int64_t xSectionCount = GetXSectionCount();
+    std::int64_t lengthSum = 0;
+    std::int64_t boundarySum = 0;
+    sections.resize(count);
+    for (std::int32_t i = 0; i < count; ++i) {
+        SectionRecord& record = sections[i];
+        ReadFields(stream, {&record.type, &record.start, &record.length, &record.heading, &record.flags, &record.a,
+                            &record.b, &record.c, &record.d, &record.extra, &record.firstXSection,
+                            &record.boundaryCount, &record.firstBoundary});
+        if (record.type != StraightType && record.type != CurveType)
+            Fail("GPL trk file unknown section type");
+        if (record.firstXSection != i * xSectionCount)
+            Fail("GPL trk file pieces index error");
+        if (record.start != lengthSum) {
+            std::ostringstream text;
+            text << "GPL trk file section start error.\nSection " << i << " start " << record.start
+                 << " expected " << lengthSum << '\n';
+            Fail(text.str());
+        }
+        if ((record.flags & ~3) != 0)
+            Fail("GPL trk file unknown flags");
+        // Longitudes are found by the section ends, so each section must move them on.
+        if (record.length <= 0)
+            Fail("GPL trk file section length not positive");
+        lengthSum += record.length;
+        if (record.firstBoundary != boundarySum)
+            Fail("GPL trk file surface start error");
+        // A section's strips lie between its boundaries: it needs at least one.
+        if (record.boundaryCount < 2)
+            Fail("GPL trk file section has fewer than two boundaries");
+        boundarySum += record.boundaryCount;
+    }
+    if (lengthSum != trackLength)
+        Fail("GPL trk file total length error");
+    if (BoundaryBytes * boundarySum != boundaryBytes)
+        Fail("GPL trk file total surface length error");
+}
+
+void GPLTrkFile::CheckStrictly() const {
+    const int count = GetSectionCount();
+    for (int s = 0; s < count; ++s) {
+        const int next = (s + 1) % count;
+        for (int k = 0; k < GetXSectionCount(); ++k) {
+            const XSectionRecord& line = XSection(s, k);
+            if (line.thriceC3 != 3 * std::int64_t{line.c3})
+                Fail("GPL trk file altitude square grade error");
+            if (line.twiceC2 != 2 * std::int64_t{line.c2})
+                Fail("GPL trk file altitude linear grade error");
+            const std::int64_t end = std::int64_t{line.c3} + line.c2 + line.c1 + line.c0;
+            const std::int64_t step = XSection(next, k).c0 - end;
+            if (step < -3 || step > 3)
+                Fail("GPL trk file altitude mismatch");
+        }
+    }
+}
+
+void GPLTrkFile::SetXSectionOffset(int k, std::int32_t offset) {
+    const bool afterPrevious = k == 0 || offset > xSectionOffsets[k - 1];
+    const bool beforeNext = k + 1 >= GetXSectionCount() || offset < xSectionOffsets[k + 1];
+    if (afterPrevious && beforeNext)
+        xSectionOffsets[k] = offset;
+}
+
+void GPLTrkFile::SetAltitudeC0(int s, int k, std::int32_t value) { XSection(s, k).c0 = value; }
+
+void GPLTrkFile::SetAltitudeC1(int s, int k, std::int32_t value) { XSection(s, k).c1 = value; }
+
+void GPLTrkFile::SetAltitudeC2(int s, int k, std::int32_t value) {
+    XSection(s, k).c2 = value;
+    XSection(s, k).twiceC2 = WrapAdd(value, value);
+}
+
+void GPLTrkFile::SetAltitudeC3(int s, int k, std::int32_t value) {
+    XSection(s, k).c3 = value;
+    XSection(s, k).thriceC3 = WrapAdd(WrapAdd(value, value), value);
+}
+
+std::int32_t GPLTrkFile::GetStripValue(int s, int j) const {
+    const BoundaryRecord& boundary = Boundary(s, j);
+    return boundary.IsWall() ? 0 : boundary.value;
+}
+
+std::int32_t GPLTrkFile::GetSurfaceKind(int s, int j) const {
+    const BoundaryRecord& boundary = Boundary(s, j);
+    return boundary.IsWall() ? 0 : KindOfCode(SurfaceKinds, boundary.Code(), OtherSurfaceKind);
+}
+
+std::int32_t GPLTrkFile::GetStripAttribute(int s, int j, int n) const {
+    TESSEL_CHECK(n == 0 || n == 1);
+    const BoundaryRecord& boundary = Boundary(s, j);
+    return n == 0 ? boundary.attribute0 : boundary.attribute1;
+}
+
+int GPLTrkFile::GetWallCount(int s) const {
+    int count = 0;
+    for (int j = 0; j < GetStripCount(s); ++j)
+        count += Boundary(s, j).IsWall() ? 1 : 0;
+    return count;
+}
+
+int GPLTrkFile::WallBoundary(int s, int w) const {
+    int walls = 0;
+    for (int j = 0; j < GetStripCount(s); ++j) {
+        if (Boundary(s, j).IsWall() && walls++ == w)
+            return j;
+    }
+    Util::AssertionFailed("w < GetWallCount(s)", __FILE__, __LINE__);
+}
+
+std::int32_t GPLTrkFile::GetWallKind(int s, int w) const {
+    return KindOfCode(WallKinds, Boundary(s, WallBoundary(s, w)).Code(), OtherWallKind);
+}
+
+std::int32_t GPLTrkFile::GetWallAttribute(int s, int w, int n) const {
+    TESSEL_CHECK(n >= 0 && n <= 2);
+    const BoundaryRecord& boundary = Boundary(s, WallBoundary(s, w));
+    const std::int32_t attributes[] = {boundary.attribute0, boundary.attribute1, boundary.kind & ~WallBit};
+    return attributes[n];
+}
+
+void GPLTrkFile::Write(BinaryStream& stream) const {
+    stream.Seek(0);
+    const auto sectionCount = static_cast<std::int32_t>(sections.size());
+    for (std::int32_t value :
+         {TrackId, Version, trackLength, GetXSectionCount(), sectionCount,
+          static_cast<std::int32_t>(BoundaryBytes * boundaries.size()), static_cast<std::int32_t>(SectionBytes * sectionCount)})
+        Write32(stream, value);
+    for (int k = 0; k < OffsetSlots; ++k)
+        Write32(stream, k < GetXSectionCount() ? xSectionOffsets[k] : 0);
+    for (std::int32_t i = 0; i < sectionCount; ++i)
+        Write32(stream, static_cast<std::int32_t>(SectionBytes * i));
+    for (const XSectionRecord& r : xSections) {
+        for (std::int32_t value : {r.c3, r.c2, r.c1, r.c0, r.thriceC3, r.twiceC2, r.position, r.y})
+            Write32(stream, value);
+    }
+    for (const BoundaryRecord& r : boundaries) {
+        for (std::int32_t value : {r.start, r.end, r.kind, r.attribute0, r.value, r.attribute1, 0, 0})
+            Write32(stream, value);
+    }
+    for (const SectionRecord& r : sections) {
+        for (std::int32_t value : {r.type, r.start, r.length, r.heading, r.flags, r.a, r.b, r.c, r.d, r.extra,
+                                   r.firstXSection, r.boundaryCount, r.firstBoundary})
+            Write32(stream, value);
+    }
+}
+
+}  // namespace Tessel::Papy

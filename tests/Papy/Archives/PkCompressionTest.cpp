@@ -1,0 +1,165 @@
+#include "Papy/Archives/PkCompression.h"
+#include "Util/Exception.h"
+#include "testing/DatWriter.h"
+#include "testing/ReferencePklib.h"
+#include "tests/Failures.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace Tessel::Papy;
+using Bytes = std::vector<unsigned char>;
+using Linewright::Testing::BrokenCheck;
+using Linewright::Testing::ReferenceExplode;
+using Linewright::Testing::ReferenceImplode;
+
+namespace {
+
+Bytes Pack(const Bytes& input) {
+    Bytes packed(PkCompression::MaxImplodedSize(input.size()));
+    packed.resize(PkCompression::Implode(input.data(), static_cast<std::uint32_t>(input.size()), packed.data(),
+                                         static_cast<std::uint32_t>(packed.size())));
+    return packed;
+}
+
+Bytes Unpack(const Bytes& packed, std::size_t capacity) {
+    Bytes output(capacity);
+    output.resize(PkCompression::Explode(packed.data(), static_cast<std::uint32_t>(packed.size()), output.data(),
+                                         static_cast<std::uint32_t>(output.size())));
+    return output;
+}
+
+// Inputs of every texture the codec meets: noise, words, long runs, repeats just inside and
+// just beyond the dictionary, and mixtures of them.
+Bytes MakeInput(unsigned seed) {
+    std::mt19937 random(seed);
+    const std::size_t size = seed % 7 == 0 ? random() % 16 : random() % (seed % 3 == 0 ? 70000 : 9000);
+    const std::vector<std::string> words = {"track", "the ", "setup", "\r\n", "0.000", "mip", "AIAI", "lap"};
+    Bytes out;
+    while (out.size() < size) {
+        switch (random() % 5) {
+        case 0:
+            for (int i = 0; i < 40; ++i)
+                out.push_back(static_cast<unsigned char>(random()));
+            break;
+        case 1:
+            for (int i = 0; i < 20; ++i) {
+                const std::string& word = words[random() % words.size()];
+                out.insert(out.end(), word.begin(), word.end());
+            }
+            break;
+        case 2:
+            out.insert(out.end(), random() % 1200, static_cast<unsigned char>(random()));
+            break;
+        default: {
+            const std::size_t distance = std::min<std::size_t>(out.size(), 1 + random() % 4200);
+            const std::size_t length = random() % 600;
+            for (std::size_t i = 0; i < length && distance > 0; ++i)
+                out.push_back(out[out.size() - distance]);
+        }
+        }
+    }
+    out.resize(size);
+    return out;
+}
+
+constexpr unsigned InputCount = 120;
+
+}  // namespace
+
+TEST(PkCompression, UnpacksThePublishedVector) {
+    const Bytes packed = {0x00, 0x04, 0x82, 0x24, 0x25, 0x8f, 0x80, 0x7f};
+    const Bytes unpacked = Unpack(packed, 100);
+    EXPECT_EQ(std::string(unpacked.begin(), unpacked.end()), "AIAIAIAIAIAIA");
+}
+
+TEST(PkCompression, EmptyInputPacksAndUnpacks) {
+    const Bytes packed = Pack({});
+    EXPECT_EQ(packed.size(), 4u);
+    EXPECT_EQ(Unpack(packed, 10).size(), 0u);
+    EXPECT_EQ(PkCompression::Explode(packed.data(), 4, nullptr, 0), 0u);
+}
+
+TEST(PkCompression, RoundTripsAndFindsRealMatches) {
+    for (unsigned seed = 0; seed < InputCount; ++seed) {
+        const Bytes input = MakeInput(seed);
+        const Bytes packed = Pack(input);
+        ASSERT_LE(packed.size(), PkCompression::MaxImplodedSize(input.size()));
+        ASSERT_EQ(Unpack(packed, input.size()), input) << "seed " << seed;
+    }
+    const std::string text = "All work and no play makes a dull lap. ";
+    Bytes repeated;
+    for (int i = 0; i < 500; ++i)
+        repeated.insert(repeated.end(), text.begin(), text.end());
+    EXPECT_LT(Pack(repeated).size(), repeated.size() / 20);
+    const Bytes zeros(1 << 20, 0);
+    const Bytes packedZeros = Pack(zeros);
+    EXPECT_LE(zeros.size(), PkCompression::MaxExplodedSize(packedZeros.size()));
+    EXPECT_EQ(Unpack(packedZeros, zeros.size()), zeros);
+}
+
+TEST(PkCompression, TheReferenceUnpacksWhatWePack) {
+    for (unsigned seed = 0; seed < InputCount; ++seed) {
+        const Bytes input = MakeInput(seed);
+        if (input.empty())
+            continue;  // the reference refuses its own packing of nothing
+        const auto unpacked = ReferenceExplode(Pack(input));
+        ASSERT_TRUE(unpacked.has_value()) << "seed " << seed;
+        ASSERT_EQ(*unpacked, input) << "seed " << seed;
+    }
+}
+
+TEST(PkCompression, WeUnpackWhatTheReferencePacksInEveryModeAndDictionary) {
+    for (const unsigned type : {0u, 1u}) {
+        for (const unsigned dictionary : {1024u, 2048u, 4096u}) {
+            for (unsigned seed = 0; seed < InputCount; seed += 2) {
+                const Bytes input = MakeInput(seed + type + dictionary);
+                const Bytes packed = ReferenceImplode(input, type, dictionary);
+                ASSERT_EQ(packed[0], type);
+                ASSERT_EQ(Unpack(packed, input.size()), input)
+                    << "type " << type << " dictionary " << dictionary << " seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(PkCompression, MalformedDataBreakTheAssertion) {
+    const std::string expected = "result == CMP_NO_ERROR && dp.InBytesRemaining == 0";
+    auto expectRejected = [&](const Bytes& packed, const std::string& why) {
+        EXPECT_EQ(BrokenCheck([&] { Unpack(packed, 1000); }), expected) << why;
+    };
+    expectRejected({}, "no header");
+    expectRejected({0x02, 0x04, 0xFF, 0xFF}, "unknown literal mode");
+    expectRejected({0x00, 0x03, 0xFF, 0xFF}, "dictionary too small");
+    expectRejected({0x00, 0x07, 0xFF, 0xFF}, "dictionary too large");
+    // A copy of length 3 from distance 1 as the first token: bits 1, 11, 11, 0000.
+    expectRejected({0x00, 0x04, 0x1F, 0x00, 0xFF, 0xFF}, "copy before the start");
+    const std::string literal = Linewright::Testing::PackLiterals("Hello, world");
+    const Bytes packed(literal.begin(), literal.end());
+    for (std::size_t length = 0; length < packed.size(); ++length)
+        expectRejected(Bytes(packed.begin(), packed.begin() + length), "cut to " + std::to_string(length));
+    Bytes trailing = packed;
+    trailing.push_back(0);
+    expectRejected(trailing, "a byte after the end code");
+}
+
+TEST(PkCompression, NeverWritesBeyondTheOutput) {
+    const Bytes input = MakeInput(3);
+    const Bytes packed = Pack(input);
+    for (const std::size_t capacity : {std::size_t{0}, std::size_t{1}, input.size() / 2, input.size() - 1}) {
+        Bytes output(capacity + 16, 0xA5);
+        const auto written = PkCompression::Explode(packed.data(), static_cast<std::uint32_t>(packed.size()),
+                                                    output.data(), static_cast<std::uint32_t>(capacity));
+        EXPECT_EQ(written, capacity);
+        EXPECT_TRUE(std::equal(output.begin(), output.begin() + capacity, input.begin()));
+        EXPECT_EQ(Bytes(output.begin() + capacity, output.end()), Bytes(16, 0xA5));
+    }
+    Bytes small(packed.size() / 2 + 16, 0xA5);
+    EXPECT_THROW(PkCompression::Implode(input.data(), static_cast<std::uint32_t>(input.size()), small.data(),
+                                        static_cast<std::uint32_t>(small.size() - 16)),
+                 Tessel::Util::XAssertion);
+    EXPECT_EQ(Bytes(small.end() - 16, small.end()), Bytes(16, 0xA5));
+}

@@ -1,0 +1,190 @@
+#include "Papy/Factory/CreateDat.h"
+#include "Papy/Factory/CreateLp.h"
+#include "Papy/Archives/DatFile.h"
+#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+#include "Papy/Factory/GetDat.h"
+#include "Papy/Factory/GetDirectory.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/MakePtf.h"
+#include "Papy/Factory/MakeRpy.h"
+#include "Papy/Factory/MakeTrack.h"
+#include "Papy/Factory/MakeTrk.h"
+#include "Papy/Replays/RpyFile.h"
+#include "Papy/Tracks/Track.h"
+#include "Papy/Tracks/Trk/TrkFile.h"
+#include "Util/Exception.h"
+#include "testing/DatWriter.h"
+#include "testing/GPLTrkWriter.h"
+#include "testing/RpyWriter.h"
+#include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tessel::Papy;
+using namespace Tessel::Util;
+using namespace Linewright::Testing;
+
+namespace {
+
+// Ids as the files store them: the last character first.
+const std::string object4 = std::string("4OD3") + std::string(4, '\0');
+const std::string object3 = std::string("3OD3") + std::string(4, '\0');
+
+std::string Values(std::uint32_t first, std::uint32_t second) {
+    std::string bytes;
+    AppendLittleEndian(bytes, first);
+    AppendLittleEndian(bytes, second);
+    return bytes;
+}
+
+std::string Replay(std::uint32_t version) {
+    RpyScript script = ExampleRpyScript(version);
+    return WriteRpy(script);
+}
+
+class GPLRecognizerTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
+    bool IsGameDirectory(const std::string& name) {
+        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
+    }
+    std::shared_ptr<FileFactory> Factory(const std::string& name) {
+        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
+    }
+
+    TemporaryFolder folder;
+    GPLFileFactoryRecognizer recognizer;
+    const std::string track = WriteGPLTrk(SampleTrkShape());
+};
+
+}  // namespace
+
+TEST_F(GPLRecognizerTest, ArchivesByTheirFirstBytesAndFirstObjectOrLayoutMember) {
+    EXPECT_TRUE(recognizer.IsDefault());
+    EXPECT_TRUE(recognizer.IsDat(Write("a.dat", WriteICR2Dat({{"a.trk", track, false}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("a.dat", WriteICR2Dat({{"a.trk", track, false}}))));
+    EXPECT_FALSE(recognizer.IsDat(Write("short.dat", "\x01")));
+    EXPECT_FALSE(recognizer.IsDat(Write("zero.dat", std::string("\0\0\5\0", 4))));
+    EXPECT_FALSE(recognizer.IsDat((folder / "missing.dat").string()));
+    EXPECT_FALSE(recognizer.IsDat(folder.path.string()));
+
+    EXPECT_TRUE(recognizer.IsGameDat(Write("b.dat", WriteICR2Dat({{"a.trk", track}, {"A.3DO", object4}, {"b.3do", object3}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("c.dat", WriteICR2Dat({{"a.3do", object3}, {"b.3do", object4}}))));
+    EXPECT_TRUE(recognizer.IsGameDat(Write("d.dat", WriteICR2Dat({{"t.lyt", Values(6, 809)}, {"b.3do", object3}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("e.dat", WriteICR2Dat({{"t.lyt", Values(6, 808)}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("f.dat", WriteICR2Dat({{"a.3do", "4O"}}))));  // too short
+}
+
+TEST_F(GPLRecognizerTest, DirectoriesByTheirFirstMatchingFile) {
+    Write("objects/x.3do", object3);
+    Write("objects/t.trk", track);
+    EXPECT_FALSE(IsGameDirectory("objects"));  // the object file decides alone
+    Write("track/T.TRK", track);
+    EXPECT_TRUE(IsGameDirectory("track"));
+    Write("icr2/t.trk", Values(0x5452414b, 1));
+    EXPECT_FALSE(IsGameDirectory("icr2"));
+    Write("gpl/lap.rpy", Replay(2));
+    EXPECT_TRUE(IsGameDirectory("gpl"));
+    Write("n4/lap.rpy", Replay(3));
+    EXPECT_FALSE(IsGameDirectory("n4"));
+    Write("short/lap.rpy", "YLPR");
+    EXPECT_FALSE(IsGameDirectory("short"));
+    std::filesystem::create_directories(folder / "empty/sub.trk");
+    EXPECT_FALSE(IsGameDirectory("empty"));
+
+    // The directory's own archive is asked first.
+    Write("monza/monza.dat", WriteICR2Dat({{"monza.3do", object4}}));
+    Write("monza/lap.rpy", Replay(3));
+    EXPECT_TRUE(IsGameDirectory("monza"));
+}
+
+TEST_F(GPLRecognizerTest, FactoryFacetsAndLpTypes) {
+    const auto factory = Factory("monza");
+    EXPECT_EQ(factory->GetFacet<GetDirectory>()->Get().GetName(), "monza");
+    EXPECT_EQ(factory->GetFacet<GetDat>()->Get(), nullptr);
+    for (bool present : {factory->HasFacet<CreateDat>(), factory->HasFacet<MakeTrk>(), factory->HasFacet<MakeLp>(),
+                         factory->HasFacet<CreateLp>(), factory->HasFacet<MakeTrack>(), factory->HasFacet<MakeRpy>()})
+        EXPECT_TRUE(present);
+    EXPECT_FALSE(factory->HasFacet<MakePtf>());
+
+    const auto makeLp = factory->GetFacet<MakeLp>();
+    ASSERT_EQ(makeLp->GetTypeCount(), 6u);
+    EXPECT_EQ(makeLp->GetTypeName(0), "race");
+    EXPECT_EQ(makeLp->GetTypeName(5), "pit");
+    const std::string failure = AssertionText([&] { makeLp->GetTypeName(6); });
+    EXPECT_NE(failure.find("Papy/Games/GPL/GPLMakeLp.cpp"), std::string::npos);
+    EXPECT_NE(failure.find("\ni < GetTypeCount()\n"), std::string::npos);
+}
+
+TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {
+    const TrkShape small = [] {
+        TrkShape shape;
+        shape.pieces = {TrkPiece::Straight(300.0), TrkPiece::Arc(100.0, std::numbers::pi),
+                        TrkPiece::Straight(300.0), TrkPiece::Arc(100.0, std::numbers::pi)};
+        return shape;
+    }();
+    Write("monza/MONZA.DAT", WriteICR2Dat({{"MONZA.TRK", track}, {"monza.3do", object4}}));
+    const auto archived = Factory("monza")->GetFacet<MakeTrack>()->Make("", "", false);
+    EXPECT_NEAR(archived->GetLength(), SampleTrkShape().Get2DLength(), 0.1);
+
+    Write("monza/Monza.trk", WriteGPLTrk(small));
+    const auto factory = Factory("monza");
+    const auto makeTrk = factory->GetFacet<MakeTrk>();
+    const auto loose = makeTrk->Make("", "", false);
+    EXPECT_EQ(makeTrk->Make("MONZA", "TRK", false), loose);
+    EXPECT_NE(makeTrk->Make("", "", true), loose);  // the archive's, never kept
+    EXPECT_EQ(makeTrk->Make("", "", false), loose);
+    EXPECT_NEAR(factory->GetFacet<MakeTrack>()->Make("", "", false)->GetLength(), small.Get2DLength(), 0.1);
+    EXPECT_NEAR(factory->GetFacet<MakeTrack>()->Make("", "", true)->GetLength(), SampleTrkShape().Get2DLength(), 0.1);
+
+    try {
+        makeTrk->Make("spa", "", false);
+        FAIL();
+    } catch (const XFileOpen& error) {
+        EXPECT_EQ(error.GetPath(), (folder / "monza/spa.trk").string());
+        EXPECT_EQ(error.GetReason(), "File not found");
+    }
+}
+
+TEST_F(GPLRecognizerTest, ArchiveCanBeReplacedAndCreated) {
+    Write("spa/spa.dat", WriteICR2Dat({{"spa.trk", track}}));
+    const auto factory = Factory("spa");
+    const auto getDat = factory->GetFacet<GetDat>();
+    const std::weak_ptr<DatFile> old = getDat->Get();
+    ASSERT_FALSE(old.expired());
+    getDat->Set(nullptr);
+    EXPECT_TRUE(old.expired());
+    EXPECT_THROW(factory->GetFacet<MakeTrk>()->Make("", "", false), XFileOpen);
+
+    // The new archive is named after the directory, inside it; an existing one is kept.
+    EXPECT_THROW(factory->GetFacet<CreateDat>()->Create(), XFileOpen);
+    std::filesystem::create_directories(folder / "new");
+    const auto created = Factory("new")->GetFacet<CreateDat>()->Create();
+    EXPECT_EQ(created->GetPathName().full, (folder / "new/new.dat").string());
+}
+
+TEST_F(GPLRecognizerTest, NewLpsAreKeptUnderTheirTypeName) {
+    Write("monza/monza.trk", track);
+    const auto factory = Factory("monza");
+    const auto lp = factory->GetFacet<CreateLp>()->Create("Race", 0.0);
+    EXPECT_EQ(lp->GetRecordCount(), 533u);
+    EXPECT_EQ(factory->GetFacet<MakeLp>()->Make("race", ""), lp);
+
+    try {
+        factory->GetFacet<MakeLp>()->Make("pit", "");
+        FAIL();
+    } catch (const XUsage& error) {
+        EXPECT_EQ(error.GetMessageText(), (folder / "monza/pit.lp").string() + ": file not found");
+    }
+}
+
+TEST_F(GPLRecognizerTest, RepliesByBaseNameWithTheDefaultExtension) {
+    Write("replays/Lap.RPY", Replay(2));
+    const auto makeRpy = Factory("replays")->GetFacet<MakeRpy>();
+    const auto replay = makeRpy->Make("lap", "");
+    EXPECT_EQ(replay->GetTrackName(), "monza");
+    EXPECT_EQ(makeRpy->Make("LAP", "rpy"), replay);
+    EXPECT_THROW(makeRpy->Make("other", ""), XUsage);
+}
