@@ -6,10 +6,6 @@ namespace Linewright::Fuzz {
 
 namespace {
 
-Seed MakeSeed(std::string name, const std::string& bytes) {
-    return {std::move(name), std::vector<unsigned char>(bytes.begin(), bytes.end())};
-}
-
 const SeedRegistration seeds("GPLLpFuzzer", [] {
     using namespace Testing;
     const std::uint32_t count = GPLLpRecordCount(static_cast<float>(GPLLpFuzzTrack().Get2DLength()));

@@ -9,8 +9,7 @@ namespace {
 using namespace Linewright::Testing;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const TrkShape& shape) {
-    const std::string bytes = WriteGPLTrk(shape);
-    return {name, std::vector<unsigned char>(bytes.begin(), bytes.end())};
+    return Linewright::Fuzz::MakeSeed(name, WriteGPLTrk(shape));
 }
 
 // A square of four quarter turns on a single cross-section line.

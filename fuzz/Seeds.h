@@ -13,6 +13,11 @@ struct Seed {
     std::vector<unsigned char> bytes;
 };
 
+// A seed of the given bytes.
+inline Seed MakeSeed(std::string name, const std::string& bytes) {
+    return {std::move(name), std::vector<unsigned char>(bytes.begin(), bytes.end())};
+}
+
 using SeedMaker = std::function<std::vector<Seed>()>;
 
 struct SeedRegistration {
