@@ -1,5 +1,6 @@
 #include "Papy/Tracks/Trk/TrkTrackSegment.h"
 
+#include "Papy/Tracks/TrackPartAt.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Papy/Tracks/Trk/TrkTrackFSection.h"
 #include "Papy/Tracks/Trk/TrkTrackWSection.h"
@@ -7,16 +8,6 @@
 #include "Util/Exception.h"
 
 namespace Tessel::Papy {
-
-namespace {
-
-template <class Part>
-std::shared_ptr<Part> PartAt(const std::vector<std::shared_ptr<Part>>& parts, std::uint32_t index) {
-    TESSEL_CHECK(index < parts.size());
-    return parts[index];
-}
-
-}  // namespace
 
 TrkTrackSegment::TrkTrackSegment(std::shared_ptr<TrkFile> trkFile, int s)
     : file(std::move(trkFile)), s(s), next((s + 1) % file->GetSectionCount()) {
@@ -52,15 +43,15 @@ double TrkTrackSegment::GetStartHeading() const { return ToRadians(file->GetSect
 double TrkTrackSegment::GetEndHeading() const { return ToRadians(file->GetSectionHeading(next)); }
 
 std::shared_ptr<TrackXSection> TrkTrackSegment::GetXSection(std::uint32_t index) const {
-    return PartAt(xSections, index);
+    return TrackPartAt(xSections, index);
 }
 
 std::shared_ptr<TrackFSection> TrkTrackSegment::GetFSection(std::uint32_t index) const {
-    return PartAt(fSections, index);
+    return TrackPartAt(fSections, index);
 }
 
 std::shared_ptr<TrackWSection> TrkTrackSegment::GetWSection(std::uint32_t index) const {
-    return PartAt(wSections, index);
+    return TrackPartAt(wSections, index);
 }
 
 TrackPoint TrkTrackSegment::GetPoint(double offset, double lateral) const {
