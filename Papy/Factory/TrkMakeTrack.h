@@ -1,26 +1,20 @@
 #pragma once
 
-#include "Papy/Factory/FileLocator.h"
-#include "Papy/Factory/MakeTrack.h"
 #include "Papy/Factory/MakeTrk.h"
-
-#include <map>
+#include "Papy/Factory/TrackModelMaker.h"
 
 namespace Tessel::Papy {
 
+class TrkFile;
+
 // Builds the track model over a TRK file that the factory's MakeTrk facet opens ("trk").
-class TrkMakeTrack : public MakeTrack {
+class TrkMakeTrack : public TrackModelMaker<MakeTrk, TrkFile> {
 public:
     TrkMakeTrack(PapyDirectory directory, std::shared_ptr<MakeTrk> makeTrk)
-        : locator(std::move(directory), "trk"), makeTrk(std::move(makeTrk)) {}
-
-    std::shared_ptr<Track> Make(const std::string& baseName, const std::string& extension, bool archiveOnly) override;
-    void Purge() override { cache.clear(); }
+        : TrackModelMaker(std::move(directory), "trk", std::move(makeTrk)) {}
 
 private:
-    FileLocator locator;
-    std::shared_ptr<MakeTrk> makeTrk;
-    std::map<std::string, std::shared_ptr<Track>> cache;
+    std::shared_ptr<Track> Build(std::shared_ptr<TrkFile> file, const std::string& path) override;
 };
 
 }  // namespace Tessel::Papy
