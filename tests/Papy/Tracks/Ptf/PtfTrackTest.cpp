@@ -1,0 +1,224 @@
+#include "Papy/Objects/N4DescriptorRegistry.h"
+#include "Papy/Objects/N4TdoFile.h"
+#include "Papy/Tracks/Ptf/PtfTrack.h"
+#include "Papy/Tracks/Ptf/PtfTrackXSection.h"
+#include "testing/MemoryStream.h"
+#include "testing/N4NodeWriters.h"
+#include "tests/Failures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace Papy = Tessel::Papy;
+namespace Testing = Linewright::Testing;
+using Testing::ArchiveRef;
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double Degree = Pi / 180.0;
+
+std::shared_ptr<Papy::N4TdoFile> Load(const std::string& bytes) {
+    return std::make_shared<Papy::N4TdoFile>(Testing::MemoryStream(bytes, "t.ptf").stream,
+                                             Papy::N4DescriptorRegistry());
+}
+
+std::shared_ptr<Papy::PtfTrack> TrackOf(const ArchiveRef& root) {
+    return std::make_shared<Papy::PtfTrack>(Load(Testing::WriteArchive(root)), "t.ptf");
+}
+
+// Lines at constant offsets, each level at its altitude.
+std::vector<ArchiveRef> Lines(const std::vector<std::pair<double, double>>& offsetAndAltitude) {
+    std::vector<ArchiveRef> lines;
+    for (const auto& [offset, altitude] : offsetAndAltitude)
+        lines.push_back(Testing::PtfXSection({offset, altitude, 0.0, offset, altitude, 0.0}));
+    return lines;
+}
+
+std::vector<ArchiveRef> Boundaries() {
+    return {Testing::PtfFSection(-12.0, -12.0, 3), Testing::PtfFSection(-8.0, -8.0, 1),
+            Testing::PtfFSection(8.0, 8.0, 4), Testing::PtfFSection(12.0, 12.0, 3)};
+}
+
+Testing::PtfSegmentSpec Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
+                                double eh) {
+    Testing::PtfSegmentSpec spec;
+    spec.type = type;
+    spec.startX = sx;
+    spec.startY = sy;
+    spec.startHeading = sh;
+    spec.endX = ex;
+    spec.endY = ey;
+    spec.endHeading = eh;
+    spec.xSections = Lines({{0.0, 0.0}});
+    spec.fSections = Boundaries();
+    return spec;
+}
+
+std::shared_ptr<Papy::PtfTrack> OneSegment(const Testing::PtfSegmentSpec& spec) {
+    return TrackOf(Testing::PtfTrack({Testing::PtfSegment(spec)}));
+}
+
+void ExpectAt(const Papy::TrackPoint& point, double x, double y) {
+    EXPECT_NEAR(point.x, x, 1e-9);
+    EXPECT_NEAR(point.y, y, 1e-9);
+}
+
+}  // namespace
+
+TEST(PtfTrack, StraightAndQuarterCirclesEvaluateAsDrawn) {
+    const auto straight = OneSegment(Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0));
+    EXPECT_DOUBLE_EQ(straight->GetLength(), 100.0);
+    const Papy::TrackPoint middle = straight->GetPoint(50.0, 2.0);
+    ExpectAt(middle, 50.0, 2.0);
+    EXPECT_EQ(middle.heading, 0.0);
+
+    const auto left = OneSegment(Segment(1, 0.0, 0.0, 0.0, 10.0, 10.0, Pi / 2.0));
+    double cx, cy, radius, angle;
+    left->GetSegment(0)->GetArc(cx, cy, radius, angle);
+    EXPECT_NEAR(cx, 0.0, 1e-9);
+    EXPECT_NEAR(cy, 10.0, 1e-9);
+    EXPECT_NEAR(radius, 10.0, 1e-9);
+    EXPECT_NEAR(angle, Pi / 2.0, 1e-12);
+    EXPECT_NEAR(left->GetLength(), 5.0 * Pi, 1e-9);
+    EXPECT_TRUE(left->GetSegment(0)->IsCurve());
+    ExpectAt(left->GetPoint(0.0, 1.0), 0.0, 1.0);
+
+    const auto right = OneSegment(Segment(1, 0.0, 0.0, 0.0, 10.0, -10.0, -Pi / 2.0));
+    right->GetSegment(0)->GetArc(cx, cy, radius, angle);
+    EXPECT_NEAR(cy, -10.0, 1e-9);
+    EXPECT_NEAR(angle, -Pi / 2.0, 1e-12);
+    const Papy::TrackPoint outside = right->GetPoint(right->GetLength() / 3.0, 1.0);
+    EXPECT_NEAR(std::hypot(outside.x - cx, outside.y - cy), 11.0, 1e-9);
+}
+
+TEST(PtfTrack, HeadingsInterpolateThroughZero) {
+    const auto track = OneSegment(Segment(0, 0.0, 0.0, 350.0 * Degree, 100.0, 0.0, 10.0 * Degree));
+    EXPECT_NEAR(track->GetHeading(25.0), 355.0 * Degree, 1e-12);
+    EXPECT_NEAR(track->GetHeading(75.0), 5.0 * Degree, 1e-12);
+    EXPECT_NEAR(std::cos(track->GetHeading(50.0)), 1.0, 1e-12);
+    EXPECT_EQ(track->GetHeading(0.0), 350.0 * Degree);
+}
+
+TEST(PtfTrack, CrossSectionsGiveAltitudeBankAndSurface) {
+    Testing::PtfSegmentSpec spec = Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0);
+    spec.xSections = Lines({{-5.0, 1.0}, {0.0, 2.0}, {5.0, 4.0}});
+    const auto track = OneSegment(spec);
+    // On the last line: no interpolation, no bank.
+    const Papy::TrackPoint edge = track->GetPoint(40.0, 5.0);
+    EXPECT_DOUBLE_EQ(edge.z, 4.0);
+    EXPECT_EQ(edge.bank, 0.0);
+    // Half way between the second and third lines.
+    const Papy::TrackPoint between = track->GetPoint(40.0, 2.5);
+    EXPECT_DOUBLE_EQ(between.z, 3.0);
+    EXPECT_DOUBLE_EQ(between.bank, std::atan2(2.0, 5.0));
+    // Right of the first line: the first line's altitude, level.
+    EXPECT_DOUBLE_EQ(track->GetPoint(40.0, -7.0).z, 1.0);
+    EXPECT_EQ(track->GetPoint(40.0, -7.0).bank, 0.0);
+
+    // Surface: the band right of the first boundary left of the point, kinds stored plus one.
+    EXPECT_EQ(track->GetPoint(10.0, 0.0).surface, 3);
+    EXPECT_EQ(track->GetPoint(10.0, -10.0).surface, 0);
+    EXPECT_EQ(track->GetPoint(10.0, 10.0).surface, 2);
+    EXPECT_EQ(track->GetPoint(10.0, 20.0).surface, 2);  // past the last boundary
+    const auto segment = track->GetSegment(0);
+    ASSERT_EQ(segment->GetFSectionCount(), 3u);
+    EXPECT_EQ(segment->GetFSection(0)->GetStartRight(), -12.0);
+    EXPECT_EQ(segment->GetFSection(0)->GetStartLeft(), -8.0);
+    EXPECT_EQ(segment->GetFSection(0)->GetType(), 0);
+    EXPECT_EQ(segment->GetFSection(1)->GetType(), 3);
+    EXPECT_EQ(segment->GetFSection(2)->GetVariant(), 0);
+}
+
+TEST(PtfTrack, PitchOnAHillIsTheSlopeAngle) {
+    // 200 m rising 2 m at an even 1 %: the grade is the rise per whole segment.
+    Testing::PtfSegmentSpec spec = Segment(0, 0.0, 0.0, 0.0, 200.0, 0.0, 0.0);
+    spec.xSections = {Testing::PtfXSection({-5.0, 0.0, 2.0, -5.0, 2.0, 2.0}),
+                      Testing::PtfXSection({5.0, 0.0, 2.0, 5.0, 2.0, 2.0})};
+    const auto track = OneSegment(spec);
+    for (const double longitude : {0.0, 50.0, 100.0, 199.0}) {
+        const Papy::TrackPoint point = track->GetPoint(longitude, 1.0);
+        EXPECT_NEAR(point.pitch, std::atan(0.01), 1e-12) << longitude;
+        EXPECT_NEAR(point.z, longitude / 100.0, 1e-12) << longitude;
+    }
+    // A crest: up, level at the top, down; the slope follows the cubic's derivative.
+    spec.xSections = {Testing::PtfXSection({0.0, 0.0, 8.0, 0.0, 0.0, -8.0})};
+    const auto crest = OneSegment(spec);
+    EXPECT_NEAR(crest->GetPoint(0.0, 0.0).pitch, std::atan(8.0 / 200.0), 1e-12);
+    EXPECT_NEAR(crest->GetPoint(100.0, 0.0).pitch, 0.0, 1e-12);
+    EXPECT_NEAR(crest->GetPoint(100.0, 0.0).z, 2.0, 1e-12);
+    const auto line = crest->GetSegment(0)->GetXSection(0);
+    EXPECT_EQ(line->GetLinearTerm(), 8.0);
+    EXPECT_EQ(line->GetQuadraticTerm(), -8.0);
+    EXPECT_EQ(line->GetCubicTerm(), 0.0);
+    EXPECT_DOUBLE_EQ(line->GetAltitude(0.5), 2.0);  // takes the fraction, not metres
+}
+
+TEST(PtfTrack, LongitudesRunOverTheSegmentsIntoTheNextLap) {
+    const auto track = TrackOf(Testing::PtfTrackTree(Testing::SamplePtfShape()));
+    const double lap = 600.0 + 100.0 * Pi;
+    EXPECT_NEAR(track->GetLength(), lap, 1e-6);
+    EXPECT_EQ(track->GetLength(), track->Get2DLength());
+    EXPECT_EQ(track->Get3DLongitude(123.4), 123.4);
+    ASSERT_EQ(track->GetSegmentCount(), 8u);
+    EXPECT_DOUBLE_EQ(track->GetSegment2DLongitude(1), 200.0);
+    EXPECT_EQ(track->GetSegmentLongitude(3), track->GetSegment2DLongitude(3));
+    double offset = 0.0;
+    EXPECT_EQ(track->FindSegment(210.0, offset), track->GetSegment(1));
+    EXPECT_NEAR(offset, 10.0, 1e-9);
+    EXPECT_EQ(track->FindSegment(-3.0, offset), track->GetSegment(0));
+    EXPECT_EQ(offset, -3.0);
+    EXPECT_EQ(track->FindSegment(lap + 150.0, offset), track->GetSegment(0));
+    EXPECT_NEAR(offset, 150.0, 1e-9);
+    EXPECT_EQ(Testing::BrokenCheck([&] { track->GetPoint(lap + 200.5, 0.0); }), "false");
+    EXPECT_EQ(Testing::BrokenCheck([&] { track->GetPoint(std::nan(""), 0.0); }), "false");
+    EXPECT_EQ(Testing::BrokenCheck([&] { track->GetSegment(8); }), "index < segments.size()");
+
+    // A segment's points are the track's at its start plus the offset.
+    const auto segment = track->GetSegment(3);
+    const Papy::TrackPoint own = segment->GetPoint(20.0, -1.5);
+    const Papy::TrackPoint whole = track->GetPoint(track->GetSegment2DLongitude(3) + 20.0, -1.5);
+    EXPECT_NEAR(own.x, whole.x, 1e-9);
+    EXPECT_NEAR(own.y, whole.y, 1e-9);
+    EXPECT_NEAR(own.z, whole.z, 1e-9);
+    double x, y, z;
+    track->GetPosition(400.0, 2.0, x, y, z);
+    EXPECT_EQ(x, track->GetPoint(400.0, 2.0).x);
+    // The end of the lap is its start.
+    ExpectAt(track->GetPoint(lap - 1e-9, 0.0), 0.0, 0.0);
+}
+
+TEST(PtfTrack, CrossSectionChangesShowInLaterPoints) {
+    const auto track = OneSegment(Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0));
+    const auto line = track->GetSegment(0)->GetXSection(0);
+    line->SetAltitude(1.0, 3.0, 2.0, 2.0);
+    EXPECT_DOUBLE_EQ(track->GetPoint(50.0, 0.0).z, 2.0);
+    line->SetOffset(-1.0, -1.0);
+    EXPECT_EQ(track->GetSegment(0)->GetXSection(0)->GetStartOffset(), -1.0);
+}
+
+TEST(PtfTrack, RefusesFilesThatAreNoTrack) {
+    const auto fault = [](const ArchiveRef& root) {
+        return Testing::FormatFault("t.ptf", [&] { TrackOf(root); });
+    };
+    Testing::PtfSegmentSpec noLines = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    noLines.xSections.clear();
+    Testing::PtfSegmentSpec noBoundaries = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    noBoundaries.fSections.clear();
+    EXPECT_EQ(fault(Testing::SampleTdoTree()), "N4 ptf root object not a Track");
+    EXPECT_EQ(fault(Testing::PtfTrack({})), "N4 ptf Track without segments");
+    EXPECT_EQ(fault(Testing::PtfTrack({Testing::PtfSegment(noLines)})), "N4 ptf TrackSegment without X section");
+    EXPECT_EQ(fault(Testing::PtfTrack({Testing::PtfSegment(noBoundaries)})),
+              "N4 ptf TrackSegment without F section");
+    EXPECT_EQ(fault(Testing::PtfTrackTree(Testing::SamplePtfShape())), "accepted");
+}
+
+TEST(PtfTrack, WritesItsFileBack) {
+    const std::string bytes = Testing::WritePtf(Testing::SamplePtfShape());
+    const Papy::PtfTrack track(Load(bytes), "t.ptf");
+    Testing::MemoryStream out(std::string(bytes.size(), '\0'), "out.ptf");
+    track.Write(out.stream);
+    EXPECT_EQ(*out.bytes, bytes);
+}
