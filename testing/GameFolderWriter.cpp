@@ -2,18 +2,22 @@
 
 #include "testing/DatWriter.h"
 #include "testing/GPLTrkWriter.h"
+#include "testing/N4NodeWriters.h"
 #include "testing/RpyWriter.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <string>
 
 namespace Linewright::Testing {
 
 namespace {
 
 constexpr const char* trackName = "monza";
+constexpr const char* n4TrackName = "sebring";
 
 std::string Name(std::string name, const GPLFolderOptions& options) {
     if (options.upperCase)
@@ -30,10 +34,10 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 // Three cars lap the track at steady speeds for two and a half minutes: four or more complete
 // laps each, with frames to spare before the first and after the last.
-std::string SampleReplay(double trackLength) {
+std::string SampleReplay(double trackLength, std::uint32_t version, const std::string& track) {
     RpyScript script;
-    script.version = 2;
-    script.trackName = trackName;
+    script.version = version;
+    script.trackName = track;
     script.playerFirstName = "Jim";
     script.playerLastName = "Clark";
     script.drivers = {{"Jim", "Clark", 0, 1}, {"Graham", "Hill", 1, 3}, {"Dan", "Gurney", 2, 8}};
@@ -60,7 +64,7 @@ GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptio
     folder.trackName = trackName;
     folder.replay = root / Name("replays", options) / Name("practice.rpy", options);
     folder.trackDirectory = root / Name("tracks", options) / Name(trackName, options);
-    WriteFile(folder.replay, SampleReplay(shape.Get2DLength()));
+    WriteFile(folder.replay, SampleReplay(shape.Get2DLength(), 2, trackName));
 
     const std::vector<DatEntry> members = {{Name("monza.trk", options), WriteGPLTrk(shape), false},
                                            {Name("monza.3do", options), ObjectStub(), false}};
@@ -69,6 +73,29 @@ GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptio
             WriteFile(folder.trackDirectory / member.name, member.contents);
     } else {
         WriteFile(folder.trackDirectory / Name("monza.dat", options), WriteICR2Dat(members));
+    }
+    return folder;
+}
+
+N4Folder WriteN4Folder(const std::filesystem::path& root, const N4FolderOptions& options) {
+    N4Folder folder;
+    folder.trackName = n4TrackName;
+    folder.trackDirectory = root / "tracks" / n4TrackName;
+    const PtfShape shape = SamplePtfShape();
+    double length = 0.0;
+    for (const PtfPiece& piece : shape.pieces)
+        length += piece.IsArc() ? std::fabs(piece.radius * piece.angle) : piece.length;
+    for (const std::uint32_t version : options.replayVersions) {
+        folder.replays.push_back(root / "replays" / ("practice" + std::to_string(version) + ".rpy"));
+        WriteFile(folder.replays.back(), SampleReplay(length, version, n4TrackName));
+    }
+    const std::vector<DatEntry> members = {{std::string(n4TrackName) + ".ptf", WritePtf(shape), true},
+                                           {"road.tga", std::string(64, '\x7f'), false}};
+    if (options.looseTrack) {
+        for (const DatEntry& member : members)
+            WriteFile(folder.trackDirectory / member.name, member.contents);
+    } else {
+        WriteFile(folder.trackDirectory / (std::string(n4TrackName) + ".dat"), WriteN4Dat(members));
     }
     return folder;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Writes synthetic game folders laid out as the games keep them, from the format writers: the
 // sample of linewright-cli and the folders of the tests that open replays end to end.
@@ -23,5 +25,22 @@ struct GPLFolder {
 // track's TRK file and an object file stub (or, with looseTrack, monza.trk and the stub loose).
 // Existing files are replaced; each appears whole or not at all.
 GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptions& options = {});
+
+struct N4FolderOptions {
+    std::vector<std::uint32_t> replayVersions = {4, 5};  // 3 and 4 are N4's, 5 N2003's
+    bool looseTrack = false;  // the PTF file loose in the track folder instead of in its archive
+};
+
+struct N4Folder {
+    std::vector<std::filesystem::path> replays;  // <root>/replays/practice<version>.rpy
+    std::filesystem::path trackDirectory;        // <root>/tracks/sebring
+    std::string trackName;                       // sebring, as the replays name it
+};
+
+// An N4 game folder below root: per version a replay in which three cars lap the sample PTF
+// track several times, and tracks/sebring holding sebring.dat, an N4 archive with the track's
+// PTF file imploded and a stored texture (or, with looseTrack, sebring.ptf and the texture
+// loose). Existing files are replaced; each appears whole or not at all.
+N4Folder WriteN4Folder(const std::filesystem::path& root, const N4FolderOptions& options = {});
 
 }  // namespace Linewright::Testing

@@ -1,0 +1,142 @@
+#include "Papy/Archives/DatFile.h"
+#include "Papy/Factory/CreateDat.h"
+#include "Papy/Factory/CreateLp.h"
+#include "Papy/Factory/GetDirectory.h"
+#include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/MakePtf.h"
+#include "Papy/Factory/MakeRpy.h"
+#include "Papy/Factory/MakeTrack.h"
+#include "Papy/Factory/MakeTrk.h"
+#include "Papy/Games/N4/N4FileFactoryRecognizer.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Replays/RpyFile.h"
+#include "Papy/Tracks/Track.h"
+#include "Util/Exception.h"
+#include "testing/DatWriter.h"
+#include "testing/N4LpWriter.h"
+#include "testing/N4NodeWriters.h"
+#include "testing/RpyWriter.h"
+#include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using namespace Tessel::Papy;
+using namespace Linewright::Testing;
+
+namespace {
+
+std::string Values(std::uint32_t first, std::uint32_t second) {
+    std::string bytes;
+    AppendLittleEndian(bytes, first);
+    AppendLittleEndian(bytes, second);
+    return bytes;
+}
+
+class N4RecognizerTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
+    bool IsGameDirectory(const std::string& name) {
+        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
+    }
+    std::shared_ptr<FileFactory> Factory(const std::string& name) {
+        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
+    }
+
+    TemporaryFolder folder;
+    N4FileFactoryRecognizer recognizer;
+    const std::string ptf = WritePtf(SamplePtfShape());
+    const double lapLength = 600.0 + 100.0 * std::numbers::pi;
+};
+
+}  // namespace
+
+TEST_F(N4RecognizerTest, ArchivesByTheirHeader) {
+    EXPECT_FALSE(recognizer.IsDefault());
+    const std::string n4 = Write("a.dat", WriteN4Dat({{"a.ptf", ptf, true}}));
+    EXPECT_TRUE(recognizer.IsDat(n4));
+    EXPECT_TRUE(recognizer.IsGameDat(n4));
+    EXPECT_FALSE(recognizer.IsDat(Write("icr2.dat", WriteICR2Dat({{"a.trk", "x"}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("short.dat", "\xff\xff")));
+    EXPECT_FALSE(recognizer.IsDat((folder / "missing.dat").string()));
+    EXPECT_FALSE(recognizer.IsDat(folder.path.string()));
+}
+
+TEST_F(N4RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
+    for (const std::uint32_t version : {3u, 4u, 5u}) {
+        const std::string name = std::to_string(version) + "v";
+        Write(name + "/a.rpy", WriteRpy(ExampleRpyScript(version)));
+        EXPECT_TRUE(IsGameDirectory(name)) << version;
+    }
+    Write("v2/a.rpy", WriteRpy(ExampleRpyScript(2)));
+    EXPECT_FALSE(IsGameDirectory("v2"));
+    // A ptf file is the game's whatever it holds; a 3do file is looked at first.
+    Write("ptf/x.ptf", "anything");
+    EXPECT_TRUE(IsGameDirectory("ptf"));
+    Write("objects/car.3do", Values(1, 2));
+    Write("objects/x.ptf", ptf);
+    EXPECT_TRUE(IsGameDirectory("objects"));
+    Write("gplobjects/car.3do", std::string("4OD3") + std::string(4, '\0'));
+    Write("gplobjects/x.ptf", ptf);
+    EXPECT_FALSE(IsGameDirectory("gplobjects"));
+    Write("track/track.dat", WriteN4Dat({{"track.ptf", ptf, true}}));
+    EXPECT_TRUE(IsGameDirectory("track"));
+    std::filesystem::create_directories(folder / "empty");
+    EXPECT_FALSE(IsGameDirectory("empty"));
+}
+
+TEST_F(N4RecognizerTest, FactoryMakesTheGamesFilesAndNoTrk) {
+    Write("track/track.dat", WriteN4Dat({{"track.ptf", ptf, true}}));
+    const auto factory = Factory("track");
+    EXPECT_FALSE(factory->HasFacet<MakeTrk>());
+    EXPECT_TRUE(factory->HasFacet<CreateDat>());
+    const auto makeLp = factory->GetFacet<MakeLp>();
+    ASSERT_EQ(makeLp->GetTypeCount(), 13u);
+    EXPECT_EQ(makeLp->GetTypeName(0), "raceline");
+    EXPECT_EQ(makeLp->GetTypeName(6), "pit0");
+    EXPECT_EQ(makeLp->GetTypeName(12), "limp");
+    EXPECT_NE(AssertionText([&] { makeLp->GetTypeName(13); }).find("i < GetTypeCount()"), std::string::npos);
+
+    // The PTF file comes imploded out of the archive.
+    const auto track = factory->GetFacet<MakeTrack>()->Make("", "", false);
+    EXPECT_NEAR(track->Get2DLength(), lapLength, 1e-6);
+    EXPECT_EQ(factory->GetFacet<MakeTrack>()->Make("", "", false), track);
+    EXPECT_NE(factory->GetFacet<MakePtf>()->Make("", "", true), nullptr);
+
+    // New LPs: one record per whole 3 m, kept for the LP maker.
+    const auto lp = factory->GetFacet<CreateLp>()->Create("Race", 0.0);
+    EXPECT_EQ(lp->GetRecordCount(), 305u);
+    EXPECT_EQ(makeLp->Make("race", ""), lp);
+
+    Write("track/old.lp", WriteN4Lp(MakeN4LpRecords(7)));
+    EXPECT_EQ(makeLp->Make("old", "")->GetRecordCount(), 7u);
+    EXPECT_EQ(UsageText([&] { makeLp->Make("none", ""); }),
+              factory->GetFacet<GetDirectory>()->Get().GetPath() + "none.lp: file not found");
+}
+
+TEST_F(N4RecognizerTest, LooseTrackFilesComeFirstAndMissingOnesSaySo) {
+    Write("loose/loose.ptf", ptf);
+    const auto factory = Factory("loose");
+    EXPECT_NEAR(factory->GetFacet<MakeTrack>()->Make("", "", false)->Get2DLength(), lapLength, 1e-6);
+    try {
+        factory->GetFacet<MakeTrack>()->Make("other", "", false);
+        FAIL() << "made a missing track";
+    } catch (const Tessel::Util::XFileOpen& error) {
+        EXPECT_EQ(error.GetPath(), (folder / "loose/other.ptf").string());
+    }
+    // A PTF file that is no track is a format fault that names it.
+    Write("bad/bad.ptf", WriteArchive(SampleTdoTree()));
+    EXPECT_EQ(FormatFault((folder / "bad/bad.ptf").string(),
+                          [&] { Factory("bad")->GetFacet<MakeTrack>()->Make("", "", false); }),
+              "N4 ptf root object not a Track");
+}
+
+TEST_F(N4RecognizerTest, CreatesArchivesInItsOwnFormat) {
+    Write("made/made.ptf", ptf);
+    const auto archive = Factory("made")->GetFacet<CreateDat>()->Create();
+    archive->GatherFiles(false);
+    archive->Build();
+    EXPECT_TRUE(recognizer.IsGameDat((folder / "made/made.dat").string()));
+}
