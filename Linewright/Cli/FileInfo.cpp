@@ -11,8 +11,8 @@ namespace {
 
 // Asked in this order; a describer only looks, and says no to a file of another kind.
 const std::vector<Describer>& Describers() {
-    static const std::vector<Describer> describers = {DescribeRpy, DescribeGPLTrk, DescribeArchive,
-                                                      DescribeLp};
+    static const std::vector<Describer> describers = {DescribeRpy, DescribeGPLTrk, DescribePtf,
+                                                      DescribeArchive, DescribeLp};
     return describers;
 }
 

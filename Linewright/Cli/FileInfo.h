@@ -41,6 +41,10 @@ void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options,
 bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
                     std::ostream& out);
 
+// PTF tracks: N4 object archives whose root object is a track.
+bool DescribePtf(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
+                 std::ostream& out);
+
 // Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
 bool DescribeRpy(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
                  std::ostream& out);
@@ -49,7 +53,8 @@ bool DescribeRpy(const InfoOptions& options, const std::shared_ptr<Tessel::Util:
 bool DescribeArchive(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
                      std::ostream& out);
 
-// LP files, read as their folder's game reads them: records, spacing_m and, with --records,
+// LP files, read as their folder's game reads them (an N4 LP needs no track and is known by its
+// header and size wherever it lies): records, spacing_m and, with --records,
 // one line per record.
 bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
                 std::ostream& out);

@@ -2,6 +2,7 @@
 
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Lp/N4LpFile.h"
 #include "Papy/Factory/MakeTrk.h"
 #include "Papy/Factory/PapyDirectory.h"
 #include "Util/BinaryStream.h"
@@ -34,17 +35,25 @@ void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
     }
 }
 
-}  // namespace
-
-bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
-    if (!Papy::GPLLpFile::HasLpVersion(*file))
-        return false;
-    const Papy::GPLLpFile lp(file, ReadFolderTrack(options.path));
-    out << "format: GPL lp\n"
+void DescribeLpFile(const std::string& kind, const Papy::LpFile& lp, const InfoOptions& options, std::ostream& out) {
+    out << "format: " << kind << "\n"
         << "records: " << lp.GetRecordCount() << '\n'
         << "spacing_m: " << FormatNumber("%.6f", lp.GetRecordSpacing()) << '\n';
     if (options.records)
         DescribeRecords(lp, out);
+}
+
+}  // namespace
+
+bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    // An N4 LP says itself how many records it holds, so it is known by its size too.
+    if (Papy::N4LpFile::HasLpHeader(*file)) {
+        DescribeLpFile("N4 lp", Papy::N4LpFile(file), options, out);
+        return true;
+    }
+    if (!Papy::GPLLpFile::HasLpVersion(*file))
+        return false;
+    DescribeLpFile("GPL lp", Papy::GPLLpFile(file, ReadFolderTrack(options.path)), options, out);
     return true;
 }
 

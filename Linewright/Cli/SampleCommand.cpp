@@ -15,12 +15,13 @@ struct SampleOptions {
     std::string family = "gpl";
 };
 
-// Each family's writer of a game folder, which returns the folder's replay.
-using FolderWriter = std::function<std::filesystem::path(const std::filesystem::path& root)>;
+// Each family's writer of a game folder, which returns the folder's replays.
+using FolderWriter = std::function<std::vector<std::filesystem::path>(const std::filesystem::path& root)>;
 
 const std::map<std::string, FolderWriter>& Families() {
     static const std::map<std::string, FolderWriter> families = {
-        {"gpl", [](const std::filesystem::path& root) { return Testing::WriteGPLFolder(root).replay; }}};
+        {"gpl", [](const std::filesystem::path& root) { return std::vector{Testing::WriteGPLFolder(root).replay}; }},
+        {"n4", [](const std::filesystem::path& root) { return Testing::WriteN4Folder(root).replays; }}};
     return families;
 }
 
@@ -28,8 +29,10 @@ const std::map<std::string, FolderWriter>& Families() {
 void WriteSample(const SampleOptions& options) {
     const std::filesystem::path root = std::filesystem::absolute(options.directory);
     for (const auto& [family, write] : Families()) {
-        if (options.family == "all" || options.family == family)
-            std::cout << family << '\t' << write(root / family).string() << '\n';
+        if (options.family != "all" && options.family != family)
+            continue;
+        for (const std::filesystem::path& replay : write(root / family))
+            std::cout << family << '\t' << replay.string() << '\n';
     }
 }
 

@@ -1,5 +1,8 @@
 #include "Linewright/Cli/FileInfo.h"
 
+#include "Papy/Objects/N4DescriptorRegistry.h"
+#include "Papy/Objects/N4TdoFile.h"
+#include "Papy/Tracks/Ptf/PtfTrack.h"
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Util/BinaryStream.h"
@@ -33,6 +36,15 @@ bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Util::Bina
         return false;
     const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(file));
     out << "format: GPL trk\n";
+    DescribeTrack(track, options, out);
+    return true;
+}
+
+bool DescribePtf(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
+    if (Papy::N4TdoFile::PeekRootDescriptorName(*file) != "TrackDescriptor")
+        return false;
+    const Papy::PtfTrack track(std::make_shared<Papy::N4TdoFile>(file, Papy::N4DescriptorRegistry()), options.path);
+    out << "format: N4 ptf\n";
     DescribeTrack(track, options, out);
     return true;
 }

@@ -6,9 +6,14 @@
 namespace Tessel::Papy {
 
 std::shared_ptr<LpFile> GPLCreateLp::Create(const std::string& typeName, double spacing) {
-    auto lp = std::make_shared<GPLLpFile>(makeTrk->Make("", "", false), spacing);
+    auto lp = CreateForTrack(spacing, "", "");
     makeLp->Insert(lp, Util::ToLower(typeName), "");
     return lp;
+}
+
+std::shared_ptr<LpFile> GPLCreateLp::CreateForTrack(double spacing, const std::string& trackBaseName,
+                                                  const std::string& trackExtension) {
+    return std::make_shared<GPLLpFile>(makeTrk->Make(trackBaseName, trackExtension, false), spacing);
 }
 
 }  // namespace Tessel::Papy

@@ -6,9 +6,14 @@
 namespace Tessel::Papy {
 
 std::shared_ptr<LpFile> N4CreateLp::Create(const std::string& typeName, double spacing) {
-    auto lp = std::make_shared<N4LpFile>(makeTrack->Make("", "", false), spacing);
+    auto lp = CreateForTrack(spacing, "", "");
     makeLp->Insert(lp, Util::ToLower(typeName), "");
     return lp;
+}
+
+std::shared_ptr<LpFile> N4CreateLp::CreateForTrack(double spacing, const std::string& trackBaseName,
+                                                  const std::string& trackExtension) {
+    return std::make_shared<N4LpFile>(makeTrack->Make(trackBaseName, trackExtension, false), spacing);
 }
 
 }  // namespace Tessel::Papy

@@ -13,6 +13,8 @@ public:
         : makeLp(std::move(makeLp)), makeTrack(std::move(makeTrack)) {}
 
     std::shared_ptr<LpFile> Create(const std::string& typeName, double spacing) override;
+    std::shared_ptr<LpFile> CreateForTrack(double spacing, const std::string& trackBaseName,
+                                           const std::string& trackExtension) override;
 
 private:
     std::shared_ptr<MakeLp> makeLp;

@@ -1,0 +1,31 @@
+// The cost of a point query on a PTF track, the inner step of every N4 conversion.
+#include "Papy/Objects/N4DescriptorRegistry.h"
+#include "Papy/Objects/N4TdoFile.h"
+#include "Papy/Tracks/Ptf/PtfTrack.h"
+#include "testing/MemoryStream.h"
+#include "testing/N4NodeWriters.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace Tessel;
+
+// Over a loop of state.range(0) segments.
+void GetPointPtf(benchmark::State& state) {
+    const std::string bytes = Linewright::Testing::WritePtf(Linewright::Testing::PtfLoop(static_cast<int>(state.range(0))));
+    const Papy::PtfTrack track(std::make_shared<Papy::N4TdoFile>(
+                                   Linewright::Testing::MemoryStream(bytes, "bench.ptf").stream, Papy::N4DescriptorRegistry()),
+                               "bench.ptf");
+    const double length = track.Get2DLength();
+    double longitude = 0.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(track.GetPoint(longitude, 2.5));
+        longitude += 0.7;
+        if (longitude >= length)
+            longitude -= length;
+    }
+}
+BENCHMARK(GetPointPtf)->Arg(8)->Arg(400);
+
+}  // namespace
