@@ -289,6 +289,43 @@ void GuiTest::convertWithoutTypeOnlySaysSo() {
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
 }
 
+void GuiTest::n4ReplayOpensAndConvertsALap() {
+    const auto game = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    for (const auto& replay : game.replays) {
+        messages = {};
+        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(replay.string())));
+        QCOMPARE(messages.shown.size(), std::size_t{0});
+        auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+        QCOMPARE(typeList->count(), 14);
+        QCOMPARE(typeList->item(1)->text(), QString("raceline"));
+        QCOMPARE(typeList->item(13)->text(), QString("limp"));
+        QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 1);
+        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("sebring"));
+        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("305"));
+
+        typeList->setCurrentRow(2);
+        std::filesystem::remove(game.trackDirectory / "race.lp");
+        ClickConvert();
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QCOMPARE(messages.shown[0].text, QString("LP file created."));
+        QCOMPARE(ReadFile(game.trackDirectory / "race.lp").size(), 8 + 24 * 305);
+    }
+}
+
+void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {
+    const auto game = Linewright::Testing::WriteN4Folder(folder->path / "n4", {{4}, true});
+    const auto ptf = game.trackDirectory / "sebring.ptf";
+    std::filesystem::resize_file(ptf, std::filesystem::file_size(ptf) - 5);
+    messages = {};
+    Frame().OpenDocumentFile(QString::fromStdString(game.replays.front().string()));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY(messages.shown[0].text.contains("sebring.ptf"));
+    messages = {};
+    ClickConvert();
+    QVERIFY(!std::filesystem::exists(game.trackDirectory / "work.lp"));
+}
+
 void GuiTest::convertErrorIsShownAndNothingWritten() {
     const auto sample = OpenSample();
     // A folder in the output's place cannot be replaced.

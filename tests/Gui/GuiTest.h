@@ -30,6 +30,8 @@ private slots:
     void convertWritesTheChosenType();
     void convertWithoutTypeOnlySaysSo();
     void convertErrorIsShownAndNothingWritten();
+    void n4ReplayOpensAndConvertsALap();
+    void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
