@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ template <class T>
 void AppendLittleEndian(std::string& out, T value) {
     for (std::size_t i = 0; i < sizeof(T); ++i)
         out.push_back(static_cast<char>(static_cast<std::uint64_t>(value) >> (8 * i)));
+}
+
+// Appends the bytes of value as memory holds them (little-endian here), floats included.
+template <class T>
+void AppendRaw(std::string& out, T value) {
+    char raw[sizeof value];
+    std::memcpy(raw, &value, sizeof value);
+    out.append(raw, sizeof value);
 }
 
 }  // namespace Linewright::Testing

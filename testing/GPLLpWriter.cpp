@@ -1,19 +1,8 @@
 #include "testing/GPLLpWriter.h"
 
-#include <cstring>
+#include "testing/DatWriter.h"
 
 namespace Linewright::Testing {
-
-namespace {
-
-template <class T>
-void Append(std::string& bytes, T value) {
-    char raw[sizeof value];
-    std::memcpy(raw, &value, sizeof value);
-    bytes.append(raw, sizeof value);
-}
-
-}  // namespace
 
 std::string WriteGPLLp(const std::vector<GPLLpRecord>& records, std::uint32_t version) {
     return WriteGPLLp(records, version, static_cast<std::uint32_t>(records.size()));
@@ -22,14 +11,14 @@ std::string WriteGPLLp(const std::vector<GPLLpRecord>& records, std::uint32_t ve
 std::string WriteGPLLp(const std::vector<GPLLpRecord>& records, std::uint32_t version,
                        std::uint32_t count) {
     std::string bytes;
-    Append(bytes, version);
-    Append(bytes, count);
+    AppendRaw(bytes, version);
+    AppendRaw(bytes, count);
     for (const GPLLpRecord& record : records) {
-        Append(bytes, record.speed);
-        Append(bytes, record.lateralSpeed);
-        Append(bytes, record.lateral);
-        Append(bytes, record.angleRate);
-        Append(bytes, record.word);
+        AppendRaw(bytes, record.speed);
+        AppendRaw(bytes, record.lateralSpeed);
+        AppendRaw(bytes, record.lateral);
+        AppendRaw(bytes, record.angleRate);
+        AppendRaw(bytes, record.word);
     }
     return bytes;
 }

@@ -1,19 +1,8 @@
 #include "testing/N4LpWriter.h"
 
-#include <cstring>
+#include "testing/DatWriter.h"
 
 namespace Linewright::Testing {
-
-namespace {
-
-template <class T>
-void Append(std::string& bytes, T value) {
-    char raw[sizeof value];
-    std::memcpy(raw, &value, sizeof value);
-    bytes.append(raw, sizeof value);
-}
-
-}  // namespace
 
 std::string WriteN4Lp(const std::vector<N4LpRecord>& records, std::uint32_t version) {
     return WriteN4Lp(records, version, static_cast<std::uint32_t>(records.size()));
@@ -21,15 +10,15 @@ std::string WriteN4Lp(const std::vector<N4LpRecord>& records, std::uint32_t vers
 
 std::string WriteN4Lp(const std::vector<N4LpRecord>& records, std::uint32_t version, std::uint32_t count) {
     std::string bytes;
-    Append(bytes, version);
-    Append(bytes, count);
+    AppendRaw(bytes, version);
+    AppendRaw(bytes, count);
     for (const N4LpRecord& record : records) {
-        Append(bytes, record.speed);
-        Append(bytes, record.lateralSpeed);
-        Append(bytes, record.lateral);
-        Append(bytes, record.angleRate);
-        Append(bytes, record.length);
-        Append(bytes, record.flags);
+        AppendRaw(bytes, record.speed);
+        AppendRaw(bytes, record.lateralSpeed);
+        AppendRaw(bytes, record.lateral);
+        AppendRaw(bytes, record.angleRate);
+        AppendRaw(bytes, record.length);
+        AppendRaw(bytes, record.flags);
     }
     return bytes;
 }

@@ -58,16 +58,7 @@ bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
 }
 
 void GPLLpFile::Read(Util::BinaryStream& stream) {
-    stream.Seek(0);
-    const auto version = Util::ReadValue<std::uint32_t>(stream);
-    const auto count = Util::ReadValue<std::uint32_t>(stream);
-    if (version != Version)
-        throw Util::XFileFormat(stream.GetName(), "GPL Lp file version error");
-    // A count the stream cannot hold fails as the short read it would become, before any
-    // memory is set aside for it.
-    if (count > stream.GetRemaining() / RecordSize)
-        throw Util::XFileRead(stream.GetName());
-    records.resize(count);
+    records.resize(ReadHeader(stream, Version, RecordSize, "GPL Lp file version error"));
     for (Record& record : records) {
         record.speed = Util::ReadValue<float>(stream);
         record.lateralSpeed = Util::ReadValue<float>(stream);
@@ -78,9 +69,7 @@ void GPLLpFile::Read(Util::BinaryStream& stream) {
 }
 
 void GPLLpFile::Write(const std::shared_ptr<Util::BinaryStream>& stream) const {
-    stream->Seek(0);
-    Util::WriteValue(*stream, Version);
-    Util::WriteValue(*stream, GetRecordCount());
+    WriteHeader(*stream, Version, GetRecordCount());
     for (const Record& record : records) {
         Util::WriteValue(*stream, record.speed);
         Util::WriteValue(*stream, record.lateralSpeed);

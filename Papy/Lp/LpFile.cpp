@@ -26,6 +26,25 @@ void LpFile::SetRecordFlags(std::uint32_t, std::uint32_t) { TESSEL_CHECK(false);
 
 void LpFile::SetRecordFlag(std::uint32_t, unsigned, bool) { TESSEL_CHECK(false); }
 
+std::uint32_t LpFile::ReadHeader(Util::BinaryStream& stream, std::uint32_t version, std::uint32_t recordSize,
+                                 const char* versionError) {
+    stream.Seek(0);
+    const auto storedVersion = Util::ReadValue<std::uint32_t>(stream);
+    const auto count = Util::ReadValue<std::uint32_t>(stream);
+    if (storedVersion != version)
+        throw Util::XFileFormat(stream.GetName(), versionError);
+    // A count the stream cannot hold fails as the short read it would become.
+    if (count > stream.GetRemaining() / recordSize)
+        throw Util::XFileRead(stream.GetName());
+    return count;
+}
+
+void LpFile::WriteHeader(Util::BinaryStream& stream, std::uint32_t version, std::uint32_t count) {
+    stream.Seek(0);
+    Util::WriteValue(stream, version);
+    Util::WriteValue(stream, count);
+}
+
 std::uint32_t LpFile::FindRecordIndex(double longitude, std::size_t storedCount,
                                       const char* sourceFile, int line) const {
     using Util::AssertionFailed;

@@ -102,6 +102,15 @@ public:
     virtual void Write(const std::shared_ptr<Util::BinaryStream>& stream) const = 0;
 
 protected:
+    // Reads the header that the GPL and N4 formats share (a version, then the record count)
+    // from position 0 and returns the count. Throws XFileFormat with versionError when the
+    // version is another, and XFileRead when the stream cannot hold count records of
+    // recordSize bytes, before anything is set aside for them.
+    static std::uint32_t ReadHeader(Util::BinaryStream& stream, std::uint32_t version, std::uint32_t recordSize,
+                                    const char* versionError);
+    // Writes that header from position 0.
+    static void WriteHeader(Util::BinaryStream& stream, std::uint32_t version, std::uint32_t count);
+
     // The lookup that every format's GetRecordIndex performs over its storedCount records; the
     // assertions name sourceFile and line, the format's own place of the call.
     std::uint32_t FindRecordIndex(double longitude, std::size_t storedCount,

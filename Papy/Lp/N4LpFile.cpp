@@ -43,16 +43,7 @@ bool N4LpFile::HasLpHeader(Util::BinaryStream& stream) {
 }
 
 void N4LpFile::Read(Util::BinaryStream& stream) {
-    stream.Seek(0);
-    const auto version = Util::ReadValue<std::uint32_t>(stream);
-    const auto count = Util::ReadValue<std::uint32_t>(stream);
-    if (version != Version)
-        throw Util::XFileFormat(stream.GetName(), "N4 Lp file version error");
-    // A count the stream cannot hold fails as the short read it would become, before any
-    // memory is set aside for it.
-    if (count > stream.GetRemaining() / RecordSize)
-        throw Util::XFileRead(stream.GetName());
-    records.resize(count);
+    records.resize(ReadHeader(stream, Version, RecordSize, "N4 Lp file version error"));
     for (Record& record : records) {
         record.speed = Util::ReadValue<float>(stream);
         record.lateralSpeed = Util::ReadValue<float>(stream);
@@ -64,9 +55,7 @@ void N4LpFile::Read(Util::BinaryStream& stream) {
 }
 
 void N4LpFile::Write(const std::shared_ptr<Util::BinaryStream>& stream) const {
-    stream->Seek(0);
-    Util::WriteValue(*stream, Version);
-    Util::WriteValue(*stream, GetRecordCount());
+    WriteHeader(*stream, Version, GetRecordCount());
     for (const Record& record : records) {
         Util::WriteValue(*stream, record.speed);
         Util::WriteValue(*stream, record.lateralSpeed);
