@@ -1,10 +1,21 @@
 #include "tests/Papy/Objects/N4ArchiveTestSupport.h"
 
+#include "Papy/Objects/N4AnimatedTransform.h"
+#include "Papy/Objects/N4FSection.h"
+#include "Papy/Objects/N4TrackSegment.h"
+#include "Papy/Objects/N4TsoReference.h"
+#include "Papy/Objects/N4WSection.h"
+#include "Papy/Objects/N4XSection.h"
+#include "Papy/Objects/ThreeDObjectRoot.h"
+#include "Papy/Objects/ThreeDObjectTrack.h"
+#include "Papy/Objects/ThreeDObjectTrackDetail.h"
+#include "Papy/Objects/ThreeDObjectTracksideObject.h"
 #include "testing/N4NodeWriters.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numbers>
 
 namespace Tessel::Papy {
 namespace {
@@ -203,6 +214,139 @@ TEST(N4NodeRecords, ArrayByteCountsThatNoWriterMakesBreakAssertions) {
         FindObject(root, c.descriptor)->Set(c.field, c.bytes);
         EXPECT_EQ(BrokenCheck([&] { LoadArchive(WriteArchive(root)); }), c.expected) << c.field;
     }
+}
+
+template <class Node>
+std::shared_ptr<const Node> As(const std::shared_ptr<ThreeDObject>& node) {
+    return std::dynamic_pointer_cast<const Node>(node);
+}
+
+std::shared_ptr<ThreeDObjectTrack> LoadedTrack(const std::shared_ptr<N4TdoFile>& file) {
+    return std::dynamic_pointer_cast<ThreeDObjectTrack>(file->GetRoot()->GetChild(0));
+}
+
+TEST(N4NodeRecords, TrackNodesHoldTheWritersValues) {
+    const auto file = LoadArchive(WritePtf(SamplePtfShape()));
+    const auto track = LoadedTrack(file);
+    ASSERT_TRUE(track);
+    ASSERT_EQ(track->GetSegmentCount(), 8u);
+    const auto arc = track->GetSegment(1);
+    EXPECT_TRUE(arc->IsCurve());
+    EXPECT_FALSE(track->GetSegment(0)->IsCurve());
+    EXPECT_DOUBLE_EQ(arc->GetStartX(), 200.0);
+    EXPECT_DOUBLE_EQ(arc->GetStartY(), 0.0);
+    EXPECT_DOUBLE_EQ(arc->GetStartHeading(), 0.0);
+    EXPECT_DOUBLE_EQ(arc->GetEndX(), 250.0);
+    EXPECT_NEAR(arc->GetEndY(), 50.0, 1e-9);
+    EXPECT_DOUBLE_EQ(arc->GetEndHeading(), std::numbers::pi / 2.0);
+    ASSERT_EQ(arc->GetXSectionCount(), 3u);
+    EXPECT_EQ(arc->GetXSection(2)->GetStartOffset(), 10.0);  // version 3: stored as a float
+    EXPECT_EQ(As<N4XSection>(arc->GetXSection(2))->GetFields().version, 3u);
+    ASSERT_EQ(arc->GetFSectionCount(), 4u);
+    EXPECT_EQ(arc->GetFSection(1)->GetSurface(), 1u);
+    EXPECT_EQ(arc->GetFSection(3)->GetEndOffset(), 12.0);
+    ASSERT_EQ(arc->GetWSectionCount(), 2u);
+    EXPECT_EQ(arc->GetWSection(1)->GetWallType(), 2u);
+    EXPECT_EQ(arc->GetWSection(1)->GetDirection(), 1u);
+    EXPECT_EQ(arc->GetWSection(0)->GetEndHeight(), 1.2);
+    EXPECT_EQ(As<N4WSection>(arc->GetWSection(0))->GetFields().version, 6u);  // floats from version 6
+    EXPECT_EQ(As<N4WSection>(track->GetSegment(0)->GetWSection(0))->GetFields().version, 5u);
+    const auto& bm = As<N4TrackSegment>(arc)->GetFields().bm;
+    ASSERT_EQ(bm.size(), 1u);
+    EXPECT_EQ(bm[0].GetEnd(), 2.5);
+    // Equal sections are one node: the cross sections of segments 0 and 2, the outer walls of
+    // all segments.
+    EXPECT_EQ(track->GetSegment(0)->GetXSection(0), track->GetSegment(2)->GetXSection(0));
+    EXPECT_NE(track->GetSegment(0)->GetXSection(0), track->GetSegment(1)->GetXSection(0));
+    EXPECT_EQ(track->GetSegment(0)->GetWSection(1), track->GetSegment(7)->GetWSection(1));
+}
+
+TEST(N4NodeRecords, SectionTexturesTakeTheirCountAndFlagsFromTheAppearance) {
+    const auto file = LoadArchive(WritePtf(SamplePtfShape()));
+    const auto segment = LoadedTrack(file)->GetSegment(0);
+    // The road boundary's appearance has a base and a detail texture and texture function 2.
+    const auto& road = As<N4FSection>(segment->GetFSection(1))->GetFields().texture;
+    ASSERT_EQ(road.layers.size(), 2u);
+    EXPECT_EQ(road.layers[0].inherit, 0);
+    EXPECT_EQ(road.layers[0].flag0, 1);
+    EXPECT_EQ(road.layers[1].inherit, 1);
+    EXPECT_EQ(road.layers[1].value4, 0.0);  // an inheriting layer keeps zeros
+    EXPECT_NE(road.textureCoords, 0u);
+    EXPECT_FALSE(road.blended);
+    EXPECT_FALSE(road.modulated);
+    EXPECT_EQ(As<N4FSection>(segment->GetFSection(0))->GetFields().texture.appearance, 0u);
+    const auto& wall = As<N4WSection>(segment->GetWSection(0))->GetFields();
+    ASSERT_EQ(wall.strips.size(), 2u);
+    EXPECT_EQ(wall.strips[0].textures[0].layers.size(), 2u);
+    EXPECT_TRUE(wall.strips[0].textures[1].layers.empty());
+    EXPECT_EQ(wall.strips[1].start, 0.5);
+
+    // Texture function 19 is blended and modulated.
+    const ArchiveRef tree = Ptf();
+    FindObject(tree, AP)->Set("textureFunction", U32Bytes(19));
+    const auto blended = LoadArchive(WriteArchive(tree));
+    const auto& texture = As<N4FSection>(LoadedTrack(blended)->GetSegment(0)->GetFSection(1))->GetFields().texture;
+    EXPECT_TRUE(texture.blended);
+    EXPECT_TRUE(texture.modulated);
+}
+
+TEST(N4NodeRecords, SwappedAndReversedValuesComeBackInMemoryOrder) {
+    const auto file = LoadArchive(WriteArchive(SampleTdoTree()));
+    const auto outer = As<N4AnimatedTransform>(file->GetRoot()->GetChild(0));
+    const auto inner = As<N4AnimatedTransform>(outer->GetChild());
+    EXPECT_EQ(inner->GetTransform(), (std::array<double, 6>{1.0, 0.5, -0.5, 1.0, 2.0, 3.0}));
+    EXPECT_EQ(inner->GetFields().states.at(0), (N4AnimatedTransformFields::State{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(inner->GetName2(), "spin-2");
+    EXPECT_EQ(outer->GetStateCount(), 0u);
+
+    const auto ptf = LoadArchive(WritePtf(SamplePtfShape()));
+    const auto track = LoadedTrack(ptf);
+    ASSERT_EQ(track->GetTsoReferenceCount(), 3u);
+    EXPECT_EQ(track->GetTsoReference(1)->GetPlacement(), (std::array<double, 6>{7, 8, 9, 10, 11, 12}));
+}
+
+TEST(N4NodeRecords, TsoReferenceFlagGovernsEverythingAfterIt) {
+    const auto file = LoadArchive(WritePtf(SamplePtfShape()));
+    const auto track = LoadedTrack(file);
+    const auto version1 = As<N4TsoReference>(track->GetTsoReference(0));
+    EXPECT_EQ(version1->GetWindDirection(), 0u);  // implied, with flag 1
+    EXPECT_EQ(version1->GetFields().flag, 1);
+    const auto flag0 = As<N4TsoReference>(track->GetTsoReference(1));
+    EXPECT_EQ(flag0->GetWindDirection(), 1u);
+    EXPECT_EQ(flag0->GetFields().records.size(), 2u);
+    EXPECT_EQ(flag0->GetFields().text, "flag");
+    EXPECT_EQ(flag0->GetTracksideObject()->GetFileName(), "stand.3do");
+    const auto flag1 = As<N4TsoReference>(track->GetTsoReference(2));
+    EXPECT_TRUE(flag1->GetFields().records.empty());
+    EXPECT_EQ(flag1->GetTracksideObject(), version1->GetTracksideObject());
+    // A version-6 record with flag 1 ends at its flag.
+    EXPECT_EQ(WriteArchive(PtfTsoReference({}, PtfTracksideObject("a", "b"), 6, 1)).size(),
+              WriteArchive(PtfTsoReference({}, PtfTracksideObject("a", "b"), 1)).size() + 5);
+}
+
+TEST(N4NodeRecords, EmptyReferenceArraysCarryNoByteCountButTheSegmentsAlwaysDo) {
+    // A track of no segments, details or placed objects: the segment byte count 0 stands alone.
+    const ArchiveRef empty = PtfTrack({}, 6);
+    EXPECT_EQ(LoadingFault(empty), "accepted");
+    const std::string bytes = WriteArchive(empty);
+    EXPECT_EQ(bytes.substr(bytes.size() - 12), U32Bytes(0) + U32Bytes(0) + U32Bytes(0));  // details, tsos, segments
+    EXPECT_EQ(LoadArchive(bytes)->GetObjectCount(), 1u);
+    empty->Set("segmentBytes", U32Bytes(4));
+    EXPECT_EQ(LoadingFault(empty), "N4 ptf Track segment array size mismatch");
+
+    // A segment without sections: three counts of 0 and no byte counts.
+    const ArchiveRef bare = PtfSegment({});
+    const std::string bareBytes = WriteArchive(bare);
+    EXPECT_EQ(bareBytes.size(), 8 + 4 + 18 + 3 * 4 + 3 * 4 + 4 + 6 * 8 + 2);  // header, name, body
+    const auto file = LoadArchive(bareBytes);
+    EXPECT_EQ(As<N4TrackSegment>(file->GetRoot()->GetChild(0))->GetXSectionCount(), 0u);
+
+    // Details: four x and four y values after a byte count of 32 each.
+    const auto ptf = LoadArchive(WritePtf(SamplePtfShape()));
+    EXPECT_EQ(LoadedTrack(ptf)->GetDetail(1)->GetXs(), (std::array<double, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(LoadedTrack(ptf)->GetDetail(1)->GetYs(), (std::array<double, 4>{-1, -2, -3, -4}));
+    EXPECT_FALSE(LoadedTrack(ptf)->GetDetail(0)->GetObject());
+    EXPECT_EQ(LoadedTrack(ptf)->GetDetail(1)->GetObject()->GetTypeName(), "TracksideObject");
 }
 
 }  // namespace
