@@ -148,7 +148,7 @@ ArchiveRef SampleTdoTree() {
     const ArchiveRef geometry =
         TdoGeometry(TdoTriList({0, 1, 2, 2, 1, 3}), TdoPlainVertexList({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0.5}}, true));
     const ArchiveRef shape = TdoShape("box", geometry, appearance);
-    const ArchiveRef inner = TdoAnimatedTransform("spin", {1, 0, 0, 1, 2, 3}, shape, {{1, 2, 3, 4, 5, 6, 7, 8}});
+    const ArchiveRef inner = TdoAnimatedTransform("spin", {1.0, 0.5, -0.5, 1.0, 2.0, 3.0}, shape, {{1, 2, 3, 4, 5, 6, 7, 8}});
     return TdoAnimatedTransform("", {0.5, 0.25, -0.25, 0.5, 0, 0}, inner, {});
 }
 

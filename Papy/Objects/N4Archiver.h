@@ -30,8 +30,9 @@ using N4Descriptors = std::vector<const N4Descriptor*>;
 // limited so that no file can exhaust the stack.
 class N4Archiver {
 public:
-    // Records nested deeper than this are refused ("N4 archive nesting too deep").
-    static constexpr int MaxDepth = 1000;
+    // Records nested deeper than this are refused ("N4 archive nesting too deep"); real trees
+    // nest a handful of levels.
+    static constexpr int MaxDepth = 256;
 
     enum class Side { Load, Save };
 

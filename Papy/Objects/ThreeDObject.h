@@ -42,6 +42,8 @@ protected:
     // only references of the right kind.
     template <class Kind>
     std::shared_ptr<Kind> Referenced(std::uint32_t referenceId) const {
+        if (referenceId == 0)
+            return nullptr;
         return std::dynamic_pointer_cast<Kind>(GetNode(referenceId));
     }
 
