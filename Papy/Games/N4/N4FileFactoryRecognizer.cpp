@@ -9,6 +9,7 @@
 #include "Papy/Games/N4/N4MakePtf.h"
 #include "Papy/Games/N4/N4MakeTrack.h"
 #include "Util/PathName.h"
+#include "Util/RecordView.h"
 
 namespace Tessel::Papy {
 
@@ -30,8 +31,9 @@ bool N4FileFactoryRecognizer::IsGameFile(const std::string& extension, const std
     if (extension == "ptf")
         return true;
     const std::string head = ReadHead(path, 8);
-    const auto first = ValueAt<std::uint32_t>(head, 0);
-    const auto second = ValueAt<std::uint32_t>(head, 4);
+    const Util::RecordView bytes(path, head);
+    const auto first = bytes.Find<std::uint32_t>(0);
+    const auto second = bytes.Find<std::uint32_t>(4);
     if (extension == "3do")
         return first == 1u && second == 2u;
     return first == PackId("RPLY") && second && *second >= FirstN4ReplayVersion;
