@@ -5,6 +5,7 @@
 #include "Linewright/LapList.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
+#include "Papy/Factory/FileKind.h"
 #include "Papy/Lp/GPLLpFile.h"
 #include "Papy/Games/GPL/GPLMakeLp.h"
 #include "Papy/Replays/GPLRpyFile.h"
@@ -80,9 +81,8 @@ LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
 
 std::unique_ptr<Papy::GPLRpyFile> ReadReplay(const std::string& path) {
     auto replay = std::make_unique<Papy::GPLRpyFile>(*Util::BinaryFile::OpenRead(path));
-    const std::string game = Papy::GPLRpyFile::GetGameName(replay->GetVersion());
-    if (game != "GPL")
-        throw Util::XUsage(path + ": " + game + " replays cannot be converted yet");
+    if (const Papy::FileKind kind = Papy::RecognizeFile(path); kind != Papy::FileKind::GPLRpy)
+        throw Util::XUsage(path + ": " + Papy::GetKindName(kind) + " replays cannot be converted yet");
     return replay;
 }
 

@@ -1,5 +1,6 @@
 #include "Papy/Lp/GPLLpFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
 #include "Util/Exception.h"
 
@@ -10,7 +11,7 @@ namespace Tessel::Papy {
 
 namespace {
 
-constexpr std::uint32_t Version = 0x10002;
+constexpr std::uint32_t Version = FileIds::gplLpVersion;
 constexpr std::uint32_t RecordSize = 20;
 // File units of the speeds and the angle rate.
 constexpr double RateScale = 36.0;
@@ -51,10 +52,6 @@ GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpac
                                     ? DefaultCountFor(*track)
                                     : CountFor(track->Get2DLength() / spacing);
     records.resize(count);
-}
-
-bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
-    return stream.GetSize() >= 8 && Util::PeekValue<std::uint32_t>(stream, 0) == Version;
 }
 
 void GPLLpFile::Read(Util::BinaryStream& stream) {

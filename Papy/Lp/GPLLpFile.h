@@ -23,10 +23,6 @@ public:
     // XAssertion when the spacing is negative or the count does not fit 32 bits.
     GPLLpFile(const std::shared_ptr<TrkFile>& track, double spacing);
 
-    // True when the stream is long enough for a header and starts with the GPL LP version; the
-    // position is kept.
-    static bool HasLpVersion(Util::BinaryStream& stream);
-
     std::uint32_t GetRecordCount() const override { return static_cast<std::uint32_t>(records.size()); }
     double GetRecordSpacing() const override { return spacing; }
     bool HasCapability(unsigned number) const override;

@@ -1,5 +1,6 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -16,9 +17,8 @@ using Util::WriteValue;
 
 namespace {
 
-// "TRAK" with T in the highest byte: the bytes on disk are K, A, R, T.
-constexpr std::int32_t TrackId = 0x5452414B;
-constexpr std::int32_t Version = 3000;
+constexpr std::int32_t TrackId = FileIds::track;
+constexpr std::int32_t Version = FileIds::gplTrackVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
 constexpr std::int64_t SectionBytes = 52;
@@ -59,10 +59,6 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(strea
     Build2DTable();
     if (IsStrictChecks())
         CheckStrictly();
-}
-
-bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
-    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
 }
 
 void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
