@@ -212,7 +212,7 @@ TEST(N4TdoFile, TellsTheRootsDescriptorFromTheFirstBytes) {
     EXPECT_EQ(name(WritePtf(SamplePtfShape())), "TrackDescriptor");
     EXPECT_EQ(name(WriteArchive(SampleTdoTree())), "AnimatedTransformDescriptor");
     EXPECT_EQ(name(WriteArchive(SampleTdoTree()).substr(0, 20)), std::nullopt);
-    EXPECT_EQ(name(U32Bytes(1) + U32Bytes(2) + U32Bytes(3) + "ab"), std::nullopt);  // no terminating zero
+    EXPECT_EQ(name(U32Bytes(1) + U32Bytes(2) + U32Bytes(3) + "ab"), std::nullopt);  // shorter than its length
     EXPECT_EQ(name("RPLY"), std::nullopt);
 }
 
