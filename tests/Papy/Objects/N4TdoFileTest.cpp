@@ -35,6 +35,9 @@ TEST(N4TdoFile, HoldsTheContainersOwnNodesBesideTheArchives) {
     EXPECT_EQ(file->GetObject(0xFFFFFFFF)->GetTypeName(), "");
     EXPECT_EQ(BrokenCheck([&] { file->GetObject(2); }), "p != SubObjects.end()");  // a class number
     EXPECT_EQ(file->NewId(), 0x40000001u);
+    // A track, 8 segments, 6 cross sections, 5 F and 4 W sections, an appearance with 2 textures
+    // and texture coordinates, 2 details, 3 placed and 2 trackside objects.
+    EXPECT_EQ(LoadArchive(WritePtf(SamplePtfShape()))->GetObjectCount(), 35u);
 }
 
 TEST(N4TdoFile, AReferenceToAnEarlierObjectIsItsNumberAndLoadsAsThatObject) {
