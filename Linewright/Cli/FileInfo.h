@@ -38,9 +38,10 @@ std::shared_ptr<Tessel::Papy::FileFactory> FactoryReading(const std::string& pat
 
 // Chunked and N3 replays: frames, drivers, lap_tables, frame_interval_s.
 void DescribeReplay(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
-// TRK and PTF tracks: sections, lengths and, when asked, the point at --point.
+// TRK and PTF tracks: sections, lengths and, when asked, the point at --point; for a PTF track
+// then its object count as DescribeObjects prints it.
 void DescribeTrackFile(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
-// N4 object archives: read whole, nothing more to print.
+// N4 object archives: read whole; objects: the number of objects in the archive.
 void DescribeObjects(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 // LP files, read as their folder's game reads them: records, spacing_m and, with --records,
 // one line per record.

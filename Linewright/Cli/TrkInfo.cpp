@@ -2,6 +2,7 @@
 
 #include "Papy/Factory/MakePtf.h"
 #include "Papy/Factory/MakeTrack.h"
+#include "Papy/Objects/N4TdoFile.h"
 #include "Papy/Tracks/Track.h"
 #include "Util/PathName.h"
 
@@ -33,11 +34,16 @@ void DescribeTrackFile(const InfoOptions& options, Papy::FileKind kind, std::ost
     const Util::PathName name(options.path);
     const auto makeTrack = FactoryReading(options.path, kind)->GetFacet<Papy::MakeTrack>();
     DescribeTrack(*makeTrack->Make(name.baseName, name.extension, false), options, out);
+    // A PTF track is an object archive too.
+    if (kind == Papy::FileKind::N4Ptf)
+        DescribeObjects(options, kind, out);
 }
 
-void DescribeObjects(const InfoOptions& options, Papy::FileKind kind, std::ostream&) {
+void DescribeObjects(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
     const Util::PathName name(options.path);
-    FactoryReading(options.path, kind)->GetFacet<Papy::MakePtf>()->Make(name.baseName, name.extension, false);
+    const auto archive =
+        FactoryReading(options.path, kind)->GetFacet<Papy::MakePtf>()->Make(name.baseName, name.extension, false);
+    out << "objects: " << archive->GetObjectCount() << '\n';
 }
 
 }  // namespace Linewright::Cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Papy/Objects/N4Node.h"
+#include "Papy/Objects/ThreeDObjectShape.h"
+
+#include <cstdint>
+#include <string>
+
+namespace Tessel::Papy {
+
+struct N4ShapeFields {
+    std::string name;
+    std::uint32_t geometry = 0;    // a geometry or null
+    std::uint32_t appearance = 0;  // an appearance or null
+};
+
+// Format notes ("ShapeDescriptor"): u32 1; string name; u32 1; u32 1; the geometry's record;
+// the appearance's record.
+class N4Shape : public N4Node<N4Shape, ThreeDObjectShape, N4ShapeFields> {
+public:
+    static constexpr const char* DescriptorName = "ShapeDescriptor";
+    using N4Node::N4Node;
+    template <class Io, class F>
+    static void Transfer(Io& io, F& fields);
+
+    const std::string& GetName() const override { return fields.name; }
+    std::shared_ptr<ThreeDObjectGeometry> GetGeometry() const override;
+    std::shared_ptr<ThreeDObjectAppearance> GetAppearance() const override;
+};
+
+}  // namespace Tessel::Papy
