@@ -59,23 +59,27 @@ ReplacingFile::~ReplacingFile() {
 
 void ReplacingFile::Commit(bool overwrite) {
     file.reset();
+    if (!overwrite) {
+        PutInPlaceOfNothing();
+        return;
+    }
     try {
         RefuseToReplaceInput(target);
     } catch (const XUsage&) {
         std::remove(temporary.c_str());
         throw;
     }
-    if (overwrite) {
-        const bool renamed = std::rename(temporary.c_str(), target.c_str()) == 0;
-        const int renameError = errno;
-        if (!renamed) {
-            std::remove(temporary.c_str());
-            throw XFileWrite(target, std::strerror(renameError));
-        }
-        return;
+    const bool renamed = std::rename(temporary.c_str(), target.c_str()) == 0;
+    const int renameError = errno;
+    if (!renamed) {
+        std::remove(temporary.c_str());
+        throw XFileWrite(target, std::strerror(renameError));
     }
-    // A hard link never replaces an existing file (nor a link), so a file that appeared
-    // meanwhile survives.
+}
+
+// A hard link never replaces an existing file (nor a link), so a file that appeared meanwhile
+// survives, and no input can be lost.
+void ReplacingFile::PutInPlaceOfNothing() {
     const bool linked = ::link(temporary.c_str(), target.c_str()) == 0;
     const int linkError = errno;
     std::remove(temporary.c_str());

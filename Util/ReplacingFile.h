@@ -30,8 +30,8 @@ public:
     const std::string& GetTarget() const { return target; }
 
     // Puts the written bytes in place. Without overwrite an existing target is kept and
-    // XFileExists thrown; a target that this process has read throws XUsage; other failures
-    // throw XFileWrite. Either way the temporary file is gone afterwards.
+    // XFileExists thrown; with it, a target that this process has read throws XUsage; other
+    // failures throw XFileWrite. Either way the temporary file is gone afterwards.
     void Commit(bool overwrite);
 
     // True when something other than a folder is at path: a file, or a link of any kind.
@@ -41,6 +41,8 @@ public:
     static void CheckTarget(const std::string& path, bool overwrite);
 
 private:
+    void PutInPlaceOfNothing();
+
     std::string target;
     std::string temporary;
     std::unique_ptr<BinaryFile> file;
