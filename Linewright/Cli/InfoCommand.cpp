@@ -11,9 +11,7 @@ namespace {
 
 // Each of the point's numbers must be finite: NaN and infinity name no place on a track.
 std::string CheckFinite(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (std::isfinite(value))
+    if (std::isfinite(std::strtod(text.c_str(), nullptr)))
         return {};
     return "--point takes finite numbers, not " + text;
 }
