@@ -9,6 +9,7 @@
 #include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
 
 #include <algorithm>
 #include <iostream>
@@ -29,10 +30,6 @@ struct ConvertOptions {
     std::string output;
     bool overwrite = false;
 };
-
-[[noreturn]] void ThrowOutputExists(const std::string& path) {
-    throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
-}
 
 std::optional<LapRef> ParseLap(const std::string& text) {
     std::istringstream in(text);
@@ -77,22 +74,6 @@ void CheckType(const std::string& type, const std::vector<std::string>& types, c
     throw Util::XUsage("Unknown LP type " + type + "; " + game + " has" + known);
 }
 
-void CheckOutput(const std::string& output, bool overwrite) {
-    if (!overwrite && Util::IsFile(output))
-        ThrowOutputExists(output);
-}
-
-// The LP's bytes go to a temporary file that replaces the output only once complete.
-void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
-    try {
-        WriteLpFile(lp, path, overwrite);
-    } catch (const Util::XFileOpen& error) {
-        if (overwrite || !Util::IsFile(error.GetPath()))
-            throw;
-        ThrowOutputExists(error.GetPath());  // it appeared while we were converting
-    }
-}
-
 // The track file given on the command line, whatever it is called: its folder's game reads it
 // and makes the LP for it; the LP goes beside it.
 std::string ConvertWithTrackFile(const ConvertOptions& options) {
@@ -103,9 +84,9 @@ std::string ConvertWithTrackFile(const ConvertOptions& options) {
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output =
         options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
-    CheckOutput(output, options.overwrite);
+    Util::ReplacingFile::CheckTarget(output, options.overwrite);
     const auto lp = ConvertForTrackFile(*trackFactory, options.track, *replay, lap);
-    WriteLp(*lp, output, options.overwrite);
+    WriteLpFile(*lp, output, options.overwrite);
     return output;
 }
 
@@ -118,9 +99,9 @@ std::string ConvertInGameFolder(const ConvertOptions& options) {
     const LapRef lap = ChooseLap(*replay, options.lap);
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output = options.output.empty() ? GetLpOutputPath(*trackFactory, options.type) : options.output;
-    CheckOutput(output, options.overwrite);
+    Util::ReplacingFile::CheckTarget(output, options.overwrite);
     const auto lp = ConvertToNewLp(*trackFactory, *replay, lap, options.type);
-    WriteLp(*lp, output, options.overwrite);
+    WriteLpFile(*lp, output, options.overwrite);
     return output;
 }
 

@@ -10,7 +10,7 @@
 #include "Linewright/Gui/Resources.h"
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
-#include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -128,7 +128,7 @@ void CLinewrightView::Convert() {
     const std::string path = GetLpOutputPath(*factory, m_type);
     const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type);
     m_lpRecords = lp->GetRecordCount();
-    const bool exists = Util::IsFile(path);
+    const bool exists = Util::ReplacingFile::TargetExists(path);
     if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
                                 MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)
         return;

@@ -81,6 +81,40 @@ TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
 }
 
+TEST(ConvertCli, ALinkAtTheOutputIsAnExistingFileAndOverwriteReplacesTheLinkItself) {
+    const GameFiles game;
+    const auto nowhere = game.folder / "gone/race.lp";
+    std::filesystem::create_symlink(nowhere, game.lp);
+    const CliResult kept = game.Convert({"--lap", "best"});
+    EXPECT_EQ(kept.status, 3) << kept.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(game.lp));
+    EXPECT_EQ(game.Convert({"--lap", "best", "--overwrite"}).status, 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(game.lp));
+    EXPECT_EQ(ReadFile(game.lp).size(), 8u + 20u * 1201u);
+    EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+}
+
+TEST(ConvertCli, NeverWritesOverItsOwnInputs) {
+    const GameFiles game;
+    const std::string track = ReadFile(game.track);
+    for (const std::string& input : {game.replay, game.track, (game.folder / "tracks/loop/../loop/loop.trk").string()}) {
+        const CliResult refused = game.Convert({"--lap", "best", "--output", input, "--overwrite"});
+        EXPECT_EQ(refused.status, 1) << input;
+        EXPECT_NE(refused.err.find("refusing to write over it"), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(ReadFile(game.track), track);
+    EXPECT_EQ(RunCli({"info", game.replay}).status, 0);
+}
+
+TEST(ConvertCli, AFailedWriteNamesTheOutputWithTheSystemsReason) {
+    const GameFiles game;
+    const CliResult failed = RunCliWithFileLimit(
+        {"convert", game.replay, "--type", "race", "--track", game.track, "--lap", "best"}, 8);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "Couldn't write to " + game.lp + "\nFile too large\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game.folder / "tracks/loop"), {}), 1);
+}
+
 TEST(ConvertCli, RefusesLapsOutsideTheLapListAndUnknownTypes) {
     const GameFiles game;
     const CliResult partial = game.Convert({"--lap", "0:0:0"});  // begins at the session start

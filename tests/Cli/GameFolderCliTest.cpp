@@ -78,3 +78,33 @@ TEST(GameFolderCli, AMissingTrackStillListsTheLaps) {
     EXPECT_NE(laps.out.find("0\t0\t1\tJim Clark\t"), std::string::npos);
     EXPECT_EQ(RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "race"}).status, 1);
 }
+
+TEST(GameFolderCli, SampleKeepsThePlayersFilesUnlessToldToReplaceThem) {
+    const TemporaryFolder folder;
+    const auto own = folder.Write("gpl/replays/practice.rpy", "the player's own lap");
+    const CliResult kept = RunCli({"sample", folder.path.string()});
+    EXPECT_EQ(kept.status, 3);
+    EXPECT_EQ(kept.err, own.string() + ": File already exists - give --overwrite to replace it\n");
+    EXPECT_EQ(ReadFile(own), "the player's own lap");
+    EXPECT_FALSE(std::filesystem::exists(folder / "gpl/tracks"));
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(folder.path), {}), 3);
+    const CliResult replaced = RunCli({"sample", folder.path.string(), "--overwrite"});
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(RunCli({"laps", own.string()}).status, 0);
+}
+
+TEST(GameFolderCli, ConvertNeverWritesOverTheFilesItReads) {
+    const TemporaryFolder folder;
+    const GPLFolder game = WriteGPLFolder(folder.path);
+    const std::string archive = (game.trackDirectory / "monza.dat").string();
+    std::filesystem::create_symlink(game.replay, folder / "replay.lp");
+    for (const std::string& input : {game.replay.string(), archive, (folder / "replay.lp").string()}) {
+        const std::string before = ReadFile(input);
+        const CliResult refused =
+            RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "race", "--output", input, "--overwrite"});
+        EXPECT_EQ(refused.status, 1) << input;
+        EXPECT_NE(refused.err.find("refusing to write over it"), std::string::npos) << refused.err;
+        EXPECT_EQ(ReadFile(input), before) << input;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "replay.lp"));
+}

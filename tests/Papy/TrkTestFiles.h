@@ -41,4 +41,18 @@ struct GPLTrkLayout {
     int boundaries;
 };
 
+// The file with every section a straight whose lines all start at the origin: each field still
+// reads well, but the sections' ends coincide, so the track has no 2D length.
+inline std::string WithoutHorizontalLength(std::string bytes) {
+    const GPLTrkLayout layout(bytes);
+    for (int s = 0; s < layout.sections; ++s) {
+        Put32(bytes, layout.Section(s, 0), 1);
+        for (int k = 0; k < layout.lines; ++k) {
+            Put32(bytes, layout.XSection(s, k, 24), 0);
+            Put32(bytes, layout.XSection(s, k, 28), 0);
+        }
+    }
+    return bytes;
+}
+
 }  // namespace Tessel::Papy

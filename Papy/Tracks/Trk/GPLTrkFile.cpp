@@ -71,6 +71,10 @@ void Write32(BinaryStream& stream, std::int32_t value) { WriteValue(stream, valu
 GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(stream->GetName()) {
     Read(*stream);
     Build2DTable();
+    // 2D longitudes wrap by the 2D length: a track whose sections all end where they start
+    // has none to wrap by.
+    if (!(Get2DLength() > 0))
+        Fail("GPL trk file 2D length not positive");
     if (IsStrictChecks())
         CheckStrictly();
 }

@@ -200,6 +200,7 @@ TEST(GPLTrkFile, ReportsEachFaultOfTheFile) {
         {"track length", [](auto& b, auto&) { Put32(b, 8, Get32(b, 8) - 1); }, "GPL trk file total length error"},
         {"boundary total", [](auto& b, auto& l) { Put32(b, l.Section(11, 44), 7); },
          "GPL trk file total surface length error"},
+        {"no 2D length", [](auto& b, auto&) { b = WithoutHorizontalLength(b); }, "GPL trk file 2D length not positive"},
     };
     for (const Fault& fault : faults) {
         std::string bytes = SampleBytes();
