@@ -65,11 +65,12 @@ std::shared_ptr<CreateDat> GPLFileFactoryRecognizer::MakeCreateDat(const PapyDir
 void GPLFileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
                                          const std::shared_ptr<GetDat>& archive) {
     auto makeTrk = std::make_shared<GPLMakeTrk>(directory, archive);
+    auto makeTrack = std::make_shared<TrkMakeTrack>(directory, makeTrk);
     factory.AddFacet(makeTrk);
     auto makeLp = std::make_shared<GPLMakeLp>(directory, makeTrk);
     factory.AddFacet(makeLp);
-    factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrk));
-    factory.AddFacet(std::make_shared<TrkMakeTrack>(directory, makeTrk));
+    factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrack));
+    factory.AddFacet(makeTrack);
     factory.AddFacet(std::make_shared<GPLMakeRpy>(directory));
 }
 
