@@ -31,6 +31,8 @@ TEST(N4TdoFile, HoldsTheContainersOwnNodesBesideTheArchives) {
     EXPECT_EQ(file->GetRoot()->GetChildCount(), 1u);
     EXPECT_EQ(Top(*file)->GetId(), 1u);
     EXPECT_EQ(Top(*file)->GetRecordPosition(), 0u);
+    // The inner transform, object 3, carries the class number 2 of the outer one and no name.
+    EXPECT_NE(Saved(*file).find(U32Bytes(3) + U32Bytes(2) + U32Bytes(1) + U32Bytes(5) + "spin"), std::string::npos);
     EXPECT_EQ(file->GetNull()->GetTypeName(), "");
     EXPECT_EQ(file->GetObject(0xFFFFFFFF)->GetTypeName(), "");
     EXPECT_EQ(BrokenCheck([&] { file->GetObject(2); }), "p != SubObjects.end()");  // a class number
