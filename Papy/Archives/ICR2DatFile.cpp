@@ -3,8 +3,8 @@
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Archives/UncompressedSubFile.h"
 #include "Util/BinaryFile.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 #include <array>
 #include <cstring>
@@ -17,8 +17,15 @@ namespace {
 using Util::ReadValue;
 using Util::WriteValue;
 
-// Format notes: a directory record is signature (1 byte, 5), method (1, 0 = stored), size (4),
-// size again (4), the name zero-padded to 13 bytes, and the data's offset in the file (4).
+// Format notes: the file begins with the member count (2 bytes, signed, above 0), then one
+// directory record per member:
+//    0  signature (1 byte, 5)
+//    1  method (1 byte, 0 = stored)
+//    2  size (4)
+//    6  size again (4)
+//   10  the name, zero-padded to 13 bytes
+//   23  the data's offset in the file (4)
+// The members' data follow the directory.
 constexpr std::uint32_t RecordSize = 27;
 constexpr std::uint32_t NameFieldSize = 13;
 constexpr std::uint8_t Signature = 5;
@@ -89,21 +96,19 @@ void ICR2DatFile::ReadDirectory() {
     for (int index = 0; index < count; ++index) {
         std::array<unsigned char, RecordSize> bytes;
         stream.Read(RecordSize, bytes.data());
-        Util::CharBuffer record(archive, RecordSize, bytes.data());
-        if (ReadValue<std::uint8_t>(record) != Signature)
+        const Util::RecordView record(archive, bytes.data(), bytes.size());
+        if (record.Get<std::uint8_t>(0) != Signature)
             throw Util::XFileFormat(archive, "ICR2 dat file signature not 5");
-        if (ReadValue<std::uint8_t>(record) != StoredMethod)
+        if (record.Get<std::uint8_t>(1) != StoredMethod)
             throw Util::XFileFormat(archive, "ICR2 dat file unknown compression method");
         DatMember member;
-        member.size = ReadValue<std::uint32_t>(record);
-        if (ReadValue<std::uint32_t>(record) != member.size)
+        member.size = record.Get<std::uint32_t>(2);
+        if (record.Get<std::uint32_t>(6) != member.size)
             throw Util::XFileFormat(archive, "ICR2 dat file subfile size mismatch");
-        const char* name = reinterpret_cast<const char*>(bytes.data() + record.GetPosition());
-        member.name.assign(name, strnlen(name, NameFieldSize));
+        member.name = record.GetText(10, NameFieldSize);
         if (IsStrictChecks() && member.name.size() > MaxNameLength)
             throw Util::XFileFormat(archive, "ICR2 dat file subfile name not 8.3");
-        record.Seek(record.GetPosition() + NameFieldSize);
-        member.offset = ReadValue<std::uint32_t>(record);
+        member.offset = record.Get<std::uint32_t>(10 + NameFieldSize);
         members.push_back(std::move(member));
     }
 }

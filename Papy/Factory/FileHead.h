@@ -3,7 +3,6 @@
 #include "Util/BinaryStream.h"
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,16 +16,6 @@ class DatFile;
 std::string ReadHead(Util::BinaryStream& stream, std::size_t count);
 // The same for a file; throws XFileOpen when it cannot be opened.
 std::string ReadHead(const std::string& path, std::size_t count);
-
-// The little-endian value of type T at offset in bytes; nothing when bytes are too short.
-template <class T>
-std::optional<T> ValueAt(const std::string& bytes, std::size_t offset) {
-    if (bytes.size() < offset + sizeof(T))
-        return std::nullopt;
-    T value;
-    std::memcpy(&value, bytes.data() + offset, sizeof(T));
-    return value;
-}
 
 struct MemberHead {
     std::string extension;  // lower-case

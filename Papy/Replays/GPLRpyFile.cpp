@@ -3,14 +3,15 @@
 #include "Util/BinaryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace Tessel::Papy {
 
 using Util::BinaryStream;
+using Util::RecordView;
 using Util::XFileFormat;
 
 namespace {
@@ -134,24 +135,6 @@ std::vector<unsigned char> ReadPayload(BinaryStream& stream, std::uint32_t size)
     return payload;
 }
 
-std::uint32_t WordAt(const unsigned char* bytes, std::size_t offset) {
-    std::uint32_t word;
-    std::memcpy(&word, bytes + offset, sizeof word);
-    return word;
-}
-
-float FloatAt(const unsigned char* bytes, std::size_t offset) {
-    float value;
-    std::memcpy(&value, bytes + offset, sizeof value);
-    return value;
-}
-
-// The text of a fixed field, up to its first NUL.
-std::string TextAt(const unsigned char* bytes, std::size_t offset, std::size_t length) {
-    const char* text = reinterpret_cast<const char*>(bytes + offset);
-    return std::string(text, std::find(text, text + length, '\0'));
-}
-
 std::int32_t SignExtend(std::uint32_t value, unsigned bits) {
     const std::uint32_t signBit = 1u << (bits - 1);
     return static_cast<std::int32_t>((value ^ signBit) - signBit);
@@ -255,17 +238,17 @@ void GPLRpyFile::FrameReader::ReadPlayerSample(Util::CharBuffer& frames, std::ui
           layout, " rpy player sample size error");
     body.resize(layout.playerSampleSize);
     frames.Read(layout.playerSampleSize, body.data());
-    const unsigned char* bytes = body.data();
+    const RecordView record(frames.GetName(), body);
     Sample sample;
     sample.valid = true;
     if (floatSamples) {
-        sample.longitude = FloatAt(bytes, 16);
-        sample.lateral = FloatAt(bytes, 20);
-        sample.angle = FloatAt(bytes, 24);
+        sample.longitude = record.Get<float>(16);
+        sample.lateral = record.Get<float>(20);
+        sample.angle = record.Get<float>(24);
     } else {
-        sample.longitude = Longitude(Bits(WordAt(bytes, 0), 0, 26));
-        sample.lateral = replay.playerQuantizer.Decode(SignExtend(Bits(WordAt(bytes, 4), 0, 20), 20));
-        sample.angle = DecodeAngle(WordAt(bytes, 8), 10);
+        sample.longitude = Longitude(Bits(record.Get<std::uint32_t>(0), 0, 26));
+        sample.lateral = replay.playerQuantizer.Decode(SignExtend(Bits(record.Get<std::uint32_t>(4), 0, 20), 20));
+        sample.angle = DecodeAngle(record.Get<std::uint32_t>(8), 10);
     }
     AddSample(replay.playerIndex, sample);
 }
@@ -273,21 +256,23 @@ void GPLRpyFile::FrameReader::ReadPlayerSample(Util::CharBuffer& frames, std::ui
 void GPLRpyFile::FrameReader::ReadCarSamples(Util::CharBuffer& frames, std::uint32_t bodySize) {
     body.resize(bodySize);
     frames.Read(bodySize, body.data());
+    const RecordView record(frames.GetName(), body);
     const bool gpl = &layout == &gplLayout;
     for (std::uint32_t offset = 0; offset < bodySize; offset += carEntrySize) {
-        const unsigned char* entry = body.data() + offset;
-        const std::uint32_t position = WordAt(entry, 4);
+        const std::uint32_t position = record.Get<std::uint32_t>(offset + 4);
         const std::uint32_t slot = gpl ? position >> 26 : Bits(position, 24, 7);
         Check(slot < replay.drivers.size(), frames, "GPL rpy car sample driver slot error");
         Sample sample;
         sample.valid = true;
         sample.longitude = Longitude(gpl ? Bits(position, 0, 26) : Bits(position, 0, 24));
         if (gpl) {
-            sample.lateral = replay.carQuantizer.Decode(SignExtend(Bits(WordAt(entry, 8), 0, 16), 16));
-            sample.angle = DecodeAngle(WordAt(entry, 12), 7);
+            const std::uint32_t lateral = record.Get<std::uint32_t>(offset + 8);
+            sample.lateral = replay.carQuantizer.Decode(SignExtend(Bits(lateral, 0, 16), 16));
+            sample.angle = DecodeAngle(record.Get<std::uint32_t>(offset + 12), 7);
         } else {
-            sample.lateral = replay.carQuantizer.Decode(SignExtend(Bits(WordAt(entry, 12), 12, 17), 17));
-            sample.angle = DecodeAngle(WordAt(entry, 12), 0);
+            const std::uint32_t attitude = record.Get<std::uint32_t>(offset + 12);
+            sample.lateral = replay.carQuantizer.Decode(SignExtend(Bits(attitude, 12, 17), 17));
+            sample.angle = DecodeAngle(attitude, 0);
         }
         AddSample(slot, sample);
     }
@@ -436,24 +421,23 @@ void GPLRpyFile::ReadHeader(BinaryStream& stream) {
     else
         Check(header.size >= n4HeaderFixedSize, stream, "N4 rpy file header size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
-    const unsigned char* bytes = payload.data();
+    const RecordView record(stream.GetName(), payload);
     // The N4 layout drops the GPL layout's 16 unused leading bytes and keeps a second value.
     const std::size_t base = gplLayoutUsed ? 16 : 0;
-    frameCount = WordAt(bytes, base);
-    headerWord1 = WordAt(bytes, base + 4);
-    headerWord2 = WordAt(bytes, base + 8);
+    frameCount = record.Get<std::uint32_t>(base);
+    headerWord1 = record.Get<std::uint32_t>(base + 4);
+    headerWord2 = record.Get<std::uint32_t>(base + 8);
     headerValues.push_back(headerWord2);
     if (!gplLayoutUsed)
-        headerValues.push_back(WordAt(bytes, 12));
-    firstName = TextAt(bytes, base + 16, 16);
-    lastName = TextAt(bytes, base + 32, 16);
+        headerValues.push_back(record.Get<std::uint32_t>(12));
+    firstName = record.GetText(base + 16, 16);
+    lastName = record.GetText(base + 32, 16);
     for (std::size_t offset = base + 48; offset < base + 60; offset += 4)
-        headerValues.push_back(WordAt(bytes, offset));
+        headerValues.push_back(record.Get<std::uint32_t>(offset));
     if (gplLayoutUsed)
         return;
-    for (std::size_t offset = n4HeaderFixedSize; offset + 2 <= header.size; offset += 2) {
-        char16_t unit;
-        std::memcpy(&unit, bytes + offset, sizeof unit);
+    for (std::size_t offset = n4HeaderFixedSize; record.Holds(offset, 2); offset += 2) {
+        const auto unit = record.Get<char16_t>(offset);
         if (unit == 0)
             break;
         headerText.push_back(unit);
@@ -467,7 +451,7 @@ void GPLRpyFile::ReadTrackRecord(BinaryStream& stream) {
     Check(header.size == layout.trackRecordSize, stream,
           layout, " rpy wknf size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
-    trackName = TextAt(payload.data(), 0, payload.size());
+    trackName = RecordView(stream.GetName(), payload).GetText(0, payload.size());
 }
 
 void GPLRpyFile::ReadDriverList(BinaryStream& stream) {
@@ -487,14 +471,14 @@ void GPLRpyFile::ReadDriverEntry(BinaryStream& stream) {
     Check(header.size == layout.driverEntrySize, stream,
           layout, " rpy driver entry size error");
     const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
-    const unsigned char* bytes = payload.data();
-    const std::uint32_t slot = WordAt(bytes, layout.slotOffset);
+    const RecordView record(stream.GetName(), payload);
+    const std::uint32_t slot = record.Get<std::uint32_t>(layout.slotOffset);
     Check(slot < layout.slotLimit, stream, "GPL rpy driver entry slot error");
     Driver driver;
-    driver.firstName = TextAt(bytes, 0, 16);
-    driver.lastName = TextAt(bytes, 16, 16);
-    driver.carNumber = WordAt(bytes, layout.carNumberOffset);
-    std::memcpy(driver.kept.data(), bytes + 72, driver.kept.size());
+    driver.firstName = record.GetText(0, 16);
+    driver.lastName = record.GetText(16, 16);
+    driver.carNumber = record.Get<std::uint32_t>(layout.carNumberOffset);
+    record.CopyTo(72, driver.kept.size(), driver.kept.data());
     if (drivers.size() <= slot)
         drivers.resize(slot + 1);
     drivers[slot] = std::move(driver);
@@ -532,12 +516,13 @@ void GPLRpyFile::ReadLapTables(BinaryStream& stream) {
 // One driver's lap-end times, appended to that driver's newest lap table with an open end.
 void GPLRpyFile::ReadLapReadout(BinaryStream& stream, std::uint32_t size) {
     const std::vector<unsigned char> payload = ReadPayload(stream, size);
-    const std::uint32_t slot = WordAt(payload.data(), 0);
+    const RecordView record(stream.GetName(), payload);
+    const std::uint32_t slot = record.Get<std::uint32_t>(0);
     Check(slot < drivers.size(), stream, "GPL rpy lap read-out driver slot error");
     LapTable& marks = drivers[slot].lapTables.back();
     marks.reserve(marks.size() + size / 4);
     for (std::uint32_t offset = 4; offset < size; offset += 4)
-        marks.push_back(LapMark{Bits(WordAt(payload.data(), offset), 0, 24)});
+        marks.push_back(LapMark{Bits(record.Get<std::uint32_t>(offset), 0, 24)});
     marks.push_back(LapMark{unset});
 }
 

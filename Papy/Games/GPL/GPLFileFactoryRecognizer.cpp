@@ -9,6 +9,7 @@
 #include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Factory/TrkMakeTrack.h"
 #include "Util/PathName.h"
+#include "Util/RecordView.h"
 
 namespace Tessel::Papy {
 
@@ -16,8 +17,9 @@ namespace {
 
 // True when the first bytes of a file with this (lower-case) extension are the GPL game's.
 bool IsGameHead(const std::string& extension, const std::string& head) {
-    const auto first = ValueAt<std::uint32_t>(head, 0);
-    const auto second = ValueAt<std::uint32_t>(head, 4);
+    const Util::RecordView bytes("", head);
+    const auto first = bytes.Find<std::uint32_t>(0);
+    const auto second = bytes.Find<std::uint32_t>(4);
     if (extension == "3do")
         return first == PackId("3DO4");
     if (extension == "lyt")
