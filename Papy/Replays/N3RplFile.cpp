@@ -3,6 +3,7 @@
 #include "Util/BinaryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 #include <algorithm>
 #include <array>
@@ -49,12 +50,6 @@ void Check(bool condition, const BinaryStream& stream, const char* description) 
         throw Util::XFileFormat(stream.GetName(), description);
 }
 
-// The text of a fixed field, up to its first NUL.
-std::string TextAt(const std::vector<char>& block, std::size_t offset, std::size_t length) {
-    const auto begin = block.begin() + static_cast<std::ptrdiff_t>(offset);
-    return std::string(begin, std::find(begin, begin + static_cast<std::ptrdiff_t>(length), '\0'));
-}
-
 // A stored position, shifted into track units as a signed 32-bit value.
 double PositionInMetres(std::uint32_t stored) {
     return static_cast<std::int32_t>(stored << 8) * trackUnit;
@@ -99,15 +94,17 @@ void N3RplFile::FrameReader::ReadFrame(Util::CharBuffer& frames) {
 }
 
 void N3RplFile::FrameReader::ReadCar(Util::CharBuffer& frames) {
-    std::array<unsigned char, carRecordSize> record;
-    frames.Read(carRecordSize, record.data());
-    const std::uint32_t index = record[0] >> 1;
+    std::array<unsigned char, carRecordSize> bytes;
+    frames.Read(carRecordSize, bytes.data());
+    const Util::RecordView record(frames.GetName(), bytes.data(), bytes.size());
+    const std::uint32_t index = record.Get<std::uint8_t>(0) >> 1;
     Check(index < replay.drivers.size(), frames, "N3 rpl car record driver index error");
     Sample sample;
     sample.valid = 1;
-    sample.longitude = record[1] | (record[2] << 8) | (record[3] << 16);
-    sample.lateral = static_cast<std::int16_t>(record[4] | (record[5] << 8));
-    sample.angle = static_cast<std::uint16_t>(record[6] | (record[7] << 8));
+    // The longitude is the low 24 bits of the word at 1; the byte above it is the lateral offset's.
+    sample.longitude = record.Get<std::uint32_t>(1) & 0xFFFFFFu;
+    sample.lateral = record.Get<std::int16_t>(4);
+    sample.angle = record.Get<std::uint16_t>(6);
     // A second record of a car in one frame would part sample indices from frame indices.
     if (seen[index])
         return;
@@ -165,14 +162,15 @@ N3RplFile::N3RplFile(BinaryStream& stream) {
 }
 
 void N3RplFile::ReadInfoBlock(BinaryStream& stream, std::uint32_t driverCount) {
-    std::vector<char> block(infoBlockSize);
-    stream.Read(infoBlockSize, block.data());
-    trackName = TextAt(block, trackNameOffset, firstDriverOffset - trackNameOffset);
+    std::vector<unsigned char> bytes(infoBlockSize);
+    stream.Read(infoBlockSize, bytes.data());
+    const Util::RecordView block(stream.GetName(), bytes);
+    trackName = block.GetText(trackNameOffset, firstDriverOffset - trackNameOffset);
     drivers.resize(driverCount);
     for (std::uint32_t i = 0; i < driverCount; ++i) {
         const std::size_t entry = firstDriverOffset + driverEntrySize * i;
-        drivers[i].name = TextAt(block, entry, driverNameSize);
-        drivers[i].carNumber = static_cast<unsigned char>(block[entry + driverNameSize]);
+        drivers[i].name = block.GetText(entry, driverNameSize);
+        drivers[i].carNumber = block.Get<std::uint8_t>(entry + driverNameSize);
         drivers[i].laps.resize(1);  // the start mark
     }
 }

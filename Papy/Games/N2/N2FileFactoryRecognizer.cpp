@@ -10,6 +10,7 @@
 #include "Papy/Games/N2/N3MakeRpl.h"
 #include "Util/BinaryFile.h"
 #include "Util/PathName.h"
+#include "Util/RecordView.h"
 
 namespace Tessel::Papy {
 
@@ -21,8 +22,9 @@ constexpr std::size_t replayHeaderSize = 16;
 // True when the first bytes of a file with this (lower-case) extension, and its size, are the
 // N2 game's.
 bool IsGameHead(const std::string& extension, const std::string& head, std::uint64_t size) {
-    const auto first = ValueAt<std::uint32_t>(head, 0);
-    const auto second = ValueAt<std::uint32_t>(head, 4);
+    const Util::RecordView bytes("", head);
+    const auto first = bytes.Find<std::uint32_t>(0);
+    const auto second = bytes.Find<std::uint32_t>(4);
     if (extension == "3do")
         return first == PackId("3DO3");
     if (extension == "trk")
