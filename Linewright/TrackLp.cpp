@@ -6,6 +6,7 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakeTrack.h"
+#include "Util/PathName.h"
 
 namespace Linewright {
 
@@ -43,6 +44,15 @@ std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile&
                                        const std::string& type) {
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
     const auto track = MakeOwnTrack(trackFactory);
+    ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
+    return lp;
+}
+
+std::shared_ptr<LpFile> ConvertForTrackFile(FileFactory& trackFactory, const std::string& trackPath,
+                                            const RpyFile& replay, const LapRef& lap) {
+    const Tessel::Util::PathName name(trackPath);
+    const auto track = trackFactory.GetFacet<MakeTrack>()->Make(name.baseName, name.extension, false);
+    const auto lp = trackFactory.GetFacet<CreateLp>()->CreateFor(*track, 0.0);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;
 }

@@ -1,6 +1,7 @@
 // Seeds for the ICR2 LP reader: new tables for the sample track, one of them with values set.
 #include "Papy/Lp/ICR2LpFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "fuzz/Seeds.h"
 #include "testing/ICR2TrkWriter.h"
 #include "testing/MemoryStream.h"
@@ -16,8 +17,8 @@ Linewright::Fuzz::Seed SeedOf(const char* name, const Tessel::Papy::ICR2LpFile& 
 }
 
 std::vector<Linewright::Fuzz::Seed> Seeds() {
-    const auto track = std::make_shared<Tessel::Papy::ICR2TrkFile>(
-        MemoryStream(WriteICR2Trk(SampleICR2TrkShape()), "sample.trk").stream);
+    const Tessel::Papy::TrkTrack track(std::make_shared<Tessel::Papy::ICR2TrkFile>(
+        MemoryStream(WriteICR2Trk(SampleICR2TrkShape()), "sample.trk").stream));
     Tessel::Papy::ICR2LpFile wide(track, 50.0);
     for (std::uint32_t i = 0; i < wide.GetRecordCount(); ++i) {
         wide.SetRecordSpeed(i, 40.0 + i);

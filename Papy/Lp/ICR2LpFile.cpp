@@ -1,6 +1,7 @@
 #include "Papy/Lp/ICR2LpFile.h"
 
-#include "Papy/Tracks/Trk/TrkFile.h"
+#include "Papy/Factory/FileHead.h"
+#include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
 
@@ -11,7 +12,7 @@ namespace Tessel::Papy {
 
 namespace {
 
-constexpr std::uint32_t RecordSize = 12;
+constexpr std::uint32_t RecordSize = FileIds::icr2LpRecordSize;
 constexpr double SpeedUnit = 0.000762;  // 15 track units per second, in metres per second
 constexpr double DefaultSpacing = 3.3292288;  // 65536 track units
 
@@ -47,18 +48,13 @@ ICR2LpFile::ICR2LpFile(const std::shared_ptr<Util::BinaryStream>& stream) : spac
     }
 }
 
-ICR2LpFile::ICR2LpFile(const std::shared_ptr<TrkFile>& track, double requestedSpacing)
+ICR2LpFile::ICR2LpFile(const Track& track, double requestedSpacing)
     : spacing(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
     TESSEL_CHECK(spacing > 0.0);
-    const double length = ToMetres(track->GetTrackLength());
+    const double length = track.GetLength();  // along the surface
     const double count = std::trunc(std::ceil(length / spacing) + 0.5) + 1.0;
     TESSEL_CHECK(count >= 1.0 && count < 4294967296.0);
     records.resize(static_cast<std::size_t>(count));
-}
-
-bool ICR2LpFile::HasSizeOfItsCount(Util::BinaryStream& stream) {
-    const auto count = Util::PeekValue<std::uint32_t>(stream, 0);
-    return count && *count > 0 && stream.GetSize() == 4 + std::uint64_t{RecordSize} * *count;
 }
 
 std::uint32_t ICR2LpFile::GetRecordIndex(double longitude) const {

@@ -7,7 +7,7 @@
 
 namespace Tessel::Papy {
 
-class TrkFile;
+class Track;
 
 // The LP file of the N2 family: a stored record count N and N records of three 32-bit
 // integers (speed, unsigned, and lateral speed in steps of 0.000762 m/s; lateral offset in
@@ -27,11 +27,7 @@ public:
     // An empty table for the track, one record per spacing of its 3D length plus the closing
     // record; a spacing of 0.0 takes the default of 65536 track units. Throws XAssertion when
     // the spacing is negative or the count does not fit 32 bits.
-    ICR2LpFile(const std::shared_ptr<TrkFile>& track, double spacing);
-
-    // True when the stream is exactly as long as the record count it begins with announces,
-    // for a count of at least one; the position is kept.
-    static bool HasSizeOfItsCount(Util::BinaryStream& stream);
+    ICR2LpFile(const Track& track, double spacing);
 
     std::uint32_t GetRecordCount() const override { return static_cast<std::uint32_t>(records.size() - 1); }
     double GetRecordSpacing() const override { return spacing; }

@@ -1,5 +1,6 @@
 #include "Papy/Replays/GPLRpyFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Util/BinaryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
@@ -16,19 +17,10 @@ using Util::XFileFormat;
 
 namespace {
 
-// Chunk ids pack four characters with the first in the highest byte, so the file holds them
-// in reverse order.
-constexpr std::uint32_t PackId(const char (&text)[5]) {
-    return (static_cast<std::uint32_t>(static_cast<unsigned char>(text[0])) << 24) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[1])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(text[2])) << 8) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(text[3]));
-}
-
-constexpr std::uint32_t replayId = PackId("RPLY");
+constexpr std::uint32_t replayId = FileIds::replay;
 constexpr std::uint32_t lapTableId = PackId("LPTB");
-constexpr std::uint32_t newestVersion = 5;
-constexpr std::uint32_t firstN4Version = 3;
+constexpr std::uint32_t newestVersion = FileIds::n2003ReplayVersion;
+constexpr std::uint32_t firstN4Version = FileIds::firstN4ReplayVersion;
 constexpr std::uint32_t gplHeaderSize = 76;
 constexpr std::uint32_t n4HeaderFixedSize = 60;
 constexpr std::uint32_t chunkHeaderSize = 12;
@@ -386,14 +378,6 @@ void GPLRpyFile::FrameReader::SpanLap(std::uint32_t driver) {
     if (marks[lap].firstFrame == unset)
         marks[lap].firstFrame = sampleCount - 1;
     marks[lap].endFrame = sampleCount;
-}
-
-const char* GPLRpyFile::GetGameName(std::uint32_t version) {
-    return version > newestVersion ? "" : LayoutOf(version).name;
-}
-
-bool GPLRpyFile::HasReplayId(BinaryStream& stream) {
-    return PeekWord(stream) == replayId;
 }
 
 GPLRpyFile::GPLRpyFile(BinaryStream& stream) {

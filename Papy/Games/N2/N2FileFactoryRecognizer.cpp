@@ -16,20 +16,15 @@ namespace Tessel::Papy {
 
 namespace {
 
-// An N3 replay's header names the sizes of the two blocks after it.
-constexpr std::size_t replayHeaderSize = 16;
-
 // True when the first bytes of a file with this (lower-case) extension, and its size, are the
 // N2 game's.
-bool IsGameHead(const std::string& extension, const std::string& head, std::uint64_t size) {
-    const Util::RecordView bytes("", head);
-    const auto first = bytes.Find<std::uint32_t>(0);
-    const auto second = bytes.Find<std::uint32_t>(4);
+bool IsGameHead(const std::string& extension, const std::string& bytes, std::uint64_t size) {
+    const Util::RecordView head("", bytes);
     if (extension == "3do")
-        return first == PackId("3DO3");
+        return StartsWithId(head, FileIds::n2Objects);
     if (extension == "trk")
-        return first == PackId("TRAK") && second == 1;
-    return head.size() == replayHeaderSize && std::uint64_t{*first} + *second + replayHeaderSize == size;
+        return IsTrackHead(head, FileIds::icr2TrackType);
+    return HasN3ReplaySizes(head, size);
 }
 
 }  // namespace
@@ -42,15 +37,19 @@ bool N2FileFactoryRecognizer::IsGameDat(const std::string& path) {
     if (!IsDat(path))
         return false;
     ICR2DatFile archive(path, false);
-    const auto member = FindFirstMember(archive, {"3do"}, 4);
+    const auto member = FindFirstMember(archive, {"3do"}, sizeof FileIds::n2Objects);
     return member && IsGameHead(member->extension, member->bytes, member->bytes.size());
+}
+
+std::vector<FileFactoryRecognizer::KindExtension> N2FileFactoryRecognizer::GetFileKinds() const {
+    return {{FileKind::N3Rpl, "rpl"}, {FileKind::ICR2Trk, "trk"}, {FileKind::ICR2Lp, "lp"}, {FileKind::ICR2Dat, "dat"}};
 }
 
 std::vector<std::string> N2FileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "trk", "rpl"}; }
 
 bool N2FileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
     const auto file = Util::BinaryFile::OpenRead(path);
-    return IsGameHead(extension, ReadHead(*file, replayHeaderSize), file->GetSize());
+    return IsGameHead(extension, ReadHead(*file, FileIds::n3HeaderSize), file->GetSize());
 }
 
 std::shared_ptr<DatFile> N2FileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {
@@ -64,11 +63,12 @@ std::shared_ptr<CreateDat> N2FileFactoryRecognizer::MakeCreateDat(const PapyDire
 void N2FileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
                                         const std::shared_ptr<GetDat>& archive) {
     auto makeTrk = std::make_shared<ICR2MakeTrk>(directory, archive);
+    auto makeTrack = std::make_shared<TrkMakeTrack>(directory, makeTrk);
     factory.AddFacet(makeTrk);
     auto makeLp = std::make_shared<ICR2MakeLp>(directory);
     factory.AddFacet(makeLp);
-    factory.AddFacet(std::make_shared<ICR2CreateLp>(makeLp, makeTrk));
-    factory.AddFacet(std::make_shared<TrkMakeTrack>(directory, makeTrk));
+    factory.AddFacet(std::make_shared<ICR2CreateLp>(makeLp, makeTrack));
+    factory.AddFacet(makeTrack);
     factory.AddFacet(std::make_shared<N3MakeRpl>(directory));
 }
 

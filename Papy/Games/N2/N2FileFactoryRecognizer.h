@@ -16,6 +16,8 @@ public:
     // An ICR2 archive whose first 3do member begins with "3DO3". Throws what reading the
     // archive throws.
     bool IsGameDat(const std::string& path) override;
+    // N3 replays, ICR2 TRK and LP files, ICR2 archives.
+    std::vector<KindExtension> GetFileKinds() const override;
 
 protected:
     std::vector<std::string> GetDirectoryExtensions() const override;

@@ -1,5 +1,6 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -16,7 +17,7 @@ using Util::WriteValue;
 
 namespace {
 
-constexpr std::int32_t Version = 3000;
+constexpr std::int32_t Version = FileIds::gplTrackVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
 constexpr std::int64_t SectionBytes = 52;
@@ -59,9 +60,6 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : TrkFileRec
         CheckStrictly();
 }
 
-bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
-    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
-}
 
 void GPLTrkFile::Read(BinaryStream& stream) {
     stream.Seek(0);

@@ -18,8 +18,6 @@ class GPLTrkFile : public TrkFileRecords {
 public:
     explicit GPLTrkFile(const std::shared_ptr<Util::BinaryStream>& stream);
 
-    // True when the stream starts with the GPL track id and version; the position is kept.
-    static bool HasTrackHeader(Util::BinaryStream& stream);
 
     int GetStripCount(int s) const override { return sections[s].boundaryCount - 1; }
     std::int32_t GetStripLeftStart(int s, int j) const override { return Boundary(s, j).start; }
