@@ -32,6 +32,8 @@ TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
     MakeOwnTrack(trackFactory);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
+    // The scratch LP is kept in the factory as blah.lp, the name the form has always given it:
+    // a name no LP type has, so that counting records never stands in for a real type's file.
     summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
     return summary;
 }

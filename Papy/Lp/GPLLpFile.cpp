@@ -12,6 +12,10 @@ namespace Tessel::Papy {
 
 namespace {
 
+// Format notes: version 0x10002 (4 bytes), record count (4), then the records of 20 bytes:
+// speed, lateral speed, lateral offset and angle rate (floats; the speeds and the rate in 1/36
+// of metres and radians per second) and the flags word, whose top byte is the coefficient in
+// steps of 0.005. The count must be the track's horizontal length over 3 m, rounded, plus one.
 constexpr std::uint32_t Version = FileIds::gplLpVersion;
 constexpr std::uint32_t RecordSize = 20;
 // File units of the speeds and the angle rate.

@@ -82,7 +82,7 @@ private:
         std::vector<Sample> samples;  // one per frame
     };
 
-    class FrameReader;
+    friend class GPLRpyFrameReader;
 
     static constexpr std::uint32_t unset = 0xFFFFFFFFu;
 

@@ -17,6 +17,20 @@ using Util::WriteValue;
 
 namespace {
 
+// Format notes: little-endian 32-bit signed values throughout; lengths in track units, angles
+// in angle units, unit vectors with 2^30 = 1. The sections of the file, with no gaps:
+//
+//   header (92)           id "TRAK", version 3000, track length, cross-section count (1-16),
+//                         section count, boundary bytes, section bytes, 16 cross-section offsets
+//   section index         one entry per section: its index times 52
+//   cross sections (32)   per section, per line: C3, C2, C1, C0, 3*C3, 2*C2, x or radius, y
+//   boundaries (32)       grouped by section: lateral offset at start and end, kind (0x800 wall,
+//                         bits 0-10 the code), attribute 0, value, attribute 1, two unused
+//   sections (52)         type (1 straight, 2 curve), start, length, heading, flags (bits 0-1),
+//                         A, B, C, D, extra, first cross section, boundary count, first boundary
+//
+// The size is exactly 92 + 4 S + 32 S X + boundary bytes + section bytes; the file's very
+// last boundary has kind 10.
 constexpr std::int32_t Version = FileIds::gplTrackVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
