@@ -67,6 +67,14 @@ double TrkShape::Get2DLength() const {
     return total;
 }
 
+TrkShape RingShape() {
+    TrkShape shape;
+    shape.xSectionOffsets = {0.0};
+    for (int i = 0; i < 4; ++i)
+        shape.pieces.push_back(TrkPiece::Arc(50.0, std::numbers::pi / 2.0));
+    return shape;
+}
+
 std::int32_t TrkUnits(double metres) { return static_cast<std::int32_t>(std::lround(metres / Unit)); }
 
 TrkLayout LayOutTrk(const TrkShape& shape) {

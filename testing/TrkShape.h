@@ -64,6 +64,9 @@ struct TrkShape {
     double Get2DLength() const;
 };
 
+// A square of four quarter turns of radius 50 m on a single cross-section line, without walls.
+TrkShape RingShape();
+
 // Track units from metres, to the nearest.
 std::int32_t TrkUnits(double metres);
 

@@ -1,7 +1,5 @@
 #include "Papy/Games/N2/N2FileFactoryRecognizer.h"
 
-#include "Papy/Archives/ICR2CreateDat.h"
-#include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/TrkMakeTrack.h"
 #include "Papy/Games/N2/ICR2CreateLp.h"
@@ -29,15 +27,8 @@ bool IsGameHead(const std::string& extension, const std::string& bytes, std::uin
 
 }  // namespace
 
-bool N2FileFactoryRecognizer::IsDat(const std::string& path) {
-    return Util::IsFile(path) && ICR2DatFile::HasHeader(path);
-}
-
 bool N2FileFactoryRecognizer::IsGameDat(const std::string& path) {
-    if (!IsDat(path))
-        return false;
-    ICR2DatFile archive(path, false);
-    const auto member = FindFirstMember(archive, {"3do"}, sizeof FileIds::n2Objects);
+    const auto member = FindFirstMemberOf(path, {"3do"}, sizeof FileIds::n2Objects);
     return member && IsGameHead(member->extension, member->bytes, member->bytes.size());
 }
 
@@ -50,14 +41,6 @@ std::vector<std::string> N2FileFactoryRecognizer::GetDirectoryExtensions() const
 bool N2FileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
     const auto file = Util::BinaryFile::OpenRead(path);
     return IsGameHead(extension, ReadHead(*file, FileIds::n3HeaderSize), file->GetSize());
-}
-
-std::shared_ptr<DatFile> N2FileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {
-    return std::make_shared<ICR2DatFile>(path, writable);
-}
-
-std::shared_ptr<CreateDat> N2FileFactoryRecognizer::MakeCreateDat(const PapyDirectory& directory) {
-    return std::make_shared<ICR2CreateDat>(directory);
 }
 
 void N2FileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
