@@ -5,6 +5,8 @@
 #include "testing/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +19,15 @@ inline std::shared_ptr<GPLTrkFile> ReadGPLTrk(const std::string& bytes) {
 
 inline std::shared_ptr<ICR2TrkFile> ReadICR2Trk(const std::string& bytes) {
     return std::make_shared<ICR2TrkFile>(Linewright::Testing::MemoryStream(bytes, "test.trk").stream);
+}
+
+// The bytes that the file writes, which must fill size exactly.
+inline std::string WrittenBack(const TrkFile& file, std::size_t size) {
+    std::string out(size, '\0');
+    Util::CharBuffer buffer("out.trk", static_cast<std::uint32_t>(size), out.data());
+    file.Write(buffer);
+    EXPECT_EQ(buffer.GetPosition(), size);
+    return out;
 }
 
 inline std::int32_t Get32(const std::string& bytes, std::size_t offset) {
