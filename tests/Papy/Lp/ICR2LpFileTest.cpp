@@ -35,7 +35,8 @@ std::string LpBytes(const std::vector<std::array<std::int32_t, 3>>& records) {
     std::string bytes(4 + 12 * records.size(), '\0');
     const auto count = static_cast<std::uint32_t>(records.size());
     std::memcpy(bytes.data(), &count, 4);
-    std::memcpy(bytes.data() + 4, records.data(), 12 * records.size());
+    if (!records.empty())  // an empty vector may hold no memory at all
+        std::memcpy(bytes.data() + 4, records.data(), 12 * records.size());
     return bytes;
 }
 
