@@ -22,7 +22,8 @@ using FolderWriter = std::function<std::filesystem::path(const std::filesystem::
 
 const std::map<std::string, FolderWriter>& Families() {
     static const std::map<std::string, FolderWriter> families = {
-        {"gpl", [](const std::filesystem::path& root) { return Testing::WriteGPLFolder(root).replay; }}};
+        {"gpl", [](const std::filesystem::path& root) { return Testing::WriteGPLFolder(root).replay; }},
+        {"n2", [](const std::filesystem::path& root) { return Testing::WriteN2Folder(root).replay; }}};
     return families;
 }
 

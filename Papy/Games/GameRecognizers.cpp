@@ -1,5 +1,6 @@
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+#include "Papy/Games/N2/N2FileFactoryRecognizer.h"
 
 namespace Tessel::Papy {
 
@@ -8,6 +9,7 @@ FileFactoryRegistry& FileFactoryRegistry::Instance() {
     static FileFactoryRegistry registry = [] {
         FileFactoryRegistry games;
         games.Register(std::make_shared<GPLFileFactoryRecognizer>());
+        games.Register(std::make_shared<N2FileFactoryRecognizer>());
         return games;
     }();
     return registry;

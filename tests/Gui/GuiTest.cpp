@@ -342,3 +342,46 @@ void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
     QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
     QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
 }
+
+void GuiTest::n2ReplayFillsTheFormAndConvertsAClosedRaceLine() {
+    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string())));
+    QCOMPARE(messages.shown.size(), std::size_t{0});
+    QCOMPARE(Frame().windowTitle(), QString("practice.rpl - Linewright"));
+    Linewright::CLinewrightDoc document;
+    document.OnOpenDocument(sample.replay.string());
+    QStringList laps;
+    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
+        laps << QString::fromStdString(entry.Text());
+    QVERIFY(laps.size() > 4);
+    QCOMPARE(ListTexts(*FindControl<QListWidget>(Resources::LapList)), laps);
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "maxpanic",
+                                                "minpanic", "pit", "pace", "spot1"}));
+    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("indy"));
+    const int records = FindControl<QLineEdit>(Resources::LpRecordsEdit)->text().toInt();
+
+    typeList->setCurrentRow(1);
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    // The stored count, the records, and a closing record that repeats record 0.
+    const QByteArray written = ReadFile(sample.trackDirectory / "race.lp");
+    QCOMPARE(written.size(), 4 + 12 * (records + 1));
+    QCOMPARE(written.mid(written.size() - 12), written.mid(4, 12));
+}
+
+void GuiTest::n2ReplayThatFailsToReadShowsTheReaderMessage() {
+    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    QFile replay(QString::fromStdString(sample.replay.string()));
+    QVERIFY(replay.open(QIODevice::ReadWrite));
+    QVERIFY(replay.seek(replay.size() - 4));
+    replay.write(QByteArray(4, '\0'));  // the last frame's trailer
+    replay.close();
+    QVERIFY(!Frame().OpenDocumentFile(replay.fileName()));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
+    QVERIFY(messages.shown[0].text.contains(replay.fileName()));
+    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+}

@@ -33,6 +33,8 @@ private slots:
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
+    void n2ReplayFillsTheFormAndConvertsAClosedRaceLine();
+    void n2ReplayThatFailsToReadShowsTheReaderMessage();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }

@@ -5,8 +5,6 @@
 #include "Papy/Games/GPL/GPLMakeLp.h"
 #include "Papy/Games/GPL/GPLMakeRpy.h"
 #include "Papy/Games/GPL/GPLMakeTrk.h"
-#include "Papy/Archives/ICR2CreateDat.h"
-#include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Factory/TrkMakeTrack.h"
 #include "Util/PathName.h"
 #include "Util/RecordView.h"
@@ -30,10 +28,6 @@ bool IsGameHead(const std::string& extension, const std::string& bytes) {
 
 }  // namespace
 
-bool GPLFileFactoryRecognizer::IsDat(const std::string& path) {
-    return Util::IsFile(path) && ICR2DatFile::HasHeader(path);
-}
-
 std::vector<FileFactoryRecognizer::KindExtension> GPLFileFactoryRecognizer::GetFileKinds() const {
     // The chunked replay reader reads the N4 and N2003 replays too.
     return {{FileKind::GPLRpy, "rpy"}, {FileKind::N4Rpy, "rpy"}, {FileKind::N2003Rpy, "rpy"},
@@ -41,10 +35,7 @@ std::vector<FileFactoryRecognizer::KindExtension> GPLFileFactoryRecognizer::GetF
 }
 
 bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
-    if (!IsDat(path))
-        return false;
-    ICR2DatFile archive(path, false);
-    const auto member = FindFirstMember(archive, {"3do", "lyt"}, 8);
+    const auto member = FindFirstMemberOf(path, {"3do", "lyt"}, 8);
     return member && IsGameHead(member->extension, member->bytes);
 }
 
@@ -52,14 +43,6 @@ std::vector<std::string> GPLFileFactoryRecognizer::GetDirectoryExtensions() cons
 
 bool GPLFileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
     return IsGameHead(extension, ReadHead(path, 8));
-}
-
-std::shared_ptr<DatFile> GPLFileFactoryRecognizer::OpenDat(const std::string& path, bool writable) {
-    return std::make_shared<ICR2DatFile>(path, writable);
-}
-
-std::shared_ptr<CreateDat> GPLFileFactoryRecognizer::MakeCreateDat(const PapyDirectory& directory) {
-    return std::make_shared<ICR2CreateDat>(directory);
 }
 
 void GPLFileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,

@@ -24,14 +24,6 @@ const std::string& SampleBytes() {
     return bytes;
 }
 
-std::string WrittenBack(const GPLTrkFile& file, std::size_t size) {
-    std::string out(size, '\0');
-    Util::CharBuffer buffer("out.trk", static_cast<std::uint32_t>(size), out.data());
-    file.Write(buffer);
-    EXPECT_EQ(buffer.GetPosition(), size);
-    return out;
-}
-
 std::string ReadingFault(const std::string& bytes) {
     return Linewright::Testing::FormatFault("test.trk", [&] { ReadGPLTrk(bytes); });
 }
