@@ -11,13 +11,9 @@ namespace Linewright {
 
 using namespace Tessel::Papy;
 
-namespace {
-
-std::shared_ptr<Track> MakeOwnTrack(FileFactory& trackFactory) {
+std::shared_ptr<Track> MakeTrackOfDirectory(FileFactory& trackFactory) {
     return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
 }
-
-}  // namespace
 
 std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
     const auto makeLp = trackFactory.GetFacet<MakeLp>();
@@ -28,7 +24,7 @@ std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
 }
 
 TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
-    MakeOwnTrack(trackFactory);
+    MakeTrackOfDirectory(trackFactory);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
     summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
@@ -42,7 +38,7 @@ std::string GetLpOutputPath(FileFactory& trackFactory, const std::string& type) 
 std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
                                        const std::string& type) {
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
-    const auto track = MakeOwnTrack(trackFactory);
+    const auto track = MakeTrackOfDirectory(trackFactory);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;
 }
