@@ -70,8 +70,9 @@ ValueRange RangeOf(std::initializer_list<const std::vector<LinePoint>*> lines, V
 
 }  // namespace
 
-ValueRange GetSpeedRange(const std::vector<LinePoint>& line) {
-    return RangeOf({&line}, [](const LinePoint& point) { return point.speed; });
+SpeedScale GetSpeedScale(const std::vector<LinePoint>& line) {
+    const ValueRange speeds = RangeOf({&line}, [](const LinePoint& point) { return point.speed; });
+    return SpeedScale(speeds.low, speeds.high);
 }
 
 ValueRange GetSpeedRange(const LapPreview& preview) {

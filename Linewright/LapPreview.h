@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Linewright/LapList.h"
+#include "Linewright/SpeedScale.h"
 
 #include <optional>
 #include <string>
@@ -57,8 +58,8 @@ struct ValueRange {
     double high = 0.0;
 };
 
-// The speeds of the new line, which the colour scale spans.
-ValueRange GetSpeedRange(const std::vector<LinePoint>& line);
+// The colours of the line, spanning its speeds.
+SpeedScale GetSpeedScale(const std::vector<LinePoint>& line);
 // Of both lines together, for graphs that show them side by side.
 ValueRange GetSpeedRange(const LapPreview& preview);
 ValueRange GetLateralRange(const LapPreview& preview);

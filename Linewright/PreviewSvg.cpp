@@ -61,8 +61,7 @@ void WriteMap(const LapPreview& preview, std::ostream& out) {
     WritePolyline(out, "right-edge", preview.outline.right, world, "stroke=\"#909090\"");
     if (!preview.existing.empty())
         WritePolyline(out, "existing-line", preview.existing, onTrack, existingStyle);
-    const ValueRange speeds = GetSpeedRange(preview.line);
-    const SpeedScale scale(speeds.low, speeds.high);
+    const SpeedScale scale = GetSpeedScale(preview.line);
     out << "<g id=\"line\" stroke-width=\"3\" stroke-linecap=\"round\">\n";
     for (std::size_t i = 0; i + 1 < preview.line.size(); ++i) {
         const PlanePoint a = onTrack(preview.line[i]);
@@ -75,7 +74,7 @@ void WriteMap(const LapPreview& preview, std::ostream& out) {
 
 // A vertical bar, the fastest speed at its top.
 void WriteLegend(const LapPreview& preview, std::ostream& out) {
-    const ValueRange speeds = GetSpeedRange(preview.line);
+    const SpeedScale scale = GetSpeedScale(preview.line);
     out << "<defs><linearGradient id=\"speed-scale\" x1=\"0\" y1=\"1\" x2=\"0\" y2=\"0\">\n";
     for (const SpeedScale::Stop& stop : SpeedScale::GetStops())
         out << "<stop offset=\"" << stop.position << "\" stop-color=\"" << Hex(stop.colour) << "\"/>\n";
@@ -83,9 +82,9 @@ void WriteLegend(const LapPreview& preview, std::ostream& out) {
     const double x = width - margin - 16;
     out << "<rect x=\"" << x << "\" y=\"" << margin + 14 << "\" width=\"12\" height=\"150\" fill=\"url(#speed-scale)\"/>\n";
     out << "<text id=\"fastest\" x=\"" << x - 4 << "\" y=\"" << margin + 10
-        << "\" text-anchor=\"end\" font-size=\"12\">" << Number(speeds.high) << " m/s</text>\n";
+        << "\" text-anchor=\"end\" font-size=\"12\">" << Number(scale.GetFastest()) << " m/s</text>\n";
     out << "<text id=\"slowest\" x=\"" << x - 4 << "\" y=\"" << margin + 178
-        << "\" text-anchor=\"end\" font-size=\"12\">" << Number(speeds.low) << " m/s</text>\n";
+        << "\" text-anchor=\"end\" font-size=\"12\">" << Number(scale.GetSlowest()) << " m/s</text>\n";
 }
 
 void WriteGraph(const LapPreview& preview, double top, const char* name, const char* caption, ValueRange range,

@@ -13,9 +13,15 @@ std::uint8_t Blend(std::uint8_t from, std::uint8_t to, double fraction) {
 
 }  // namespace
 
+SpeedScale::SpeedScale(double low, double high) : slowest(low), fastest(high) {
+    if (fastest - slowest < minimumSpan) {
+        const double middle = (slowest + fastest) / 2;
+        slowest = middle - minimumSpan / 2;
+        fastest = middle + minimumSpan / 2;
+    }
+}
+
 double SpeedScale::GetPosition(double speed) const {
-    if (!(fastest > slowest))
-        return 0.5;
     return std::clamp((speed - slowest) / (fastest - slowest), 0.0, 1.0);
 }
 

@@ -22,11 +22,14 @@ public:
         Rgb colour;
     };
 
-    SpeedScale(double slowest, double fastest) : slowest(slowest), fastest(fastest) {}
+    // Speeds closer together than minimumSpan are spread about their middle to that span, so
+    // that the noise of a steady lap does not paint it in every colour.
+    SpeedScale(double slowest, double fastest);
+    static constexpr double minimumSpan = 1.0;  // metres per second
 
     double GetSlowest() const { return slowest; }
     double GetFastest() const { return fastest; }
-    // Where speed lies on the scale, clamped to 0..1; 0.5 when every speed is the same.
+    // Where speed lies on the scale, clamped to 0..1.
     double GetPosition(double speed) const;
     Rgb GetColour(double speed) const;
     static const std::vector<Stop>& GetStops();

@@ -33,6 +33,11 @@ private slots:
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
+    // The preview and the window around it (PreviewGuiTest.cpp).
+    void previewDrawsTheSampleLapOnTheTrack();
+    void previewOverlaysTheExistingLp();
+    void missingTrackFolderOrFileKeepsTheFormWhole();
+    void everyControlStaysVisibleLargeAndSmall();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }
