@@ -67,7 +67,7 @@ void GuiTest::previewDrawsTheSampleLapOnTheTrack() {
         ++checked;
     }
     QVERIFY(checked > 5);
-    // The track's surface ends 12 m either side; 30 m out lies the background.
+    // The surface ends 10 m either side; 30 m out lies the background.
     QCOMPARE(shot.pixelColor(preview.MapToWidget(OnFirstStraight(100.0, -30.0)).toPoint()), QColor(Qt::white));
 
     // Zooming about a point keeps it in place and spreads the track.
