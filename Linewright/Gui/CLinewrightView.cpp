@@ -8,6 +8,7 @@
 #include "Linewright/TrackLp.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
@@ -57,7 +58,7 @@ CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& message
     trackEdit = AddControl(MakeReadOnlyEdit(this), Resources::TrackEdit);
     lpRecordsEdit = AddControl(MakeReadOnlyEdit(this), Resources::LpRecordsEdit);
     lpRecordsEdit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), lpRecordsEdit));
-    m_lapList = AddControl(MakeListBox(this), Resources::LapList);
+    m_lapList = AddControl(new LapListView(this), Resources::LapList);
     fastestButton = new QPushButton("&Fastest", this);
     fastestButton->setObjectName("fastest");
     fastestButton->setToolTip("Select the fastest complete lap");
@@ -70,7 +71,7 @@ CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& message
     CreateLayout();
     connect(convertButton, &QPushButton::clicked, this, &CLinewrightView::OnConvert);
     connect(fastestButton, &QPushButton::clicked, this, &CLinewrightView::OnFastest);
-    connect(m_lapList, &QListWidget::currentRowChanged, this, &CLinewrightView::UpdatePreview);
+    connect(m_lapList, &QTreeWidget::currentItemChanged, this, &CLinewrightView::UpdatePreview);
     connect(m_typeList, &QListWidget::currentRowChanged, this, &CLinewrightView::UpdatePreview);
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this, this, &CLinewrightView::OnConvert);
@@ -93,7 +94,7 @@ void CLinewrightView::CreateLayout() {
     form->addWidget(m_typeList, 1, 2, 5, 1);
     form->addWidget(convertButton, 6, 0, 1, 3, Qt::AlignHCenter);
     form->setRowStretch(4, 1);
-    m_lapList->setMinimumSize(160, 90);
+    m_lapList->setMinimumSize(240, 90);
     m_typeList->setMinimumSize(70, 90);
     trackEdit->setMinimumWidth(80);
     lpRecordsEdit->setMinimumWidth(80);
@@ -116,21 +117,9 @@ void CLinewrightView::OnInitialUpdate(const FormContent& content) {
     // The lists are refilled without a preview for each row they pass through.
     const QSignalBlocker lapsQuiet(m_lapList);
     const QSignalBlocker typesQuiet(m_typeList);
-    m_lapList->clear();
+    m_lapList->Fill(content.laps);
     m_typeList->clear();
-    for (const auto& entry : content.laps) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.Text()), m_lapList);
-        item->setData(Qt::UserRole, entry.Code());
-    }
-    const auto fastest = FindFastestLap(content.laps);
-    fastestRow = fastest ? static_cast<int>(*fastest) : -1;
-    if (auto* item = m_lapList->item(fastestRow)) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        item->setToolTip("Fastest complete lap");
-    }
-    fastestButton->setEnabled(fastestRow >= 0);
+    fastestButton->setEnabled(m_lapList->HasFastest());
     for (const auto& type : content.lps.types)
         m_typeList->addItem(QString::fromStdString(type));
     m_track = content.track;
@@ -143,16 +132,10 @@ void CLinewrightView::OnInitialUpdate(const FormContent& content) {
     UpdatePreview();
 }
 
-void CLinewrightView::OnFastest() {
-    if (fastestRow >= 0) {
-        m_lapList->setCurrentRow(fastestRow);
-        m_lapList->scrollToItem(m_lapList->currentItem());
-    }
-}
+void CLinewrightView::OnFastest() { m_lapList->SelectFastest(); }
 
 void CLinewrightView::UpdatePreview() {
-    const auto selected = m_lapList->currentItem();
-    const auto lap = DecodeLapItem(selected ? selected->data(Qt::UserRole).toUInt() : 0u);
+    const auto lap = m_lapList->GetCurrentLap();
     const auto type = m_typeList->currentItem();
     comparison->clear();
     if (!lap || !type) {
@@ -178,8 +161,7 @@ void CLinewrightView::OnConvert() {
 
 void CLinewrightView::Convert() {
     DoDataExchange(true);
-    const auto selected = m_lapList->selectedItems();
-    const auto lap = DecodeLapItem(selected.isEmpty() ? 0u : selected.front()->data(Qt::UserRole).toUInt());
+    const auto lap = m_lapList->GetCurrentLap();
     if (!lap)
         return;
     if (m_type.empty()) {

@@ -17,6 +17,7 @@ struct FormContent;
 
 namespace Linewright::Gui {
 
+class LapListView;
 class LapPreviewWidget;
 class MessageBoxes;
 
@@ -57,7 +58,7 @@ private:
     MessageBoxes& messages;
 
     QListWidget* m_typeList;
-    QListWidget* m_lapList;
+    LapListView* m_lapList;
     std::uint32_t m_lpRecords = 1;
     std::string m_type;
     std::string m_track;
@@ -67,7 +68,6 @@ private:
     QPushButton* convertButton;
     LapPreviewWidget* preview;
     QLabel* comparison;
-    int fastestRow = -1;
 };
 
 }  // namespace Linewright::Gui

@@ -24,6 +24,7 @@ CMainFrame::CMainFrame(CLinewrightDoc& document, MessageBoxes& messages)
     CreateMenus();
     CreateStatusBar();
     SetTitle("Untitled");
+    resize(sizeHint().expandedTo(QSize(1000, 640)));  // room for the form and a readable map
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

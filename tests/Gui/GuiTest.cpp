@@ -8,6 +8,7 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
+#include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/Resources.h"
 #include "testing/TemporaryFolder.h"
 
@@ -99,7 +100,7 @@ QByteArray GuiTest::ReadFile(const std::filesystem::path& path) const {
 void GuiTest::startsEmptyAndConvertDoesNothing() {
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
     QVERIFY(Frame().isVisible());
-    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QCOMPARE(FindControl<QListWidget>(Resources::TypeList)->count(), 0);
     QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("1"));
     QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString());
@@ -149,7 +150,7 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
     QVERIFY(!messages.shown[0].text.isEmpty());
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
-    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QVERIFY(RecentFileList().GetFiles().isEmpty());
 }
 
@@ -221,10 +222,13 @@ void GuiTest::openingAReplayFillsTheForm() {
     for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
         laps << QString::fromStdString(entry.Text());
     QVERIFY(laps.size() > 1);
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
-    QCOMPARE(ListTexts(*lapList), laps);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
+    QStringList shown;
+    for (int row = 0; row < lapList->count(); ++row)
+        shown << lapList->RowText(row);
+    QCOMPARE(shown, laps);
     QCOMPARE(lapList->currentRow(), 0);
-    QVERIFY(lapList->item(0)->isSelected());
+    QVERIFY(lapList->topLevelItem(0)->isSelected());
 
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
@@ -270,7 +274,7 @@ void GuiTest::convertWritesTheChosenType() {
     const auto sample = OpenSample();
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     typeList->setCurrentRow(1);
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
     lapList->setCurrentRow(lapList->count() - 1);
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
@@ -305,7 +309,7 @@ void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
     const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright", QString::fromStdString(sample.replay.string())}));
-    QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 0);
+    QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 0);
 
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(!app->InitInstance({"linewright", QString::fromStdString((folder->path / "missing.rpy").string())}));

@@ -2,6 +2,7 @@
 
 #include "Linewright/Gui/CLinewrightView.h"
 #include "Linewright/Gui/LapPreviewWidget.h"
+#include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/Resources.h"
 #include "Linewright/SpeedScale.h"
 
@@ -43,11 +44,17 @@ bool Inside(const QWidget& widget, const QWidget& outer) {
 
 void GuiTest::previewDrawsTheSampleLapOnTheTrack() {
     OpenSample();
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
     lapList->setCurrentRow(lapList->count() / 2);
     QTest::mouseClick(Frame().findChild<QPushButton*>("fastest"), Qt::LeftButton);
-    QVERIFY(lapList->currentItem()->font().bold());
-    QVERIFY(lapList->currentItem()->text().endsWith("34.692s"));  // the one 34.692 s among 34.693 s laps
+    QVERIFY(lapList->currentItem()->font(0).bold());
+    QVERIFY(lapList->RowText(lapList->currentRow()).endsWith("34.692s"));  // the one among 34.693 s laps
+    lapList->sortByColumn(2, Qt::AscendingOrder);  // by time
+    QCOMPARE(lapList->currentRow(), 0);
+    for (int row = 1; row < lapList->count(); ++row)
+        QVERIFY(lapList->topLevelItem(row - 1)->text(2) <= lapList->topLevelItem(row)->text(2));
+    lapList->sortByColumn(0, Qt::AscendingOrder);  // the replay's order again
+    QVERIFY(lapList->RowText(0).startsWith("Jim Clark") && lapList->RowText(lapList->count() - 1).startsWith("Dan Gurney"));
 
     Frame().resize(1200, 800);
     auto& preview = Frame().GetView().GetPreview();
@@ -82,7 +89,7 @@ void GuiTest::previewDrawsTheSampleLapOnTheTrack() {
 
 void GuiTest::previewOverlaysTheExistingLp() {
     const auto sample = OpenSample();
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
     auto* comparison = Frame().findChild<QLabel*>("comparison");
     FindControl<QListWidget>(Resources::TypeList)->setCurrentRow(1);
     QVERIFY(Frame().GetView().GetPreview().GetPreview()->existing.empty());
@@ -111,7 +118,7 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     const auto formState = [&] {
         return QStringList{Frame().windowTitle(), FindControl<QLineEdit>(Resources::TrackEdit)->text(),
                            FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(),
-                           QString::number(FindControl<QListWidget>(Resources::LapList)->count()),
+                           QString::number(FindControl<LapListView>(Resources::LapList)->count()),
                            QString::number(FindControl<QListWidget>(Resources::TypeList)->count()),
                            Frame().statusBar()->findChild<QLabel*>()->text()};
     };
@@ -154,6 +161,6 @@ void GuiTest::everyControlStaysVisibleLargeAndSmall() {
             QVERIFY2(Inside(*control, Frame()), qPrintable(control->objectName() + " at " + QString::number(size.width())));
     }
     Frame().resize(1600, 1000);
-    QVERIFY(FindControl<QListWidget>(Resources::LapList)->height() > 500);
+    QVERIFY(FindControl<LapListView>(Resources::LapList)->height() > 500);
     QVERIFY(Frame().GetView().GetPreview().width() > 700);
 }
