@@ -13,18 +13,20 @@ namespace Linewright {
 
 using namespace Tessel::Papy;
 
+std::shared_ptr<RpyFile> CLinewrightDoc::ReadReplay(const std::string& path) {
+    const auto replayFactory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(path).GetPath(), false);
+    return replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
+}
+
 void CLinewrightDoc::OnOpenDocument(const std::string& path) {
-    FileFactoryRegistry& registry = FileFactoryRegistry::Instance();
-    const PapyDirectory replayDirectory(path);
-    const auto replayFactory = registry.GetFactory(replayDirectory.GetPath(), false);
-    auto rpy = replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
-    std::string trackDirectory = GetTrackDirectoryPath(replayDirectory, rpy->GetTrackName());
+    auto rpy = ReadReplay(path);
+    std::string trackDirectory = GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName());
     // A missing directory would resolve to its nearest existing parent and lead the search for
     // the track elsewhere.
     std::error_code error;
     std::shared_ptr<FileFactory> factory;
     if (std::filesystem::is_directory(trackDirectory, error))
-        factory = registry.GetFactory(PapyDirectory(trackDirectory).GetPath(), false);
+        factory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(trackDirectory).GetPath(), false);
     // Only a complete open replaces what the document holds, so the lap list and the factory
     // always belong to the same replay.
     m_rpy = std::move(rpy);

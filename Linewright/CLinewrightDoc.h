@@ -25,6 +25,10 @@ public:
     // missing track directory is no failure here: the laps can be listed without the track.
     void OnOpenDocument(const std::string& path);
 
+    // The replay at path, read by the game of its directory through that factory's MakeRpy.
+    // Throws what OnOpenDocument throws for the replay itself.
+    static std::shared_ptr<Tessel::Papy::RpyFile> ReadReplay(const std::string& path);
+
     // Copies of the held pointers; empty while no replay is open. The factory is also empty
     // when the replay's track directory does not exist.
     std::shared_ptr<Tessel::Papy::RpyFile> GetRpy() const { return m_rpy; }
