@@ -4,7 +4,10 @@
 #include "Papy/Factory/MakeRpy.h"
 #include "Papy/Factory/PapyDirectory.h"
 #include "Papy/Replays/RpyFile.h"
+#include "Util/Exception.h"
 #include "Util/PathName.h"
+
+#include <filesystem>
 
 namespace Linewright {
 
@@ -17,12 +20,26 @@ std::shared_ptr<RpyFile> CLinewrightDoc::ReadReplay(const std::string& path) {
 
 void CLinewrightDoc::OnOpenDocument(const std::string& path) {
     auto rpy = ReadReplay(path);
-    const PapyDirectory trackDirectory(GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName()));
-    auto factory = FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
+    std::string trackDirectory = GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName());
+    // A missing directory would resolve to its nearest existing parent and lead the search for
+    // the track elsewhere.
+    std::error_code error;
+    std::shared_ptr<FileFactory> factory;
+    if (std::filesystem::is_directory(trackDirectory, error))
+        factory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(trackDirectory).GetPath(), false);
     // Only a complete open replaces what the document holds, so the lap list and the factory
     // always belong to the same replay.
     m_rpy = std::move(rpy);
     m_factory = std::move(factory);
+    m_trackDirectory = std::move(trackDirectory);
+}
+
+std::shared_ptr<FileFactory> CLinewrightDoc::RequireTrackFactory() const {
+    if (!m_rpy)
+        throw Tessel::Util::XUsage("No replay is open");
+    if (!m_factory)
+        throw Tessel::Util::XUsage("The track folder " + m_trackDirectory + " was not found");
+    return m_factory;
 }
 
 }  // namespace Linewright

@@ -12,13 +12,9 @@ namespace Linewright {
 
 using namespace Tessel::Papy;
 
-namespace {
-
-std::shared_ptr<Track> MakeOwnTrack(FileFactory& trackFactory) {
+std::shared_ptr<Track> MakeTrackOfDirectory(FileFactory& trackFactory) {
     return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
 }
-
-}  // namespace
 
 std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
     const auto makeLp = trackFactory.GetFacet<MakeLp>();
@@ -29,7 +25,7 @@ std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
 }
 
 TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
-    MakeOwnTrack(trackFactory);
+    MakeTrackOfDirectory(trackFactory);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
     // The scratch LP is kept in the factory as blah.lp, the name the form has always given it:
@@ -45,7 +41,7 @@ std::string GetLpOutputPath(FileFactory& trackFactory, const std::string& type) 
 std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
                                        const std::string& type) {
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
-    const auto track = MakeOwnTrack(trackFactory);
+    const auto track = MakeTrackOfDirectory(trackFactory);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;
 }

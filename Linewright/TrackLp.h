@@ -11,6 +11,7 @@ namespace Tessel::Papy {
 class FileFactory;
 class LpFile;
 class RpyFile;
+class Track;
 }  // namespace Tessel::Papy
 
 // What both front ends do with the factory of a replay's track directory: list the LP types,
@@ -19,6 +20,10 @@ namespace Linewright {
 
 // The LP type that heads every list: the player's own working line.
 inline constexpr const char* workLpType = "work";
+
+// The track of the directory: the track file named after the directory. Throws what the
+// factory's MakeTrack facet throws (XFileOpen "File not found" when the file is missing).
+std::shared_ptr<Tessel::Papy::Track> MakeTrackOfDirectory(Tessel::Papy::FileFactory& trackFactory);
 
 // "work", then the game's LP types in the game's order.
 std::vector<std::string> ListLpTypes(Tessel::Papy::FileFactory& trackFactory);

@@ -40,6 +40,15 @@ void RememberInputFile(const std::string& path, int handle) {
     inputs.identities[path] = IdentityOf(status);
 }
 
+void ForgetInputFile(const std::string& path) {
+    struct stat target {};
+    if (::stat(path.c_str(), &target) != 0)
+        return;
+    Inputs& inputs = TheInputs();
+    const std::lock_guard guard(inputs.lock);
+    std::erase_if(inputs.identities, [&](const auto& input) { return input.second == IdentityOf(target); });
+}
+
 void RefuseToReplaceInput(const std::string& path) {
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0)

@@ -9,6 +9,10 @@ namespace Tessel::Util {
 // Remembers the regular file open at handle, opened as path, as an input.
 void RememberInputFile(const std::string& path, int handle);
 
+// Forgets the file that path leads to, under every name it was read by: a file read only to be
+// shown beside what will replace it (an existing LP) is no input of that replacement.
+void ForgetInputFile(const std::string& path);
+
 // Throws XUsage naming path when it leads (as it stands, through a link, or as another name of
 // the same file) to a file that this process opened for reading and that is still there.
 void RefuseToReplaceInput(const std::string& path);

@@ -1,4 +1,5 @@
 #include "Linewright/Cli/Commands.h"
+#include "Linewright/Cli/Choices.h"
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapList.h"
@@ -13,8 +14,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
-#include <sstream>
 
 namespace Linewright::Cli {
 
@@ -30,49 +29,6 @@ struct ConvertOptions {
     std::string output;
     bool overwrite = false;
 };
-
-std::optional<LapRef> ParseLap(const std::string& text) {
-    std::istringstream in(text);
-    LapRef lap;
-    char colon1 = 0, colon2 = 0;
-    in >> std::noskipws >> lap.table >> colon1 >> lap.driver >> colon2 >> lap.lap;
-    if (!in || colon1 != ':' || colon2 != ':' || in.peek() != std::char_traits<char>::eof())
-        return std::nullopt;
-    return lap;
-}
-
-std::string CheckLapSyntax(const std::string& text) {
-    if (text == "best" || ParseLap(text))
-        return {};
-    return "--lap takes T:D:L (lap table, driver and lap, from 0) or best";
-}
-
-// A lap of the form's lap list: the one named, or the fastest (the first of equal times).
-LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
-    const std::vector<LapListEntry> laps = ListCompleteLaps(replay);
-    if (text == "best") {
-        if (laps.empty())
-            throw Util::XUsage("The replay holds no complete lap");
-        return std::min_element(laps.begin(), laps.end(),
-                                [](const LapListEntry& a, const LapListEntry& b) { return a.time < b.time; })
-            ->lap;
-    }
-    const LapRef wanted = *ParseLap(text);
-    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapListEntry& entry) { return entry.lap == wanted; });
-    if (!listed)
-        throw Util::XUsage("Lap " + text + " is not a complete lap of the replay");
-    return wanted;
-}
-
-// Only the game's types name an LP file, so the output stays in its folder.
-void CheckType(const std::string& type, const std::vector<std::string>& types, const std::string& game) {
-    if (std::find(types.begin(), types.end(), type) != types.end())
-        return;
-    std::string known;
-    for (const std::string& name : types)
-        known += " " + name;
-    throw Util::XUsage("Unknown LP type " + type + "; " + game + " has" + known);
-}
 
 // The track file given on the command line, whatever it is called: its folder's game reads it
 // and makes the LP for it; the LP goes beside it.
@@ -95,7 +51,7 @@ std::string ConvertInGameFolder(const ConvertOptions& options) {
     CLinewrightDoc document;
     document.OnOpenDocument(options.replay);
     const auto replay = document.GetRpy();
-    const auto trackFactory = document.GetTrackFactory();
+    const auto trackFactory = document.RequireTrackFactory();
     const LapRef lap = ChooseLap(*replay, options.lap);
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output = options.output.empty() ? GetLpOutputPath(*trackFactory, options.type) : options.output;

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     AddLapsCommand(app);
     AddDatCommand(app);
     AddSampleCommand(app);
+    AddPlotCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
