@@ -4,23 +4,42 @@
 #include "Papy/Factory/MakeRpy.h"
 #include "Papy/Factory/PapyDirectory.h"
 #include "Papy/Replays/RpyFile.h"
+#include "Util/Exception.h"
 #include "Util/PathName.h"
+
+#include <filesystem>
 
 namespace Linewright {
 
 using namespace Tessel::Papy;
 
+std::shared_ptr<RpyFile> CLinewrightDoc::ReadReplay(const std::string& path) {
+    const auto replayFactory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(path).GetPath(), false);
+    return replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
+}
+
 void CLinewrightDoc::OnOpenDocument(const std::string& path) {
-    FileFactoryRegistry& registry = FileFactoryRegistry::Instance();
-    const PapyDirectory replayDirectory(path);
-    const auto replayFactory = registry.GetFactory(replayDirectory.GetPath(), false);
-    auto rpy = replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
-    const PapyDirectory trackDirectory(GetTrackDirectoryPath(replayDirectory, rpy->GetTrackName()));
-    auto factory = registry.GetFactory(trackDirectory.GetPath(), false);
+    auto rpy = ReadReplay(path);
+    std::string trackDirectory = GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName());
+    // A missing directory would resolve to its nearest existing parent and lead the search for
+    // the track elsewhere.
+    std::error_code error;
+    std::shared_ptr<FileFactory> factory;
+    if (std::filesystem::is_directory(trackDirectory, error))
+        factory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(trackDirectory).GetPath(), false);
     // Only a complete open replaces what the document holds, so the lap list and the factory
     // always belong to the same replay.
     m_rpy = std::move(rpy);
     m_factory = std::move(factory);
+    m_trackDirectory = std::move(trackDirectory);
+}
+
+std::shared_ptr<FileFactory> CLinewrightDoc::RequireTrackFactory() const {
+    if (!m_rpy)
+        throw Tessel::Util::XUsage("No replay is open");
+    if (!m_factory)
+        throw Tessel::Util::XUsage("The track folder " + m_trackDirectory + " was not found");
+    return m_factory;
 }
 
 }  // namespace Linewright

@@ -21,17 +21,27 @@ public:
     // ("tracks" beside the replay's directory, then the track's name; either found without
     // regard to letter case). Throws on any failure (the reader's XFileFormat, XUsage for a
     // missing replay or a track name that is no directory name, XAssertion "!Root" for a replay
-    // in the root directory, ...); the document then keeps the replay and factory it held.
+    // in the root directory, ...); the document then keeps the replay and factory it held. A
+    // missing track directory is no failure here: the laps can be listed without the track.
     void OnOpenDocument(const std::string& path);
 
-    // Copies of the held pointers; empty while no replay is open.
+    // The replay at path, read by the game of its directory through that factory's MakeRpy.
+    // Throws what OnOpenDocument throws for the replay itself.
+    static std::shared_ptr<Tessel::Papy::RpyFile> ReadReplay(const std::string& path);
+
+    // Copies of the held pointers; empty while no replay is open. The factory is also empty
+    // when the replay's track directory does not exist.
     std::shared_ptr<Tessel::Papy::RpyFile> GetRpy() const { return m_rpy; }
     std::shared_ptr<Tessel::Papy::FileFactory> GetTrackFactory() const { return m_factory; }
+    // The factory of the open replay's track directory. Throws XUsage "The track folder <path>
+    // was not found" when that directory does not exist, and XUsage when no replay is open.
+    std::shared_ptr<Tessel::Papy::FileFactory> RequireTrackFactory() const;
 
 private:
     // Declared in this order so that the factory is released before the replay.
     std::shared_ptr<Tessel::Papy::RpyFile> m_rpy;
     std::shared_ptr<Tessel::Papy::FileFactory> m_factory;
+    std::string m_trackDirectory;  // where the replay's track was looked for
 };
 
 }  // namespace Linewright

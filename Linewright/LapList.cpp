@@ -2,6 +2,7 @@
 
 #include "Papy/Replays/RpyFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -59,6 +60,14 @@ std::vector<LapListEntry> ListCompleteLaps(const Tessel::Papy::RpyFile& replay) 
         }
     }
     return entries;
+}
+
+std::optional<std::size_t> FindFastestLap(const std::vector<LapListEntry>& laps) {
+    if (laps.empty())
+        return std::nullopt;
+    const auto fastest = std::min_element(laps.begin(), laps.end(),
+                                          [](const LapListEntry& a, const LapListEntry& b) { return a.time < b.time; });
+    return static_cast<std::size_t>(fastest - laps.begin());
 }
 
 }  // namespace Linewright

@@ -50,4 +50,7 @@ struct LapListEntry {
 // could name it.
 std::vector<LapListEntry> ListCompleteLaps(const Tessel::Papy::RpyFile& replay);
 
+// The index in laps of the fastest lap, the first of equal times; empty for no laps.
+std::optional<std::size_t> FindFastestLap(const std::vector<LapListEntry>& laps);
+
 }  // namespace Linewright

@@ -6,18 +6,15 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakeTrack.h"
+#include "Util/PathName.h"
 
 namespace Linewright {
 
 using namespace Tessel::Papy;
 
-namespace {
-
-std::shared_ptr<Track> MakeOwnTrack(FileFactory& trackFactory) {
+std::shared_ptr<Track> MakeTrackOfDirectory(FileFactory& trackFactory) {
     return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
 }
-
-}  // namespace
 
 std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
     const auto makeLp = trackFactory.GetFacet<MakeLp>();
@@ -28,9 +25,11 @@ std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
 }
 
 TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
-    MakeOwnTrack(trackFactory);
+    MakeTrackOfDirectory(trackFactory);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
+    // The scratch LP is kept in the factory as blah.lp, the name the form has always given it:
+    // a name no LP type has, so that counting records never stands in for a real type's file.
     summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
     return summary;
 }
@@ -42,7 +41,16 @@ std::string GetLpOutputPath(FileFactory& trackFactory, const std::string& type) 
 std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
                                        const std::string& type) {
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
-    const auto track = MakeOwnTrack(trackFactory);
+    const auto track = MakeTrackOfDirectory(trackFactory);
+    ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
+    return lp;
+}
+
+std::shared_ptr<LpFile> ConvertForTrackFile(FileFactory& trackFactory, const std::string& trackPath,
+                                            const RpyFile& replay, const LapRef& lap) {
+    const Tessel::Util::PathName name(trackPath);
+    const auto track = trackFactory.GetFacet<MakeTrack>()->Make(name.baseName, name.extension, false);
+    const auto lp = trackFactory.GetFacet<CreateLp>()->CreateFor(*track, 0.0);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;
 }

@@ -11,6 +11,7 @@ namespace Tessel::Papy {
 class FileFactory;
 class LpFile;
 class RpyFile;
+class Track;
 }  // namespace Tessel::Papy
 
 // What both front ends do with the factory of a replay's track directory: list the LP types,
@@ -19,6 +20,10 @@ namespace Linewright {
 
 // The LP type that heads every list: the player's own working line.
 inline constexpr const char* workLpType = "work";
+
+// The track of the directory: the track file named after the directory. Throws what the
+// factory's MakeTrack facet throws (XFileOpen "File not found" when the file is missing).
+std::shared_ptr<Tessel::Papy::Track> MakeTrackOfDirectory(Tessel::Papy::FileFactory& trackFactory);
 
 // "work", then the game's LP types in the game's order.
 std::vector<std::string> ListLpTypes(Tessel::Papy::FileFactory& trackFactory);
@@ -40,5 +45,12 @@ std::string GetLpOutputPath(Tessel::Papy::FileFactory& trackFactory, const std::
 std::shared_ptr<Tessel::Papy::LpFile> ConvertToNewLp(Tessel::Papy::FileFactory& trackFactory,
                                                      const Tessel::Papy::RpyFile& replay, const LapRef& lap,
                                                      const std::string& type);
+
+// A new LP at the format's default spacing for the track file at trackPath, which lies in the
+// factory's directory whatever it is called, filled from the lap of the replay and kept
+// nowhere. Throws what opening the track, creating the LP and ConvertLap throw.
+std::shared_ptr<Tessel::Papy::LpFile> ConvertForTrackFile(Tessel::Papy::FileFactory& trackFactory,
+                                                          const std::string& trackPath,
+                                                          const Tessel::Papy::RpyFile& replay, const LapRef& lap);
 
 }  // namespace Linewright

@@ -1,6 +1,7 @@
 #include "Util/BinaryFile.h"
 
 #include "Util/Exception.h"
+#include "Util/InputFiles.h"
 #include "Util/PathName.h"
 
 #include <cerrno>
@@ -29,6 +30,8 @@ std::unique_ptr<BinaryFile> BinaryFile::Open(const std::string& path, int flags)
     impl->handle = ::open(impl->path.c_str(), flags | O_CLOEXEC, 0666);
     if (impl->handle < 0)
         throw XFileOpen(impl->path, std::strerror(errno));
+    if ((flags & O_CREAT) == 0)
+        RememberInputFile(impl->path, impl->handle);
     return std::unique_ptr<BinaryFile>(new BinaryFile(std::move(impl)));
 }
 
@@ -71,7 +74,9 @@ void BinaryFile::Write(std::uint32_t count, const void* buffer) {
         const ssize_t put = ::write(impl->handle, bytes, count);
         if (put < 0 && errno == EINTR)
             continue;
-        if (put <= 0)
+        if (put < 0)
+            throw XFileWrite(impl->path, std::strerror(errno));
+        if (put == 0)
             throw XFileWrite(impl->path);
         bytes += put;
         count -= static_cast<std::uint32_t>(put);
@@ -102,10 +107,12 @@ bool BinaryFile::IsAtEnd() { return GetSize() == GetPosition(); }
 
 std::string BinaryFile::GetName() const { return impl->path; }
 
+void BinaryFile::SetName(const std::string& name) { impl->path = name; }
+
 void BinaryFile::Truncate() {
     const off_t position = ::lseek(impl->handle, 0, SEEK_CUR);
     if (position < 0 || ::ftruncate(impl->handle, position) != 0)
-        throw XFileWrite(impl->path);
+        throw XFileWrite(impl->path, std::strerror(errno));
 }
 
 }  // namespace Tessel::Util

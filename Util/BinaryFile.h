@@ -8,7 +8,8 @@ namespace Tessel::Util {
 
 // A BinaryStream over an operating-system file. The open functions throw XFileOpen with the
 // absolute path and the system's error text (an empty reason when the path cannot be made
-// absolute or is 260 characters or longer).
+// absolute or is 260 characters or longer). A file opened for reading is remembered as an input
+// of this process (Util/InputFiles.h).
 class BinaryFile : public BinaryStream {
 public:
     static std::unique_ptr<BinaryFile> OpenRead(const std::string& path);
@@ -30,6 +31,9 @@ public:
     std::uint64_t GetSize() override;
     bool IsAtEnd() override;
     std::string GetName() const override;
+    // The name that GetName and every failure give from now on: a temporary file speaks for
+    // the file it is to become.
+    void SetName(const std::string& name);
     // Ends the file at the current position; throws XFileWrite.
     virtual void Truncate();
 

@@ -1,5 +1,7 @@
 #include "Util/Exception.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 namespace Tessel::Util {
@@ -24,17 +26,23 @@ std::string XFileOpen::GetMessageText() const {
     return "Couldn't open " + path + '\n' + reason + '\n';
 }
 
-XFileRead::XFileRead(std::string name) : XFileStream(std::move(name)) {}
+XFileExists::XFileExists(std::string path) : XFileOpen(std::move(path), std::strerror(EEXIST)) {}
 
-std::string XFileRead::GetMessageText() const { return "Couldn't read from " + name + '\n'; }
+std::string XFileStream::MessageText(const std::string& what) const {
+    return what + ' ' + name + '\n' + (reason.empty() ? "" : reason + '\n');
+}
 
-XFileWrite::XFileWrite(std::string name) : XFileStream(std::move(name)) {}
+XFileRead::XFileRead(std::string name) : XFileStream(std::move(name), "") {}
 
-std::string XFileWrite::GetMessageText() const { return "Couldn't write to " + name + '\n'; }
+std::string XFileRead::GetMessageText() const { return MessageText("Couldn't read from"); }
 
-XFileSeek::XFileSeek(std::string name) : XFileStream(std::move(name)) {}
+XFileWrite::XFileWrite(std::string name, std::string reason) : XFileStream(std::move(name), std::move(reason)) {}
 
-std::string XFileSeek::GetMessageText() const { return "Couldn't seek in " + name + '\n'; }
+std::string XFileWrite::GetMessageText() const { return MessageText("Couldn't write to"); }
+
+XFileSeek::XFileSeek(std::string name) : XFileStream(std::move(name), "") {}
+
+std::string XFileSeek::GetMessageText() const { return MessageText("Couldn't seek in"); }
 
 XFileFormat::XFileFormat(std::string path, std::string description)
     : path(std::move(path)), description(std::move(description)) {}

@@ -52,14 +52,26 @@ private:
     std::string reason;
 };
 
-// Read, write and seek failures carry only the stream's name.
+// An output that is already there when it was not to be replaced: the system's text for an
+// existing file ("File exists") as an XFileOpen of the output's path.
+class XFileExists : public XFileOpen {
+public:
+    explicit XFileExists(std::string path);
+};
+
+// Read, write and seek failures carry the stream's name and, when the system gave one, its
+// reason ("No space left on device"), shown on a line of its own.
 class XFileStream : public RuntimeError {
 public:
     const std::string& GetName() const { return name; }
+    const std::string& GetReason() const { return reason; }
 
 protected:
-    explicit XFileStream(std::string name) : name(std::move(name)) {}
+    XFileStream(std::string name, std::string reason) : name(std::move(name)), reason(std::move(reason)) {}
+    // "<what> <name>\n", then the reason and a newline when there is one.
+    std::string MessageText(const std::string& what) const;
     std::string name;
+    std::string reason;
 };
 
 class XFileRead : public XFileStream {
@@ -70,7 +82,7 @@ public:
 
 class XFileWrite : public XFileStream {
 public:
-    explicit XFileWrite(std::string name);
+    explicit XFileWrite(std::string name, std::string reason = "");
     std::string GetMessageText() const override;
 };
 

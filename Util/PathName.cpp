@@ -6,6 +6,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <filesystem>
+#include <memory>
 #include <sys/stat.h>
 
 namespace Tessel::Util {
@@ -67,10 +68,11 @@ PathName::PathName(const std::string& path) {
 }
 
 DirectoryListing::DirectoryListing(const PathName& directory) : directory(directory) {
-    DIR* handle = ::opendir(directory.full.c_str());
-    if (handle == nullptr)
+    // Closed on every way out, a path that breaks PathName's assertion included.
+    const std::unique_ptr<DIR, int (*)(DIR*)> handle(::opendir(directory.full.c_str()), ::closedir);
+    if (!handle)
         return;
-    while (const dirent* entry = ::readdir(handle)) {
+    while (const dirent* entry = ::readdir(handle.get())) {
         const std::string name = entry->d_name;
         if (name == "." || name == "..")
             continue;
@@ -78,7 +80,6 @@ DirectoryListing::DirectoryListing(const PathName& directory) : directory(direct
         std::error_code error;
         entries.push_back({PathName(path), std::filesystem::is_directory(path, error)});
     }
-    ::closedir(handle);
 }
 
 bool IsFile(const std::string& path) {

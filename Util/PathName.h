@@ -37,7 +37,8 @@ struct DirectoryEntry {
 };
 
 // The entries of a directory (without "." and ".."), in the order the system returns them.
-// A directory that cannot be read yields an empty list.
+// A directory that cannot be read yields an empty list; an entry whose path is too long for
+// PathName breaks its assertion.
 struct DirectoryListing {
     explicit DirectoryListing(const PathName& directory);
 

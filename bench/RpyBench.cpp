@@ -15,22 +15,7 @@ using namespace Linewright::Testing;
 // The replay file, written once per run.
 const std::string& HourLongReplay() {
     static const TemporaryFolder folder;
-    static const std::string path = [] {
-        RpyScript script;
-        script.version = 2;
-        script.drivers.push_back({"Jim", "Clark", 0, 1});
-        RpySession session;
-        session.trackLength = 5000.0;
-        session.frameCount = 3600 * 36;
-        session.drives.push_back({0, true, 0.0, 60.0, 0.0, {}});
-        for (std::uint32_t slot = 1; slot < 20; ++slot) {
-            script.drivers.push_back({"Car", std::to_string(slot), slot, slot + 1});
-            session.drives.push_back({slot, false, 240.0 * slot, 55.0 + slot * 0.5, slot % 5 - 2.0, {}});
-        }
-        AddSession(script, session);
-        script.frameCountHint = session.frameCount;
-        return folder.Write("hour.rpy", WriteRpy(script)).string();
-    }();
+    static const std::string path = folder.Write("hour.rpy", WriteRpy(HourLongRpyScript())).string();
     return path;
 }
 

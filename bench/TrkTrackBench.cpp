@@ -1,7 +1,10 @@
-// The cost of a point query on a TRK track, the inner step of every conversion.
+// The cost of a point query on a TRK track, the inner step of every conversion, on a track of
+// each TRK format.
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
 #include "testing/GPLTrkWriter.h"
+#include "testing/ICR2TrkWriter.h"
 #include "testing/MemoryStream.h"
 
 #include <benchmark/benchmark.h>
@@ -10,10 +13,9 @@ namespace {
 
 using namespace Tessel;
 
-void GetPoint(benchmark::State& state) {
-    const std::string bytes = Linewright::Testing::WriteGPLTrk(Linewright::Testing::SampleTrkShape());
-    const Papy::TrkTrack track(
-        std::make_shared<Papy::GPLTrkFile>(Linewright::Testing::MemoryStream(bytes, "bench.trk").stream));
+template <class FileT>
+void GetPointOn(benchmark::State& state, const std::string& bytes) {
+    const Papy::TrkTrack track(std::make_shared<FileT>(Linewright::Testing::MemoryStream(bytes, "bench.trk").stream));
     const double length = track.Get2DLength();
     double longitude = 0.0;
     for (auto _ : state) {
@@ -23,6 +25,15 @@ void GetPoint(benchmark::State& state) {
             longitude -= length;
     }
 }
+
+void GetPoint(benchmark::State& state) {
+    GetPointOn<Papy::GPLTrkFile>(state, Linewright::Testing::WriteGPLTrk(Linewright::Testing::SampleTrkShape()));
+}
 BENCHMARK(GetPoint);
+
+void GetPointICR2(benchmark::State& state) {
+    GetPointOn<Papy::ICR2TrkFile>(state, Linewright::Testing::WriteICR2Trk(Linewright::Testing::SampleICR2TrkShape()));
+}
+BENCHMARK(GetPointICR2);
 
 }  // namespace

@@ -3,8 +3,13 @@
 #include "Linewright/LapList.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Util/CharBuffer.h"
+#include "Util/Exception.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 
 // What the fuzz targets ask of a file once its reader has accepted it: every question the
 // program asks later, so that a reader that accepts what its accessors cannot answer shows.
@@ -39,6 +44,20 @@ inline void QueryTrack(const Tessel::Papy::Track& track) {
     }
     for (const double longitude : {-1.0, 0.0, 123.25, track.Get2DLength()})
         track.GetPoint(longitude, -3.0);
+}
+
+// Reads the bytes with the TRK reader FileT and, when it accepts them, queries the track built on
+// them. Any exception of the library's family is a proper answer.
+template <class FileT>
+void FuzzTrack(const std::uint8_t* data, std::size_t size) {
+    if (size > 0xffffffffu)
+        return;
+    auto buffer = std::make_shared<Tessel::Util::CharBuffer>("fuzz.trk");
+    buffer->SetBuffer(static_cast<std::uint32_t>(size), data);
+    try {
+        QueryTrack(Tessel::Papy::TrkTrack(std::make_shared<FileT>(buffer)));
+    } catch (const Tessel::Util::Exception&) {
+    }
 }
 
 }  // namespace Linewright::Fuzz

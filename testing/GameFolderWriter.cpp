@@ -2,6 +2,8 @@
 
 #include "testing/DatWriter.h"
 #include "testing/GPLTrkWriter.h"
+#include "testing/ICR2TrkWriter.h"
+#include "testing/N3RplWriter.h"
 #include "testing/N4NodeWriters.h"
 #include "testing/RpyWriter.h"
 #include "Util/PathName.h"
@@ -52,9 +54,9 @@ std::string SampleReplay(double trackLength, std::uint32_t version, const std::s
     return WriteRpy(script);
 }
 
-// The object files of the track: a stub of a GPL object file, which begins with its id
-// "3DO4" stored highest byte first.
-std::string ObjectStub() { return std::string("4OD3") + std::string(12, '\0'); }
+// The object files of the track: a stub of an object file, which begins with its id ("3DO4"
+// for GPL, "3DO3" for N2) stored highest byte first.
+std::string ObjectStub(char version) { return std::string{version, 'O', 'D', '3'} + std::string(12, '\0'); }
 
 }  // namespace
 
@@ -67,13 +69,30 @@ GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptio
     WriteFile(folder.replay, SampleReplay(shape.Get2DLength(), 2, trackName));
 
     const std::vector<DatEntry> members = {{Name("monza.trk", options), WriteGPLTrk(shape), false},
-                                           {Name("monza.3do", options), ObjectStub(), false}};
+                                           {Name("monza.3do", options), ObjectStub('4'), false}};
     if (options.looseTrack) {
         for (const DatEntry& member : members)
             WriteFile(folder.trackDirectory / member.name, member.contents);
     } else {
         WriteFile(folder.trackDirectory / Name("monza.dat", options), WriteICR2Dat(members));
     }
+    return folder;
+}
+
+N2Folder WriteN2Folder(const std::filesystem::path& root) {
+    const TrkShape shape = SampleICR2TrkShape();
+    N2Folder folder;
+    folder.trackName = "indy";
+    folder.replay = root / "replays" / "practice.rpl";
+    folder.trackDirectory = root / "tracks" / folder.trackName;
+    folder.trackLength = shape.Get2DLength();
+    // 62 m/s crosses more than one record spacing (3.33 m) in each 1/15 s frame.
+    N3Script script = ExampleN3Script(folder.trackLength, 62.0, 120.0);
+    script.trackName = folder.trackName;
+    WriteFile(folder.replay, WriteN3Rpl(script));
+    const std::vector<DatEntry> members = {{"indy.trk", WriteICR2Trk(shape), false},
+                                           {"indy.3do", ObjectStub('3'), false}};
+    WriteFile(folder.trackDirectory / "indy.dat", WriteICR2Dat(members));
     return folder;
 }
 

@@ -26,6 +26,20 @@ struct GPLFolder {
 // Existing files are replaced; each appears whole or not at all.
 GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptions& options = {});
 
+struct N2Folder {
+    std::filesystem::path replay;          // <root>/replays/practice.rpl
+    std::filesystem::path trackDirectory;  // <root>/tracks/indy
+    std::string trackName;                 // indy, as the replay names it
+    double trackLength;                    // the track's 2D length, metres
+};
+
+// An N2 game folder below root: replays/practice.rpl, an N3 replay in which three cars lap the
+// ICR2 sample track several times (the player, driver 1, faster than one LP record spacing per
+// frame), and tracks/indy holding indy.dat, an ICR2 archive with the track's TRK file and an
+// object file stub that begins with "3DO3". Existing files are replaced; each appears whole or
+// not at all.
+N2Folder WriteN2Folder(const std::filesystem::path& root);
+
 struct N4FolderOptions {
     std::vector<std::uint32_t> replayVersions = {4, 5};  // 3 and 4 are N4's, 5 N2003's
     bool looseTrack = false;  // the PTF file loose in the track folder instead of in its archive

@@ -94,4 +94,8 @@ void AddSession(RpyScript& script, const RpySession& session);
 // tenth frame. version picks the game; floatSamples applies to GPL.
 RpyScript ExampleRpyScript(std::uint32_t version, bool floatSamples = false);
 
+// A one-hour GPL session on a 5000 m track: the player (slot 0, 60 m/s) and 19 cars at 55.5 to
+// 64.5 m/s, every one lapping from the first frame to the last.
+RpyScript HourLongRpyScript();
+
 }  // namespace Linewright::Testing

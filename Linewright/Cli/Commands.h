@@ -22,5 +22,6 @@ void AddConvertCommand(CLI::App& app);
 void AddLapsCommand(CLI::App& app);
 void AddDatCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
+void AddPlotCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

@@ -1,25 +1,19 @@
 #include "Linewright/Cli/Commands.h"
+#include "Linewright/Cli/Choices.h"
 
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/ConvertLap.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
-#include "Papy/Factory/CreateLp.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
-#include "Papy/Factory/MakeRpy.h"
-#include "Papy/Factory/MakeTrack.h"
 #include "Papy/Factory/PapyDirectory.h"
-#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
-#include "Papy/Tracks/Track.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
-#include <sstream>
 
 namespace Linewright::Cli {
 
@@ -36,90 +30,19 @@ struct ConvertOptions {
     bool overwrite = false;
 };
 
-[[noreturn]] void ThrowOutputExists(const std::string& path) {
-    throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
-}
-
-std::optional<LapRef> ParseLap(const std::string& text) {
-    std::istringstream in(text);
-    LapRef lap;
-    char colon1 = 0, colon2 = 0;
-    in >> std::noskipws >> lap.table >> colon1 >> lap.driver >> colon2 >> lap.lap;
-    if (!in || colon1 != ':' || colon2 != ':' || in.peek() != std::char_traits<char>::eof())
-        return std::nullopt;
-    return lap;
-}
-
-std::string CheckLapSyntax(const std::string& text) {
-    if (text == "best" || ParseLap(text))
-        return {};
-    return "--lap takes T:D:L (lap table, driver and lap, from 0) or best";
-}
-
-// A lap of the form's lap list: the one named, or the fastest (the first of equal times).
-LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
-    const std::vector<LapListEntry> laps = ListCompleteLaps(replay);
-    if (text == "best") {
-        if (laps.empty())
-            throw Util::XUsage("The replay holds no complete lap");
-        return std::min_element(laps.begin(), laps.end(),
-                                [](const LapListEntry& a, const LapListEntry& b) { return a.time < b.time; })
-            ->lap;
-    }
-    const LapRef wanted = *ParseLap(text);
-    const bool listed = std::any_of(laps.begin(), laps.end(), [&](const LapListEntry& entry) { return entry.lap == wanted; });
-    if (!listed)
-        throw Util::XUsage("Lap " + text + " is not a complete lap of the replay");
-    return wanted;
-}
-
-// The replay as the game of its folder reads it.
-std::shared_ptr<Papy::RpyFile> ReadReplay(const std::string& path) {
-    const Util::PathName name(path);
-    const auto factory = Papy::FileFactoryRegistry::Instance().GetFactory(Papy::PapyDirectory(path).GetPath(), false);
-    return factory->GetFacet<Papy::MakeRpy>()->Make(name.baseName, name.extension);
-}
-
-// Only the game's types name an LP file, so the output stays in its folder.
-void CheckType(const std::string& type, const std::vector<std::string>& types, const std::string& game) {
-    if (std::find(types.begin(), types.end(), type) != types.end())
-        return;
-    std::string known;
-    for (const std::string& name : types)
-        known += " " + name;
-    throw Util::XUsage("Unknown LP type " + type + "; " + game + " has" + known);
-}
-
-void CheckOutput(const std::string& output, bool overwrite) {
-    if (!overwrite && Util::IsFile(output))
-        ThrowOutputExists(output);
-}
-
-// The LP's bytes go to a temporary file that replaces the output only once complete.
-void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
-    try {
-        WriteLpFile(lp, path, overwrite);
-    } catch (const Util::XFileOpen& error) {
-        if (overwrite || !Util::IsFile(error.GetPath()))
-            throw;
-        ThrowOutputExists(error.GetPath());  // it appeared while we were converting
-    }
-}
-
-// The track file given on the command line, read by the game of its folder; the LP goes beside it.
+// The track file given on the command line, whatever it is called: its folder's game reads it
+// and makes the LP for it; the LP goes beside it.
 std::string ConvertWithTrackFile(const ConvertOptions& options) {
-    const auto replay = ReadReplay(options.replay);
+    const auto replay = CLinewrightDoc::ReadReplay(options.replay);
     const LapRef lap = ChooseLap(*replay, options.lap);
-    const Util::PathName trackName(options.track);
-    const auto trackFactory =
-        Papy::FileFactoryRegistry::Instance().GetFactory(Papy::PapyDirectory(options.track).GetPath(), false);
+    const Papy::PapyDirectory trackDirectory(options.track);
+    const auto trackFactory = Papy::FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
-    const std::string output = options.output.empty() ? trackName.directory + options.type + ".lp" : options.output;
-    CheckOutput(output, options.overwrite);
-    const auto track = trackFactory->GetFacet<Papy::MakeTrack>()->Make(trackName.baseName, trackName.extension, false);
-    const auto lp = trackFactory->GetFacet<Papy::CreateLp>()->CreateForTrack(0.0, trackName.baseName, trackName.extension);
-    ConvertLap(*replay, lap.table, lap.driver, lap.lap, *track, *lp);
-    WriteLp(*lp, output, options.overwrite);
+    const std::string output =
+        options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
+    Util::ReplacingFile::CheckTarget(output, options.overwrite);
+    const auto lp = ConvertForTrackFile(*trackFactory, options.track, *replay, lap);
+    WriteLpFile(*lp, output, options.overwrite);
     return output;
 }
 
@@ -128,13 +51,13 @@ std::string ConvertInGameFolder(const ConvertOptions& options) {
     CLinewrightDoc document;
     document.OnOpenDocument(options.replay);
     const auto replay = document.GetRpy();
-    const auto trackFactory = document.GetTrackFactory();
+    const auto trackFactory = document.RequireTrackFactory();
     const LapRef lap = ChooseLap(*replay, options.lap);
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output = options.output.empty() ? GetLpOutputPath(*trackFactory, options.type) : options.output;
-    CheckOutput(output, options.overwrite);
+    Util::ReplacingFile::CheckTarget(output, options.overwrite);
     const auto lp = ConvertToNewLp(*trackFactory, *replay, lap, options.type);
-    WriteLp(*lp, output, options.overwrite);
+    WriteLpFile(*lp, output, options.overwrite);
     return output;
 }
 

@@ -1,17 +1,17 @@
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/Cli/DatArchive.h"
+#include "Linewright/Cli/MemberNames.h"
 
 #include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Archives/N4DatFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
+#include "Util/StagingFolder.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 namespace Linewright::Cli {
 
@@ -33,56 +33,25 @@ struct DatOptions {
 void List(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
     for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
-        std::cout << archive->GetMemberName(i) << '\t' << archive->GetMemberSize(i) << '\t'
+        std::cout << EscapeMemberName(archive->GetMemberName(i)) << '\t' << archive->GetMemberSize(i) << '\t'
                   << archive->GetMemberStoredSize(i) << '\t' << (archive->IsMemberImploded(i) ? "imploded" : "stored")
                   << '\n';
     }
 }
 
-// The member's name as a path below the extraction folder: backslashes and slashes separate
-// folders; nothing when the name is empty, absolute, starts with a drive letter or climbs out.
-std::optional<fs::path> RelativePathOf(const std::string& name) {
-    const bool hasDrive = name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':';
-    if (name.empty() || hasDrive)
-        return std::nullopt;
-    fs::path path;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = name.find_first_of("\\/", start);
-        const std::string part = name.substr(start, end - start);
-        if (part.empty() || part == "." || part == "..")
-            return std::nullopt;  // also a leading separator: an absolute name
-        path /= part;
-        if (end == std::string::npos)
-            return path;
-        start = end + 1;
-    }
-}
-
-void WriteMember(DatFile& archive, std::uint32_t index, const std::string& target, bool overwrite) {
-    const auto member = archive.OpenMember(index);
+void WriteMember(Tessel::Util::BinaryStream& member, const std::string& target, bool overwrite) {
     Tessel::Util::ReplacingFile file(target);
-    Tessel::Papy::CopyBytes(*member, file.GetStream(), member->GetSize());
+    Tessel::Papy::CopyBytes(member, file.GetStream(), member.GetSize());
     file.Commit(overwrite);
 }
 
-void RefuseExisting(const std::string& target, bool overwrite) {
-    std::error_code error;
-    if (!overwrite && fs::exists(target, error))
-        throw Exit{OutputExists, target + ": the file exists; give --overwrite to replace it"};
-}
-
-// The first member called name without regard to case; its folders may be given with slashes.
-std::optional<std::uint32_t> FindMemberIndex(const DatFile& archive, const std::string& name) {
+// The member called name without regard to case; its folders may be given with slashes.
+std::shared_ptr<Tessel::Util::BinaryStream> FindNamedMember(DatFile& archive, const std::string& name) {
+    if (auto member = archive.FindMember(name))
+        return member;
     std::string withBackslashes = name;
     std::replace(withBackslashes.begin(), withBackslashes.end(), '/', '\\');
-    for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
-        const std::string memberName = archive.GetMemberName(i);
-        if (Tessel::Util::CompareNoCase(memberName, name) == 0 ||
-            Tessel::Util::CompareNoCase(memberName, withBackslashes) == 0)
-            return i;
-    }
-    return std::nullopt;
+    return archive.FindMember(withBackslashes);
 }
 
 // In pieces: a member's recorded size is only a claim until its bytes are read.
@@ -97,56 +66,34 @@ void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
 
 void ExtractOne(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
-    const std::optional<std::uint32_t> found = FindMemberIndex(*archive, options.member);
-    if (!found)
+    const auto member = FindNamedMember(*archive, options.member);
+    if (!member)
         throw Exit{Failed, options.archive + ": no member called " + options.member};
     if (options.output.empty()) {
-        WriteToStandardOutput(*archive->OpenMember(*found));
+        WriteToStandardOutput(*member);
         return;
     }
-    RefuseExisting(options.output, options.overwrite);
-    WriteMember(*archive, *found, options.output, options.overwrite);
+    Tessel::Util::ReplacingFile::CheckTarget(options.output, options.overwrite);
+    WriteMember(*member, options.output, options.overwrite);
 }
 
-// Every member's path below the target folder; a name that would leave it stops the
-// extraction before anything is written.
-std::vector<fs::path> RelativePathsOf(const DatFile& archive, const std::string& archivePath) {
-    std::vector<fs::path> paths;
-    for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
-        const auto relative = RelativePathOf(archive.GetMemberName(i));
-        if (!relative)
-            throw Exit{Failed, archivePath + ": refusing the member name " + archive.GetMemberName(i) +
-                                   ", which would leave the target folder"};
-        paths.push_back(*relative);
-    }
-    return paths;
-}
-
-bool IsWithin(const fs::path& root, const fs::path& path) {
-    return std::mismatch(root.begin(), root.end(), path.begin(), path.end()).first == root.end();
-}
-
+// Every member goes to a staging folder first, so that either all appear or none.
 void ExtractAll(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
-    const std::vector<fs::path> relatives = RelativePathsOf(*archive, options.archive);
-    fs::create_directories(options.folder);
-    const fs::path root = fs::canonical(options.folder);
-    for (const fs::path& relative : relatives)
-        RefuseExisting((root / relative).string(), options.overwrite);
+    const std::vector<fs::path> paths = MemberPathsOf(*archive, options.archive);
+    Tessel::Util::StagingFolder staging(options.folder);
     for (std::uint32_t i = 0; i < archive->GetMemberCount(); ++i) {
-        const fs::path target = root / relatives[i];
-        fs::create_directories(target.parent_path());
-        // A folder below the target may be a link that leads elsewhere.
-        if (!IsWithin(root, fs::canonical(target.parent_path())))
-            throw Exit{Failed, target.string() + ": refusing to write through a link out of the target folder"};
-        WriteMember(*archive, i, target.string(), true);
+        const auto member = archive->OpenMember(i);
+        Tessel::Papy::CopyBytes(*member, *staging.CreateFile(paths[i]), member->GetSize());
     }
+    staging.Commit(options.overwrite);
 }
 
-std::shared_ptr<DatFile> NewArchiveFor(const std::string& format, const std::string& path) {
+std::shared_ptr<DatFile> NewArchiveFor(const std::string& format, const std::string& path, bool overwrite) {
+    const Tessel::Papy::NewArchive replacing{overwrite};
     if (format == "n4")
-        return std::make_shared<Tessel::Papy::N4DatFile>(Tessel::Papy::NewArchive{}, path);
-    return std::make_shared<Tessel::Papy::ICR2DatFile>(Tessel::Papy::NewArchive{}, path);
+        return std::make_shared<Tessel::Papy::N4DatFile>(replacing, path);
+    return std::make_shared<Tessel::Papy::ICR2DatFile>(replacing, path);
 }
 
 void Create(const DatOptions& options) {
@@ -157,8 +104,8 @@ void Create(const DatOptions& options) {
     if (folder.isRoot)
         throw Exit{WrongUsage, "the root folder has no name to give its archive"};
     const std::string path = folder.asDirectory + folder.fileName + ".dat";
-    RefuseExisting(path, false);
-    const auto archive = NewArchiveFor(options.format, path);
+    Tessel::Util::ReplacingFile::CheckTarget(path, options.overwrite);
+    const auto archive = NewArchiveFor(options.format, path, options.overwrite);
     archive->GatherFiles(true);
     archive->Build();
 }
@@ -199,6 +146,7 @@ void AddDatCommand(CLI::App& app) {
     CLI::App* create = dat->add_subcommand("create", "Gather DIR into DIR/<name of DIR>.dat");
     create->add_option("FORMAT", options->format, "the archive format")->required()->check(CLI::IsMember({"icr2", "n4"}));
     create->add_option("DIR", options->folder, "the folder to gather")->required();
+    create->add_flag("--overwrite", options->overwrite, "replace the archive when it exists");
     create->callback([options] { Create(*options); });
 }
 

@@ -1,9 +1,22 @@
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/Cli/FileInfo.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 namespace Linewright::Cli {
+
+namespace {
+
+// Each of the point's numbers must be finite: NaN and infinity name no place on a track.
+std::string CheckFinite(const std::string& text) {
+    if (std::isfinite(std::strtod(text.c_str(), nullptr)))
+        return {};
+    return "--point takes finite numbers, not " + text;
+}
+
+}  // namespace
 
 void AddInfoCommand(CLI::App& app) {
     auto options = std::make_shared<InfoOptions>();
@@ -12,7 +25,8 @@ void AddInfoCommand(CLI::App& app) {
     info->add_flag("--records", options->records, "LP files: one line per record");
     info->add_option("--point", options->point, "tracks: the point at LONGITUDE,LATERAL")
         ->delimiter(',')
-        ->expected(2);
+        ->expected(2)
+        ->check(CheckFinite);
     info->callback([options] { DescribeFile(*options, std::cout); });
 }
 

@@ -14,9 +14,9 @@ namespace {
 
 // The LP types and record count, or nothing when the track cannot be opened; the reason then
 // goes to standard error.
-std::optional<TrackLpSummary> TrySummarizeTrack(Tessel::Papy::FileFactory& trackFactory) {
+std::optional<TrackLpSummary> TrySummarizeTrack(const CLinewrightDoc& document) {
     try {
-        return SummarizeTrackLps(trackFactory);
+        return SummarizeTrackLps(*document.RequireTrackFactory());
     } catch (const Tessel::Util::Exception& error) {
         PrintFailure(error.GetMessageText());
     } catch (const std::exception& error) {
@@ -30,7 +30,7 @@ void PrintLaps(const std::string& path, std::ostream& out) {
     CLinewrightDoc document;
     document.OnOpenDocument(path);
     const auto replay = document.GetRpy();
-    const std::optional<TrackLpSummary> summary = TrySummarizeTrack(*document.GetTrackFactory());
+    const std::optional<TrackLpSummary> summary = TrySummarizeTrack(document);
     out << "# track: " << replay->GetTrackName() << '\n';
     out << "# player: " << replay->GetPlayerName() << '\n';
     if (summary) {

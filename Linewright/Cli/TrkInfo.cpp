@@ -1,11 +1,10 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/Objects/N4DescriptorRegistry.h"
+#include "Papy/Factory/MakePtf.h"
+#include "Papy/Factory/MakeTrack.h"
 #include "Papy/Objects/N4TdoFile.h"
-#include "Papy/Tracks/Ptf/PtfTrack.h"
-#include "Papy/Tracks/Trk/GPLTrkFile.h"
-#include "Papy/Tracks/Trk/TrkTrack.h"
-#include "Util/BinaryStream.h"
+#include "Papy/Tracks/Track.h"
+#include "Util/PathName.h"
 
 #include <string>
 
@@ -18,8 +17,6 @@ namespace {
 
 std::string Fixed6(double value) { return FormatNumber("%.6f", value); }
 
-}  // namespace
-
 void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::ostream& out) {
     out << "sections: " << track.GetSegmentCount() << '\n';
     out << "length_m: " << Fixed6(track.GetLength()) << '\n';
@@ -31,22 +28,22 @@ void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::os
     }
 }
 
-bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
-    if (!Papy::GPLTrkFile::HasTrackHeader(*file))
-        return false;
-    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(file));
-    out << "format: GPL trk\n";
-    DescribeTrack(track, options, out);
-    return true;
+}  // namespace
+
+void DescribeTrackFile(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
+    const Util::PathName name(options.path);
+    const auto makeTrack = FactoryReading(options.path, kind)->GetFacet<Papy::MakeTrack>();
+    DescribeTrack(*makeTrack->Make(name.baseName, name.extension, false), options, out);
+    // A PTF track is an object archive too.
+    if (kind == Papy::FileKind::N4Ptf)
+        DescribeObjects(options, kind, out);
 }
 
-bool DescribePtf(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
-    if (Papy::N4TdoFile::PeekRootDescriptorName(*file) != "TrackDescriptor")
-        return false;
-    const Papy::PtfTrack track(std::make_shared<Papy::N4TdoFile>(file, Papy::N4DescriptorRegistry()), options.path);
-    out << "format: N4 ptf\n";
-    DescribeTrack(track, options, out);
-    return true;
+void DescribeObjects(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
+    const Util::PathName name(options.path);
+    const auto archive =
+        FactoryReading(options.path, kind)->GetFacet<Papy::MakePtf>()->Make(name.baseName, name.extension, false);
+    out << "objects: " << archive->GetObjectCount() << '\n';
 }
 
 }  // namespace Linewright::Cli

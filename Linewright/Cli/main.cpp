@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     AddLapsCommand(app);
     AddDatCommand(app);
     AddSampleCommand(app);
+    AddPlotCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::Success& success) {
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
         if (!exit.message.empty())
             Fail(exit.message);
         return exit.status;
+    } catch (const Tessel::Util::XFileExists& exists) {
+        Fail(exists.GetPath() + ": File already exists - give --overwrite to replace it");
+        return OutputExists;
     } catch (const Tessel::Util::Exception& error) {
         return Fail(error.GetMessageText());
     } catch (const std::exception& error) {

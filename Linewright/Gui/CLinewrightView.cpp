@@ -1,22 +1,32 @@
 #include "Linewright/Gui/CLinewrightView.h"
 
 #include "Linewright/CLinewrightDoc.h"
+#include "Linewright/FormContent.h"
 #include "Linewright/LapList.h"
+#include "Linewright/LapPreview.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/LapListView.h"
+#include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
+#include "Util/Exception.h"
 #include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
 
+#include <QDir>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 namespace Linewright::Gui {
 
@@ -24,8 +34,6 @@ using namespace Tessel;
 
 namespace {
 
-constexpr int FormWidth = 314;
-constexpr int FormHeight = 212;
 constexpr std::uint32_t MinRecords = 1;
 constexpr std::uint32_t MaxRecords = 2000000000;
 
@@ -48,66 +56,104 @@ QLineEdit* MakeReadOnlyEdit(QWidget* parent) {
 CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& messages, QWidget* parent)
     : QWidget(parent), document(document), messages(messages) {
     // Created in the tab order of the form.
-    AddControl(new QLabel("Track", this), 0, FromDialogUnits(7, 18, 20, 8));
-    trackEdit = AddControl(MakeReadOnlyEdit(this), Resources::TrackEdit, FromDialogUnits(7, 31, 51, 14));
-    AddControl(new QLabel("Lp Records", this), 0, FromDialogUnits(7, 50, 38, 8));
-    lpRecordsEdit = AddControl(MakeReadOnlyEdit(this), Resources::LpRecordsEdit, FromDialogUnits(7, 63, 40, 14));
+    trackEdit = AddControl(MakeReadOnlyEdit(this), Resources::TrackEdit);
+    lpRecordsEdit = AddControl(MakeReadOnlyEdit(this), Resources::LpRecordsEdit);
     lpRecordsEdit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), lpRecordsEdit));
-    AddControl(new QLabel("Lap", this), 0, FromDialogUnits(66, 18, 13, 8));
-    m_lapList = AddControl(MakeListBox(this), Resources::LapList, FromDialogUnits(86, 7, 146, 172));
-    AddControl(new QLabel("Type", this), 0, FromDialogUnits(237, 18, 17, 8));
-    m_typeList = AddControl(MakeListBox(this), Resources::TypeList, FromDialogUnits(259, 7, 48, 172));
-    auto* convert = AddControl(new QPushButton("Convert", this), Resources::ConvertButton,
-                               FromDialogUnits(131, 191, 50, 14));
-    connect(convert, &QPushButton::clicked, this, &CLinewrightView::OnConvert);
-    setFixedSize(FromDialogUnits(0, 0, FormWidth, FormHeight).size());
+    m_lapList = AddControl(new LapListView(this), Resources::LapList);
+    fastestButton = new QPushButton("&Fastest", this);
+    fastestButton->setObjectName("fastest");
+    fastestButton->setToolTip("Select the fastest complete lap");
+    m_typeList = AddControl(MakeListBox(this), Resources::TypeList);
+    convertButton = AddControl(new QPushButton("Convert", this), Resources::ConvertButton);
+    preview = new LapPreviewWidget(this);
+    comparison = new QLabel(this);
+    comparison->setObjectName("comparison");
+    comparison->setWordWrap(true);
+    CreateLayout();
+    connect(convertButton, &QPushButton::clicked, this, &CLinewrightView::OnConvert);
+    connect(fastestButton, &QPushButton::clicked, this, &CLinewrightView::OnFastest);
+    connect(m_lapList, &QTreeWidget::currentItemChanged, this, &CLinewrightView::UpdatePreview);
+    connect(m_typeList, &QListWidget::currentRowChanged, this, &CLinewrightView::UpdatePreview);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this, this, &CLinewrightView::OnConvert);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+    }
     DoDataExchange(false);
+}
+
+// The form's controls on the left, the lists taking the height; the preview takes the rest.
+void CLinewrightView::CreateLayout() {
+    auto* form = new QGridLayout;
+    form->addWidget(new QLabel("Track", this), 0, 0);
+    form->addWidget(trackEdit, 1, 0);
+    form->addWidget(new QLabel("Lp Records", this), 2, 0);
+    form->addWidget(lpRecordsEdit, 3, 0);
+    form->addWidget(new QLabel("Lap", this), 0, 1);
+    form->addWidget(m_lapList, 1, 1, 4, 1);
+    form->addWidget(fastestButton, 5, 1);
+    form->addWidget(new QLabel("Type", this), 0, 2);
+    form->addWidget(m_typeList, 1, 2, 5, 1);
+    form->addWidget(convertButton, 6, 0, 1, 3, Qt::AlignHCenter);
+    form->setRowStretch(4, 1);
+    m_lapList->setMinimumSize(240, 90);
+    m_typeList->setMinimumSize(70, 90);
+    trackEdit->setMinimumWidth(80);
+    lpRecordsEdit->setMinimumWidth(80);
+
+    auto* lap = new QVBoxLayout;
+    lap->addWidget(preview, 1);
+    lap->addWidget(comparison);
+    auto* whole = new QHBoxLayout(this);
+    whole->addLayout(form, 2);
+    whole->addLayout(lap, 3);
 }
 
 template <class Control>
-Control* CLinewrightView::AddControl(Control* control, int id, QRect place) {
-    if (id != 0)
-        control->setObjectName(QString::number(id));
-    control->setGeometry(place);
+Control* CLinewrightView::AddControl(Control* control, int id) {
+    control->setObjectName(QString::number(id));
     return control;
 }
 
-QRect CLinewrightView::FromDialogUnits(int x, int y, int width, int height) const {
-    // A dialog unit is a quarter of the font's average letter width and an eighth of its height.
-    const QFontMetrics metrics(font());
-    const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const int baseX = (letters / 26 + 1) / 2;
-    const int baseY = metrics.height();
-    return {x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8};
-}
-
-void CLinewrightView::OnInitialUpdate() {
-    window()->resize(window()->size().boundedTo(window()->sizeHint()));
-    m_lapList->clear();
+void CLinewrightView::OnInitialUpdate(const FormContent& content) {
+    // The lists are refilled without a preview for each row they pass through.
+    const QSignalBlocker lapsQuiet(m_lapList);
+    const QSignalBlocker typesQuiet(m_typeList);
+    m_lapList->Fill(content.laps);
     m_typeList->clear();
-    RunGuarded(messages, this, [this] {
-        BusyCursor busy;  // the track opens here
-        FillLists();
-    });
+    fastestButton->setEnabled(m_lapList->HasFastest());
+    for (const auto& type : content.lps.types)
+        m_typeList->addItem(QString::fromStdString(type));
+    m_track = content.track;
+    m_type = content.lps.types.empty() ? std::string() : workLpType;
+    if (!content.lps.types.empty())
+        m_lpRecords = content.lps.records;
     if (m_lapList->count() > 0)
         m_lapList->setCurrentRow(0);
     DoDataExchange(false);
+    UpdatePreview();
 }
 
-void CLinewrightView::FillLists() {
-    const auto rpy = document.GetRpy();
-    if (!rpy)
+void CLinewrightView::OnFastest() { m_lapList->SelectFastest(); }
+
+void CLinewrightView::UpdatePreview() {
+    const auto lap = m_lapList->GetCurrentLap();
+    const auto type = m_typeList->currentItem();
+    comparison->clear();
+    if (!lap || !type) {
+        preview->SetMessage(document.GetRpy() ? "Choose a lap and an LP type to see the line." : QString());
         return;
-    for (const auto& entry : ListCompleteLaps(*rpy)) {
-        auto* item = new QListWidgetItem(QString::fromStdString(entry.Text()), m_lapList);
-        item->setData(Qt::UserRole, entry.Code());
     }
-    const auto summary = SummarizeTrackLps(*document.GetTrackFactory());
-    m_track = rpy->GetTrackName();
-    for (const auto& type : summary.types)
-        m_typeList->addItem(QString::fromStdString(type));
-    m_type = workLpType;
-    m_lpRecords = summary.records;
+    try {
+        BusyCursor busy;
+        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap,
+                                          type->text().toStdString());
+        comparison->setText(QString::fromStdString(shown.comparison));
+        preview->SetPreview(std::move(shown));
+    } catch (const Util::Exception& error) {
+        preview->SetMessage(QString::fromStdString(error.GetMessageText()));
+    } catch (const std::exception& error) {
+        preview->SetMessage(QString::fromLocal8Bit(error.what()));
+    }
 }
 
 void CLinewrightView::OnConvert() {
@@ -116,24 +162,25 @@ void CLinewrightView::OnConvert() {
 
 void CLinewrightView::Convert() {
     DoDataExchange(true);
-    const auto selected = m_lapList->selectedItems();
-    const auto lap = DecodeLapItem(selected.isEmpty() ? 0u : selected.front()->data(Qt::UserRole).toUInt());
+    const auto lap = m_lapList->GetCurrentLap();
     if (!lap)
         return;
     if (m_type.empty()) {
         messages.Show(this, Resources::ChooseType.text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
         return;
     }
-    const auto factory = document.GetTrackFactory();
+    const auto factory = document.RequireTrackFactory();
     const std::string path = GetLpOutputPath(*factory, m_type);
     const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type);
     m_lpRecords = lp->GetRecordCount();
-    const bool exists = Util::IsFile(path);
+    const bool exists = Util::ReplacingFile::TargetExists(path);
     if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
                                 MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)
         return;
     WriteLpFile(*lp, path, exists);
-    messages.Show(this, Resources::LpFileCreated.text, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+    messages.Show(this, QString(Resources::LpFileCreated.text) + "\n" + QDir::toNativeSeparators(QString::fromStdString(path)),
+                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+    UpdatePreview();  // the file written is now the existing LP
 }
 
 bool CLinewrightView::DoDataExchange(bool saveAndValidate) {

@@ -1,6 +1,7 @@
 #include "Linewright/Gui/CMainFrame.h"
 
 #include "Linewright/CLinewrightDoc.h"
+#include "Linewright/FormContent.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/CAboutDlg.h"
 #include "Linewright/Gui/CLinewrightView.h"
@@ -23,19 +24,30 @@ CMainFrame::CMainFrame(CLinewrightDoc& document, MessageBoxes& messages)
     CreateMenus();
     CreateStatusBar();
     SetTitle("Untitled");
+    resize(sizeHint().expandedTo(QSize(1000, 640)));  // room for the form and a readable map
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
-    const bool opened = RunGuarded(messages, this, [&] {
+    // The replay and everything the form shows of it are read aside; only when all of it
+    // succeeded does it replace the open document and the form.
+    CLinewrightDoc opened;
+    FormContent content;
+    const bool succeeded = RunGuarded(messages, this, [&] {
         BusyCursor busy;
-        document.OnOpenDocument(QFile::encodeName(path).toStdString());
+        opened.OnOpenDocument(QFile::encodeName(path).toStdString());
+        content = FormContent::Read(opened);
     });
-    if (!opened)
+    if (!succeeded)
         return false;
-    recentFiles.Add(QFileInfo(path).absoluteFilePath());
+    document = opened;
+    openPath = QFileInfo(path).absoluteFilePath();
+    recentFiles.Add(openPath);
     UpdateRecentFileMenu();
     SetTitle(QFileInfo(path).fileName());
-    view->OnInitialUpdate();
+    statusMessage->setText(QString("%1: track %2, %3 complete laps")
+                               .arg(QDir::toNativeSeparators(openPath), QString::fromStdString(content.track))
+                               .arg(content.laps.size()));
+    view->OnInitialUpdate(content);
     return true;
 }
 
@@ -71,7 +83,8 @@ void CMainFrame::CreateMenus() {
 // the state of the lock keys.
 void CMainFrame::CreateStatusBar() {
     auto* bar = statusBar();
-    bar->addWidget(new QLabel("Ready", bar), 1);
+    statusMessage = new QLabel("Ready", bar);
+    bar->addWidget(statusMessage, 1);
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* label = new QLabel(indicator, bar);
         label->setEnabled(false);
@@ -80,9 +93,10 @@ void CMainFrame::CreateStatusBar() {
 }
 
 // Like the system's open dialog, choosing a file makes its folder the current directory, which
-// the application remembers at exit.
+// the application remembers at exit. The dialog starts in the folder of the open replay.
 void CMainFrame::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, "Open", QString(), "All Files (*)");
+    const QString folder = openPath.isEmpty() ? QString() : QFileInfo(openPath).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, "Open", folder, Resources::OpenFilter);
     if (path.isEmpty())
         return;
     QDir::setCurrent(QFileInfo(path).absolutePath());

@@ -7,6 +7,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 
 namespace Linewright {
 class CLinewrightDoc;
@@ -25,8 +26,9 @@ public:
     CMainFrame(CLinewrightDoc& document, MessageBoxes& messages);
 
     // Opens the replay at path as the document, with a busy cursor. On success the form is
-    // refilled, the window titled after the file and the path put first in the recent files;
-    // on failure the error is shown and the previous document and form stay.
+    // refilled, the window titled after the file, the status bar names it and the path is put
+    // first in the recent files; on failure (the track folder or file missing included) the
+    // error is shown and the previous document and form stay whole.
     bool OpenDocumentFile(const QString& path);
     CLinewrightView& GetView() { return *view; }
 
@@ -42,6 +44,8 @@ private:
     CLinewrightDoc& document;
     MessageBoxes& messages;
     CLinewrightView* view;
+    QLabel* statusMessage = nullptr;
+    QString openPath;  // absolute; empty while no replay is open
     RecentFileList recentFiles;
     QAction* recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::Size> recentActions{};

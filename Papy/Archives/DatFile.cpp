@@ -31,10 +31,10 @@ DatFile::DatFile(const std::string& path, bool writable) : stream(OpenArchive(pa
 DatFile::DatFile(std::shared_ptr<Util::BinaryStream> stream)
     : path(stream->GetName()), stream(std::move(stream)) {}
 
-DatFile::DatFile(NewArchive, const std::string& path) : path(path) {
+DatFile::DatFile(NewArchive tag, const std::string& path) : path(path), replacing(tag.replacing) {
     std::error_code error;
-    if (std::filesystem::exists(this->path.full, error))
-        throw Util::XFileOpen(this->path.full, std::strerror(EEXIST));
+    if (!replacing && std::filesystem::exists(std::filesystem::symlink_status(this->path.full, error)))
+        throw Util::XFileExists(this->path.full);
     if (!std::filesystem::is_directory(this->path.directory, error))
         throw Util::XFileOpen(this->path.full, std::strerror(ENOENT));
 }
@@ -78,7 +78,7 @@ std::string DatFile::GetMemberSourcePath(const std::string& memberName) const {
 void DatFile::WriteArchive(const std::function<void(Util::BinaryStream&)>& write) {
     Util::ReplacingFile file(path.full);
     write(file.GetStream());
-    file.Commit(false);
+    file.Commit(replacing);
     stream = Util::BinaryFile::OpenRead(path.full);
 }
 

@@ -11,8 +11,11 @@
 
 namespace Tessel::Papy {
 
-// Tag for the constructors that make a new, empty archive instead of opening one.
-struct NewArchive {};
+// Tag for the constructors that make a new, empty archive instead of opening one; replacing
+// lets Build replace a file that is there already, as one whole.
+struct NewArchive {
+    bool replacing = false;
+};
 
 // A DAT archive: many small game files in one, each member readable as a BinaryStream so that
 // format readers read archived and loose files alike. An index is a member number below
@@ -49,14 +52,16 @@ public:
     // true, says on standard output what was gathered.
     virtual void GatherFiles(bool report) = 0;
     // Writes the archive from the member list, reading each member from the archive's folder.
-    // The file appears whole or not at all: XFileOpen when it exists meanwhile, XUsage when the
-    // member list cannot be written in this format, stream errors from the members' files.
+    // The file appears whole or not at all: XFileExists when it exists meanwhile (and the
+    // archive is not replacing), XUsage when the member list cannot be written in this format,
+    // stream errors from the members' files.
     virtual void Build() = 0;
 
 protected:
     DatFile(const std::string& path, bool writable);
     explicit DatFile(std::shared_ptr<Util::BinaryStream> stream);
-    // For a new archive: throws XFileOpen when the file exists or its folder does not.
+    // For a new archive: throws XFileOpen when its folder does not exist, and XFileExists
+    // when the file does unless the archive is replacing.
     DatFile(NewArchive, const std::string& path);
 
     // The archive's stream; a new archive has none until Build wrote it (an assertion breaks).
@@ -75,6 +80,7 @@ protected:
 private:
     Util::PathName path;
     std::shared_ptr<Util::BinaryStream> stream;
+    bool replacing = false;
 };
 
 // Copies size bytes from source to target in pieces.

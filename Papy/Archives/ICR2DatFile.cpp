@@ -1,5 +1,6 @@
 #include "Papy/Archives/ICR2DatFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Archives/UncompressedSubFile.h"
 #include "Util/BinaryFile.h"
@@ -28,7 +29,7 @@ using Util::WriteValue;
 // The members' data follow the directory.
 constexpr std::uint32_t RecordSize = 27;
 constexpr std::uint32_t NameFieldSize = 13;
-constexpr std::uint8_t Signature = 5;
+constexpr std::uint8_t Signature = FileIds::datRecordSignature;
 constexpr std::uint8_t StoredMethod = 0;
 constexpr std::size_t MaxNameLength = 12;
 
@@ -75,13 +76,7 @@ ICR2DatFile::ICR2DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(s
 ICR2DatFile::ICR2DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool ICR2DatFile::HasHeader(const std::string& path) {
-    try {
-        auto file = Util::BinaryFile::OpenRead(path);
-        const auto count = ReadValue<std::int16_t>(*file);
-        return count > 0 && ReadValue<std::int16_t>(*file) == Signature;  // signature 5, method 0
-    } catch (const Util::Exception&) {
-        return false;
-    }
+    return IsICR2DatHead(Util::RecordView(path, ReadHead(path, 4)));
 }
 
 void ICR2DatFile::ReadDirectory() {

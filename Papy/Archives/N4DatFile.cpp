@@ -1,5 +1,6 @@
 #include "Papy/Archives/N4DatFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Archives/CompressedSubFile.h"
 #include "Papy/Archives/PkCompression.h"
 #include "Papy/Archives/UncompressedSubFile.h"
@@ -33,7 +34,7 @@ using Util::WriteValue;
 // The members' data follow the directory.
 constexpr std::uint32_t HeaderSize = 10;
 constexpr std::uint32_t RecordFixedSize = 15;
-constexpr std::uint8_t RecordType = 5;
+constexpr std::uint8_t RecordType = FileIds::datRecordSignature;
 
 constexpr std::array<const char*, 15> ArchiveExtensions = {"3do", "bff", "cam", "ces", "ini", "lyt", "mip", "ogg",
                                                            "pmf", "ptf", "rx",  "stp", "txt", "wav", "win"};
@@ -52,15 +53,7 @@ N4DatFile::N4DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(std::
 N4DatFile::N4DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool N4DatFile::HasHeader(const std::string& path) {
-    try {
-        auto file = Util::BinaryFile::OpenRead(path);
-        const auto negCount = ReadValue<std::int16_t>(*file);
-        const auto directorySize = ReadValue<std::uint32_t>(*file);
-        const auto reserved = ReadValue<std::uint32_t>(*file);
-        return negCount < 0 && directorySize != 0 && reserved == 0 && ReadValue<std::uint8_t>(*file) == RecordType;
-    } catch (const Util::Exception&) {
-        return false;
-    }
+    return IsN4DatHead(Util::RecordView(path, ReadHead(path, FileIds::n4DatHeaderSize)));
 }
 
 void N4DatFile::ReadDirectory() {

@@ -7,20 +7,19 @@
 namespace Tessel::Papy {
 
 class LpFile;
+class Track;
 
-// Creates new, empty LPs of the game. A spacing of 0 asks for the format's default. Throws what
-// opening the track throws.
+// Creates new, empty LP files of the game. A spacing of 0 asks for the format's default.
 class CreateLp : public FileFactory::Facet {
 public:
     using FacetKind = CreateLp;
 
-    // For the factory directory's own track; the LP is kept in the factory's MakeLp facet as
-    // <type name>.lp.
+    // An LP for the factory directory's own track, kept in the factory's MakeLp facet as
+    // <type name>.lp. Throws what opening the track throws.
     virtual std::shared_ptr<LpFile> Create(const std::string& typeName, double spacing) = 0;
-    // For the track file trackBaseName.trackExtension of the factory's directory (loose or in
-    // its archive; empty names as for the track makers); the LP is not kept.
-    virtual std::shared_ptr<LpFile> CreateForTrack(double spacing, const std::string& trackBaseName,
-                                                   const std::string& trackExtension) = 0;
+    // An LP for the given track model (for example a track file named otherwise than its
+    // directory), kept nowhere: the one family-neutral way to make an LP for a track.
+    virtual std::shared_ptr<LpFile> CreateFor(const Track& track, double spacing) = 0;
 };
 
 }  // namespace Tessel::Papy

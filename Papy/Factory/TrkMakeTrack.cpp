@@ -4,8 +4,9 @@
 
 namespace Tessel::Papy {
 
-std::shared_ptr<Track> TrkMakeTrack::Build(std::shared_ptr<TrkFile> file, const std::string&) {
-    return std::make_shared<TrkTrack>(std::move(file));
+std::shared_ptr<Track> TrkMakeTrack::Open(const std::string&, const std::string& baseName,
+                                          const std::string& extension, bool archiveOnly) {
+    return std::make_shared<TrkTrack>(makeTrk->Make(baseName, extension, archiveOnly));
 }
 
 }  // namespace Tessel::Papy

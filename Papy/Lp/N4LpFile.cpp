@@ -28,12 +28,12 @@ std::uint32_t CountFor(double length2D, double spacing) {
 
 N4LpFile::N4LpFile(const std::shared_ptr<Util::BinaryStream>& stream) : spacing(DefaultSpacing) { Read(*stream); }
 
-N4LpFile::N4LpFile(const std::shared_ptr<Track>& track, double requestedSpacing)
+N4LpFile::N4LpFile(const Track& track, double requestedSpacing)
     : spacing(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
     TESSEL_CHECK(spacing > 0.0);
     Record empty;
     empty.length = NewRecordLength;
-    records.assign(CountFor(track->Get2DLength(), spacing), empty);
+    records.assign(CountFor(track.Get2DLength(), spacing), empty);
 }
 
 bool N4LpFile::HasLpHeader(Util::BinaryStream& stream) {

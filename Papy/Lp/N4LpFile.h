@@ -23,7 +23,7 @@ public:
     // An empty table for the track; a spacing of 0.0 takes the default of 3 m. Every record is
     // zero but its length, 3.0. Throws XAssertion when the spacing is not positive or the count
     // does not fit 32 bits.
-    N4LpFile(const std::shared_ptr<Track>& track, double spacing);
+    N4LpFile(const Track& track, double spacing);
 
     // True when the stream starts with the N4 LP version and is exactly as long as the record
     // count it announces; the position is kept.

@@ -5,6 +5,15 @@
 // The compound field shapes of node bodies, over an N4BodyReader or an N4BodyWriter.
 namespace Tessel::Papy {
 
+// A value that the file holds as a double or, with asFloat, as a float.
+template <class Io, class Value>
+void TransferNumber(Io& io, Value& value, bool asFloat) {
+    if (asFloat)
+        io.Float(value);
+    else
+        io.Value(value);
+}
+
 // An element count, then (when the count is not 0, or always with byteCountWhenEmpty) a byte
 // count that must be count × elementBytes, then the elements.
 template <class Io, class Records, class Transfer>

@@ -1,5 +1,7 @@
 #include "Papy/Objects/N4FSection.h"
 
+#include "Papy/Objects/N4BodyTransfer.h"
+
 namespace Tessel::Papy {
 
 template <class Io, class L>
@@ -17,13 +19,8 @@ void N4FSection::Transfer(Io& io, F& f) {
     io.Fixed(std::uint32_t{0}, "N4 ptf FSection reserved1 not 0");
     io.Value(f.version);
     io.Check(f.version == 4 || f.version == 5, "N4 ptf FSection unsupported version");
-    if (f.version == 4) {
-        io.Value(f.startOffset);
-        io.Value(f.endOffset);
-    } else {
-        io.Float(f.startOffset);
-        io.Float(f.endOffset);
-    }
+    TransferNumber(io, f.startOffset, f.version == 5);
+    TransferNumber(io, f.endOffset, f.version == 5);
     io.Value(f.flag);
     io.Value(f.value);
     io.Value(f.surface);

@@ -1,8 +1,11 @@
 #include "Papy/Objects/N4TdoFile.h"
 
+#include "Papy/Factory/FileHead.h"
+#include "Papy/Factory/FileKind.h"
 #include "Papy/Objects/N4Null.h"
 #include "Papy/Objects/N4Root.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 namespace Tessel::Papy {
 
@@ -22,19 +25,13 @@ N4TdoFile::N4TdoFile(const std::shared_ptr<Util::BinaryStream>& stream, N4Descri
 }
 
 std::optional<std::string> N4TdoFile::PeekRootDescriptorName(Util::BinaryStream& stream) {
-    constexpr std::uint32_t MaxNameLength = 64;
-    const auto nameLength = Util::PeekValue<std::uint32_t>(stream, 8);
-    if (Util::PeekValue<std::uint32_t>(stream, 0) != 1u || Util::PeekValue<std::uint32_t>(stream, 4) != 2u ||
-        !nameLength || *nameLength < 2 || *nameLength > MaxNameLength || stream.GetSize() < 12 + *nameLength)
-        return std::nullopt;
     const std::uint64_t position = stream.GetPosition();
-    std::string name(*nameLength, '\0');
-    stream.Seek(12);
-    stream.Read(*nameLength, name.data());
+    const std::string head = ReadHead(stream, kindHeadSize);
     stream.Seek(position);
-    if (name.back() != '\0')
+    const Util::RecordView view(stream.GetName(), head);
+    std::string name = GetN4RootTypeName(view);
+    if (!IsN4ObjectHead(view) || name.empty())
         return std::nullopt;
-    name.pop_back();
     return name;
 }
 

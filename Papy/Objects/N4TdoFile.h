@@ -36,20 +36,21 @@ public:
               std::shared_ptr<const PapyDirectory> directory = nullptr);
 
     // The descriptor name of the archive's root node when the stream starts like an object
-    // archive (object 1 of class 2 with a zero-terminated name); the position is kept.
+    // archive (object 1 of class 2 and its name within the first bytes); the position is kept.
     static std::optional<std::string> PeekRootDescriptorName(Util::BinaryStream& stream);
 
     std::shared_ptr<ThreeDObjectRoot> GetRoot() const override;
     // Breaks the assertion "p != SubObjects.end()" for an unknown id.
     std::shared_ptr<ThreeDObject> GetObject(std::uint32_t id) const override;
     std::shared_ptr<ThreeDObject> GetNull() const override { return GetObject(NullId); }
+    std::uint32_t GetObjectCount() const override {
+        return static_cast<std::uint32_t>(SubObjects.size()) - FixedObjectCount;
+    }
     std::uint32_t NewId() override { return ++nextId; }
     void Save(Util::BinaryStream& stream) override;
 
     // The node with the id, or an empty handle.
     std::shared_ptr<ThreeDObject> FindObject(std::uint32_t id) const;
-    // The number of nodes read from the archive or made in memory, without the container's own.
-    std::uint32_t GetObjectCount() const { return static_cast<std::uint32_t>(SubObjects.size()) - FixedObjectCount; }
 
     // Keeps the node under its id.
     void Register(std::shared_ptr<ThreeDObject> node);

@@ -1,10 +1,6 @@
 #include "Papy/Objects/N4Track.h"
 
 #include "Papy/Objects/N4BodyTransfer.h"
-#include "Papy/Objects/ThreeDObjectTrackDetail.h"
-#include "Papy/Objects/ThreeDObjectTrackSegment.h"
-#include "Papy/Objects/ThreeDObjectTsoReference.h"
-#include "Util/Exception.h"
 
 namespace Tessel::Papy {
 
@@ -33,20 +29,5 @@ void N4Track::Transfer(Io& io, F& f) {
 }
 
 N4_NODE_TRANSFER(N4Track);
-
-std::shared_ptr<ThreeDObjectTrackSegment> N4Track::GetSegment(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.segments.size());
-    return Referenced<ThreeDObjectTrackSegment>(fields.segments[index]);
-}
-
-std::shared_ptr<ThreeDObjectTrackDetail> N4Track::GetDetail(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.details.size());
-    return Referenced<ThreeDObjectTrackDetail>(fields.details[index]);
-}
-
-std::shared_ptr<ThreeDObjectTsoReference> N4Track::GetTsoReference(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.tsoReferences.size());
-    return Referenced<ThreeDObjectTsoReference>(fields.tsoReferences[index]);
-}
 
 }  // namespace Tessel::Papy

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Papy/Objects/N4Node.h"
+#include "Papy/Objects/ThreeDObjectTrackDetail.h"
+#include "Papy/Objects/ThreeDObjectTrackSegment.h"
+#include "Papy/Objects/ThreeDObjectTsoReference.h"
 #include "Papy/Objects/ThreeDObjectTrack.h"
 
 #include <array>
@@ -35,13 +38,19 @@ public:
     static void Transfer(Io& io, F& fields);
 
     std::uint32_t GetSegmentCount() const override { return static_cast<std::uint32_t>(fields.segments.size()); }
-    std::shared_ptr<ThreeDObjectTrackSegment> GetSegment(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectTrackSegment> GetSegment(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectTrackSegment>(fields.segments, index);
+    }
     std::uint32_t GetDetailCount() const override { return static_cast<std::uint32_t>(fields.details.size()); }
-    std::shared_ptr<ThreeDObjectTrackDetail> GetDetail(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectTrackDetail> GetDetail(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectTrackDetail>(fields.details, index);
+    }
     std::uint32_t GetTsoReferenceCount() const override {
         return static_cast<std::uint32_t>(fields.tsoReferences.size());
     }
-    std::shared_ptr<ThreeDObjectTsoReference> GetTsoReference(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectTsoReference> GetTsoReference(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectTsoReference>(fields.tsoReferences, index);
+    }
 };
 
 }  // namespace Tessel::Papy

@@ -1,10 +1,6 @@
 #include "Papy/Objects/N4TrackSegment.h"
 
 #include "Papy/Objects/N4BodyTransfer.h"
-#include "Papy/Objects/ThreeDObjectFSection.h"
-#include "Papy/Objects/ThreeDObjectWSection.h"
-#include "Papy/Objects/ThreeDObjectXSection.h"
-#include "Util/Exception.h"
 
 namespace Tessel::Papy {
 
@@ -32,20 +28,5 @@ void N4TrackSegment::Transfer(Io& io, F& f) {
 static_assert(sizeof(N4TrackSegmentFields::Bm) == 12 && sizeof(N4TrackSegmentFields::Bs) == 16);
 
 N4_NODE_TRANSFER(N4TrackSegment);
-
-std::shared_ptr<ThreeDObjectXSection> N4TrackSegment::GetXSection(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.xSections.size());
-    return Referenced<ThreeDObjectXSection>(fields.xSections[index]);
-}
-
-std::shared_ptr<ThreeDObjectFSection> N4TrackSegment::GetFSection(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.fSections.size());
-    return Referenced<ThreeDObjectFSection>(fields.fSections[index]);
-}
-
-std::shared_ptr<ThreeDObjectWSection> N4TrackSegment::GetWSection(std::uint32_t index) const {
-    TESSEL_CHECK(index < fields.wSections.size());
-    return Referenced<ThreeDObjectWSection>(fields.wSections[index]);
-}
 
 }  // namespace Tessel::Papy

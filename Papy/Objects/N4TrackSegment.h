@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Papy/Objects/N4Node.h"
+#include "Papy/Objects/ThreeDObjectFSection.h"
+#include "Papy/Objects/ThreeDObjectWSection.h"
+#include "Papy/Objects/ThreeDObjectXSection.h"
 #include "Papy/Objects/ThreeDObjectTrackSegment.h"
 
 #include <array>
@@ -61,11 +64,17 @@ public:
     double GetEndHeading() const override { return fields.endHeading; }
 
     std::uint32_t GetXSectionCount() const override { return static_cast<std::uint32_t>(fields.xSections.size()); }
-    std::shared_ptr<ThreeDObjectXSection> GetXSection(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectXSection> GetXSection(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectXSection>(fields.xSections, index);
+    }
     std::uint32_t GetFSectionCount() const override { return static_cast<std::uint32_t>(fields.fSections.size()); }
-    std::shared_ptr<ThreeDObjectFSection> GetFSection(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectFSection> GetFSection(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectFSection>(fields.fSections, index);
+    }
     std::uint32_t GetWSectionCount() const override { return static_cast<std::uint32_t>(fields.wSections.size()); }
-    std::shared_ptr<ThreeDObjectWSection> GetWSection(std::uint32_t index) const override;
+    std::shared_ptr<ThreeDObjectWSection> GetWSection(std::uint32_t index) const override {
+        return ReferencedAt<ThreeDObjectWSection>(fields.wSections, index);
+    }
 };
 
 }  // namespace Tessel::Papy

@@ -1,5 +1,7 @@
 #include "Papy/Objects/N4WSection.h"
 
+#include "Papy/Objects/N4BodyTransfer.h"
+
 namespace Tessel::Papy {
 
 namespace {
@@ -25,13 +27,8 @@ void N4WSection::Transfer(Io& io, F& f) {
     io.Fixed(std::uint32_t{0}, "N4 ptf WSection reserved1 not 0");
     io.Value(f.version);
     io.Check(f.version >= 5 && f.version <= 7, "N4 ptf WSection unsupported version");
-    if (f.version == 5) {
-        io.Value(f.startOffset);
-        io.Value(f.endOffset);
-    } else {
-        io.Float(f.startOffset);
-        io.Float(f.endOffset);
-    }
+    TransferNumber(io, f.startOffset, f.version >= 6);
+    TransferNumber(io, f.endOffset, f.version >= 6);
     io.Value(f.flag);
     io.Value(f.value);
     for (auto* value : {&f.startHeight, &f.endHeight, &f.startWidth, &f.endWidth, &f.extra[0], &f.extra[1]})

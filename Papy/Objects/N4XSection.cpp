@@ -1,5 +1,7 @@
 #include "Papy/Objects/N4XSection.h"
 
+#include "Papy/Objects/N4BodyTransfer.h"
+
 namespace Tessel::Papy {
 
 namespace {
@@ -28,17 +30,14 @@ void N4XSection::Transfer(Io& io, F& f) {
     io.Fixed(std::uint32_t{0}, "N4 ptf XSection reserved1 not 0");
     io.Value(f.version);
     io.Check(f.version == 2 || f.version == 3, "N4 ptf XSection unsupported version");
-    if (f.version == 2) {
-        for (auto* value : {&f.startOffset, &f.startAltitude, &f.startGrade, &f.endOffset, &f.endAltitude, &f.endGrade})
-            io.Value(*value);
-    } else {
-        io.Float(f.startOffset);
-        io.Value(f.startAltitude);
-        io.Float(f.startGrade);
-        io.Float(f.endOffset);
-        io.Value(f.endAltitude);
-        io.Float(f.endGrade);
-    }
+    // Version 3 holds the offsets and grades as floats.
+    const bool floats = f.version == 3;
+    TransferNumber(io, f.startOffset, floats);
+    io.Value(f.startAltitude);
+    TransferNumber(io, f.startGrade, floats);
+    TransferNumber(io, f.endOffset, floats);
+    io.Value(f.endAltitude);
+    TransferNumber(io, f.endGrade, floats);
     io.Fixed(std::uint8_t{0}, "N4 ptf XSection reserved2 not 0");
     if (f.version == 3) {
         for (auto& subRecord : f.subRecords)

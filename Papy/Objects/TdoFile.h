@@ -23,6 +23,8 @@ public:
     virtual std::shared_ptr<ThreeDObject> GetObject(std::uint32_t id) const = 0;
     // The node that the null reference names.
     virtual std::shared_ptr<ThreeDObject> GetNull() const = 0;
+    // The number of nodes of the archive and of those made in memory, without the container's own.
+    virtual std::uint32_t GetObjectCount() const = 0;
     // A fresh id for a node made in memory.
     virtual std::uint32_t NewId() = 0;
     // Writes the tree to the stream from its start; stream faults propagate.

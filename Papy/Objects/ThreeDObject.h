@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,7 +48,15 @@ protected:
         return std::dynamic_pointer_cast<Kind>(GetNode(referenceId));
     }
 
+    // Entry index of a list of references, as Kind; breaks an assertion past the list.
+    template <class Kind, class Ids>
+    std::shared_ptr<Kind> ReferencedAt(const Ids& ids, std::uint32_t index) const {
+        CheckIndex(index, ids.size());
+        return Referenced<Kind>(ids[index]);
+    }
+
 private:
+    static void CheckIndex(std::uint32_t index, std::size_t count);
     std::shared_ptr<ThreeDObject> GetNode(std::uint32_t referenceId) const;
 
     N4TdoFile* file;

@@ -57,6 +57,18 @@ TEST(ConvertCli, WritesTheLpBesideTheTrackAndInfoReadsItBack) {
     EXPECT_EQ(std::count(records.out.begin(), records.out.end(), '\n'), 3 + 1201);
 }
 
+TEST(ConvertCli, TakesATrackFileNamedOtherwiseThanItsFolder) {
+    const GameFiles game;
+    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 90.0);
+    const auto track = game.folder.Write("circuits/Loop Variant.TRK", files.track);
+    const CliResult converted =
+        RunCli({"convert", game.replay, "--lap", "best", "--type", "race", "--track", track.string()});
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    const auto lp = game.folder / "circuits/race.lp";
+    EXPECT_EQ(converted.out, "LP file created.\n" + lp.string() + "\n");
+    EXPECT_EQ(ReadFile(lp).size(), 8u + 20u * 1201u);
+}
+
 TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     const GameFiles game;
     const auto old = game.folder.Write("elsewhere/out.lp", "old bytes");
@@ -67,6 +79,40 @@ TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     EXPECT_EQ(game.Convert({"--lap", "0:0:1", "--output", old.string(), "--overwrite"}).status, 0);
     EXPECT_EQ(ReadFile(old).size(), 8u + 20u * 1201u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
+}
+
+TEST(ConvertCli, ALinkAtTheOutputIsAnExistingFileAndOverwriteReplacesTheLinkItself) {
+    const GameFiles game;
+    const auto nowhere = game.folder / "gone/race.lp";
+    std::filesystem::create_symlink(nowhere, game.lp);
+    const CliResult kept = game.Convert({"--lap", "best"});
+    EXPECT_EQ(kept.status, 3) << kept.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(game.lp));
+    EXPECT_EQ(game.Convert({"--lap", "best", "--overwrite"}).status, 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(game.lp));
+    EXPECT_EQ(ReadFile(game.lp).size(), 8u + 20u * 1201u);
+    EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+}
+
+TEST(ConvertCli, NeverWritesOverItsOwnInputs) {
+    const GameFiles game;
+    const std::string track = ReadFile(game.track);
+    for (const std::string& input : {game.replay, game.track, (game.folder / "tracks/loop/../loop/loop.trk").string()}) {
+        const CliResult refused = game.Convert({"--lap", "best", "--output", input, "--overwrite"});
+        EXPECT_EQ(refused.status, 1) << input;
+        EXPECT_NE(refused.err.find("refusing to write over it"), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(ReadFile(game.track), track);
+    EXPECT_EQ(RunCli({"info", game.replay}).status, 0);
+}
+
+TEST(ConvertCli, AFailedWriteNamesTheOutputWithTheSystemsReason) {
+    const GameFiles game;
+    const CliResult failed = RunCliWithFileLimit(
+        {"convert", game.replay, "--type", "race", "--track", game.track, "--lap", "best"}, 8);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "Couldn't write to " + game.lp + "\nFile too large\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game.folder / "tracks/loop"), {}), 1);
 }
 
 TEST(ConvertCli, RefusesLapsOutsideTheLapListAndUnknownTypes) {
@@ -107,6 +153,12 @@ TEST(LpInfoCli, ChecksAGPLLpAgainstItsFoldersTrack) {
     const CliResult result = RunCli({"info", wrongCount.string()});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("Contains incorrect number of records"), std::string::npos) << result.err;
+    // A damaged version no longer shows the kind: the folder's game reads it and says why.
+    const auto damaged = folder.Write("loop/pit.lp", std::string("\x02\x00\x07\x00\x00\x00\x00\x00", 8));
+    const CliResult version = RunCli({"info", damaged.string()});
+    EXPECT_EQ(version.status, 1);
+    EXPECT_EQ(version.out, "");
+    EXPECT_EQ(version.err, "A possible error was found in file " + damaged.string() + "\nGPL Lp file version error\n");
     const auto alone = folder.Write("other/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
     const CliResult noTrack = RunCli({"info", alone.string()});
     EXPECT_EQ(noTrack.status, 1);

@@ -105,7 +105,15 @@ TEST(DatCli, CreatesArchivesFromAFolder) {
     EXPECT_EQ(icr2.status, 0) << icr2.err;
     EXPECT_EQ(icr2.out, "Included files\n\nmonza.trk\n\nExcluded files\n\nreadme.txt\tUnsuitable extension\n");
     EXPECT_EQ(RunCli({"dat", "list", (folder / "monza/monza.dat").string()}).out, "monza.trk\t9\t9\tstored\n");
-    EXPECT_EQ(RunCli({"dat", "create", "icr2", (folder / "monza").string()}).status, 3);
+    const CliResult exists = RunCli({"dat", "create", "icr2", (folder / "monza").string()});
+    EXPECT_EQ(exists.status, 3);
+    EXPECT_NE(exists.err.find("--overwrite"), std::string::npos);
+    folder.Write("monza/monza.3do", "the objects");
+    const CliResult replaced = RunCli({"dat", "create", "icr2", (folder / "monza").string(), "--overwrite"});
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(RunCli({"dat", "list", (folder / "monza/monza.dat").string()}).out,
+              "monza.3do\t11\t11\tstored\nmonza.trk\t9\t9\tstored\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "monza"), {}), 4);
 
     folder.Write("spa/track.ptf", std::string(5000, 'p'));
     const auto n4 = RunCli({"dat", "create", "n4", (folder / "spa").string()});
@@ -118,4 +126,58 @@ TEST(DatCli, CreatesArchivesFromAFolder) {
     EXPECT_FALSE(std::filesystem::exists(folder / "empty/empty.dat"));
     EXPECT_EQ(RunCli({"dat", "create", "zip", (folder / "spa").string()}).status, 2);
     EXPECT_EQ(RunCli({"dat", "create", "n4", (folder / "missing").string()}).status, 1);
+}
+
+TEST(DatCli, ExtractionKeepsLinksAndTheArchiveItself) {
+    Archives archives;
+    const auto out = archives.folder / "out";
+    std::filesystem::create_directories(out);
+    std::filesystem::create_symlink(archives.folder / "gone", out / "track.ptf");
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string()}).status, 3);
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "track.ptf", "-o", (out / "track.ptf").string()}).status, 3);
+    EXPECT_TRUE(std::filesystem::is_symlink(out / "track.ptf"));
+    EXPECT_FALSE(std::filesystem::exists(out / "art"));
+    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string(), "--overwrite"}).status, 0);
+    EXPECT_EQ(ReadFile(out / "track.ptf"), "the track");
+    EXPECT_FALSE(std::filesystem::exists(archives.folder / "gone"));
+    // The archive being read is no place for a member.
+    const std::string archive = ReadFile(archives.n4);
+    const auto onItself = RunCli({"dat", "extract", archives.n4, "track.ptf", "-o", archives.n4, "--overwrite"});
+    EXPECT_EQ(onItself.status, 1);
+    EXPECT_EQ(ReadFile(archives.n4), archive);
+    const auto inner = archives.folder / "inner.dat";
+    archives.folder.Write("inner.dat", Linewright::Testing::WriteN4Dat({{"inner.dat", "x"}}));
+    EXPECT_EQ(RunCli({"dat", "extract", inner.string(), "--all", "-C", archives.folder.path.string(), "--overwrite"}).status, 1);
+    EXPECT_EQ(ReadFile(inner).size(), Linewright::Testing::WriteN4Dat({{"inner.dat", "x"}}).size());
+}
+
+TEST(DatCli, ExtractAllChecksEveryNameAndWritesAllOrNothing) {
+    Archives archives;
+    const auto out = archives.folder / "out";
+    const std::vector<std::vector<DatEntry>> refused = {
+        {{"track.ptf", "a"}, {"TRACK.PTF", "b"}},
+        {{"art\\a.mip", "a"}, {"ART/A.MIP", "b"}},
+        {{"track.ptf", "a"}, {"evil\x1b]0;pwned\x07.txt", "b"}},
+        {{"line\nbreak.txt", "a"}},
+    };
+    for (const auto& members : refused) {
+        const auto archive = archives.folder.Write("bad.dat", Linewright::Testing::WriteN4Dat(members));
+        const auto result = RunCli({"dat", "extract", archive.string(), "--all", "-C", out.string()});
+        EXPECT_EQ(result.status, 1) << members.back().name;
+        EXPECT_EQ(result.err.find('\x1b'), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(out)) << members.back().name;
+    }
+    EXPECT_EQ(RunCli({"dat", "list", (archives.folder / "bad.dat").string()}).out, "line\\x0abreak.txt\t1\t1\tstored\n");
+
+    // Out of space at the second member, or a file where its folder must go: nothing of the run stays.
+    const auto big = archives.folder.Write(
+        "big.dat", Linewright::Testing::WriteN4Dat({{"a.txt", "small"}, {"art\\big.mip", std::string(20000, 'b')}}));
+    const auto full = RunCliWithFileLimit({"dat", "extract", big.string(), "--all", "-C", out.string()}, 8);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "Couldn't write to " + (out / "art/big.mip").string() + "\nFile too large\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    archives.folder.Write("out/art", "a file");
+    const auto blocked = RunCli({"dat", "extract", big.string(), "--all", "-C", out.string(), "--overwrite"});
+    EXPECT_EQ(blocked.status, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out), {}), 1);
 }

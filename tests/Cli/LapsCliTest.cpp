@@ -10,9 +10,9 @@ TEST(Cli, LapsOfAReplayWithoutItsTrack) {
     const TemporaryFolder folder;
     const auto path = folder.Write("replays/lap.rpy", WriteRpy(ExampleRpyScript(2))).string();
     const auto result = RunCli({"laps", path});
-    // The laps are listed; the LP types and record count need the track, which is missing.
+    // The laps are listed; the LP types and record count need the track, whose folder is missing.
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("File not found"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err, "The track folder " + (folder / "tracks/monza").string() + " was not found\n");
     EXPECT_EQ(result.out,
               "# track: monza\n"
               "# player: Jim Clark\n"

@@ -73,7 +73,7 @@ TEST(N4Cli, LoosePtfTracksAndTracksNamedOtherwise) {
     const CliResult info = RunCli({"info", ptf, "--point=0,1"});
     EXPECT_EQ(info.out,
               "format: N4 ptf\nsections: 8\nlength_m: 914.159265\nlength_2d_m: 914.159265\n"
-              "point: 0.000000 1.000000 0.000000 0.000000 0.000000 0.000000 3\n")
+              "point: 0.000000 1.000000 0.000000 0.000000 0.000000 0.000000 3\nobjects: 35\n")
         << info.err;
 
     const auto renamed = folder / "elsewhere/Renamed.PTF";

@@ -13,11 +13,9 @@ std::string Quote(const std::string& text) {
     return quoted + "'";
 }
 
-}  // namespace
-
-CliResult RunCli(const std::vector<std::string>& arguments) {
+CliResult RunShell(const std::string& setup, const std::vector<std::string>& arguments) {
     TemporaryFolder folder;
-    std::string command = Quote(LINEWRIGHT_CLI);
+    std::string command = setup + Quote(LINEWRIGHT_CLI);
     // Appended piece by piece: GCC 12 warns falsely about "literal" + string here.
     for (const auto& argument : arguments)
         command.append(" ").append(Quote(argument));
@@ -29,4 +27,13 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
     result.out = ReadFile(folder / "out");
     result.err = ReadFile(folder / "err");
     return result;
+}
+
+}  // namespace
+
+CliResult RunCli(const std::vector<std::string>& arguments) { return RunShell("", arguments); }
+
+CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes) {
+    // An ignored signal stays ignored across exec, so the write fails instead of the program.
+    return RunShell("trap '' XFSZ; ulimit -f " + std::to_string(kilobytes) + "; exec ", arguments);
 }

@@ -11,3 +11,7 @@ struct CliResult {
 };
 
 CliResult RunCli(const std::vector<std::string>& arguments);
+
+// Runs it as RunCli does with its files limited to kilobytes: a write beyond fails as on a full
+// disk, with the reason "File too large".
+CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes);

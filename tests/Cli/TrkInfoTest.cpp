@@ -2,6 +2,7 @@
 
 #include "testing/GPLTrkWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Papy/TrkTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,18 @@ TEST(CliTrkInfo, GivesThePointAskedFor) {
     EXPECT_EQ(RunCli({"info", path.string(), "--point", "1"}).status, 2);
 }
 
+TEST(CliTrkInfo, APointThatIsNoNumberOfATrackIsRefused) {
+    const TemporaryFolder folder;
+    const auto path = folder.Write("oval.trk", WriteGPLTrk(SampleTrkShape()));
+    for (const std::string point : {"--point=nan,0", "--point=0,nan", "--point=inf,0", "--point=-inf,0", "--point=0,1e999"})
+        EXPECT_EQ(RunCli({"info", path.string(), point}).status, 2) << point;
+    for (const std::string point : {"--point=1e300,0", "--point=0,1e300"}) {
+        const auto result = RunCli({"info", path.string(), point});
+        EXPECT_EQ(result.status, 1) << point;
+        EXPECT_NE(result.err.find("out of the range of a track"), std::string::npos) << result.err;
+    }
+}
+
 TEST(CliTrkInfo, ReportsABrokenTrack) {
     const TemporaryFolder folder;
     const auto path = folder.Write("broken.trk", WriteGPLTrk(SampleTrkShape()) + "x");
@@ -64,6 +77,10 @@ TEST(CliTrkInfo, ReportsABrokenTrack) {
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("GPL trk file size mismatch"), std::string::npos) << result.err;
     EXPECT_EQ(result.out, "");
+    const auto flat = folder.Write("flat.trk", Tessel::Papy::WithoutHorizontalLength(WriteGPLTrk(SampleTrkShape())));
+    const auto noLength = RunCli({"info", flat.string(), "--point=10,0"});
+    EXPECT_EQ(noLength.status, 1);
+    EXPECT_EQ(noLength.err, "A possible error was found in file " + flat.string() + "\nGPL trk file 2D length not positive\n");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
+#include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/Resources.h"
 #include "testing/TemporaryFolder.h"
 
@@ -56,6 +57,13 @@ QStringList ListTexts(const QListWidget& list) {
     return texts;
 }
 
+QStringList ListTexts(const LapListView& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.RowText(row);
+    return texts;
+}
+
 QStringList ReadLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -99,7 +107,7 @@ QByteArray GuiTest::ReadFile(const std::filesystem::path& path) const {
 void GuiTest::startsEmptyAndConvertDoesNothing() {
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
     QVERIFY(Frame().isVisible());
-    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QCOMPARE(FindControl<QListWidget>(Resources::TypeList)->count(), 0);
     QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("1"));
     QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString());
@@ -149,7 +157,7 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
     QVERIFY(!messages.shown[0].text.isEmpty());
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
-    QCOMPARE(FindControl<QListWidget>(Resources::LapList)->count(), 0);
+    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QVERIFY(RecentFileList().GetFiles().isEmpty());
 }
 
@@ -221,10 +229,10 @@ void GuiTest::openingAReplayFillsTheForm() {
     for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
         laps << QString::fromStdString(entry.Text());
     QVERIFY(laps.size() > 1);
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
     QCOMPARE(ListTexts(*lapList), laps);
     QCOMPARE(lapList->currentRow(), 0);
-    QVERIFY(lapList->item(0)->isSelected());
+    QVERIFY(lapList->topLevelItem(0)->isSelected());
 
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
@@ -242,7 +250,7 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     const auto output = sample.trackDirectory / "work.lp";
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QCOMPARE(messages.shown[0].text, "LP file created.\n" + QString::fromStdString(output.string()));
     QCOMPARE(messages.shown[0].icon, Icon::Information);
     const QByteArray written = ReadFile(output);
     QVERIFY(!written.isEmpty());
@@ -262,7 +270,7 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     messages.answers = {Answer::Ok};
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{2});
-    QCOMPARE(messages.shown[1].text, QString("LP file created."));
+    QVERIFY2(messages.shown[1].text.startsWith("LP file created.\n"), qPrintable(messages.shown[1].text));
     QCOMPARE(ReadFile(output), written);
 }
 
@@ -270,11 +278,11 @@ void GuiTest::convertWritesTheChosenType() {
     const auto sample = OpenSample();
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     typeList->setCurrentRow(1);
-    auto* lapList = FindControl<QListWidget>(Resources::LapList);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
     lapList->setCurrentRow(lapList->count() - 1);
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QVERIFY(messages.shown[0].text.endsWith("race.lp"));
     QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
 }
@@ -299,7 +307,7 @@ void GuiTest::n4ReplayOpensAndConvertsALap() {
         QCOMPARE(typeList->count(), 14);
         QCOMPARE(typeList->item(1)->text(), QString("raceline"));
         QCOMPARE(typeList->item(13)->text(), QString("limp"));
-        QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 1);
+        QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 1);
         QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("sebring"));
         QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("305"));
 
@@ -307,7 +315,7 @@ void GuiTest::n4ReplayOpensAndConvertsALap() {
         std::filesystem::remove(game.trackDirectory / "race.lp");
         ClickConvert();
         QCOMPARE(messages.shown.size(), std::size_t{1});
-        QCOMPARE(messages.shown[0].text, QString("LP file created."));
+        QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
         QCOMPARE(ReadFile(game.trackDirectory / "race.lp").size(), 8 + 24 * 305);
     }
 }
@@ -342,7 +350,7 @@ void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
     const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright", QString::fromStdString(sample.replay.string())}));
-    QVERIFY(FindControl<QListWidget>(Resources::LapList)->count() > 0);
+    QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 0);
 
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(!app->InitInstance({"linewright", QString::fromStdString((folder->path / "missing.rpy").string())}));
@@ -378,4 +386,47 @@ void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
     press(QMessageBox::Ok);
     QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
     QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
+}
+
+void GuiTest::n2ReplayFillsTheFormAndConvertsAClosedRaceLine() {
+    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string())));
+    QCOMPARE(messages.shown.size(), std::size_t{0});
+    QCOMPARE(Frame().windowTitle(), QString("practice.rpl - Linewright"));
+    Linewright::CLinewrightDoc document;
+    document.OnOpenDocument(sample.replay.string());
+    QStringList laps;
+    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
+        laps << QString::fromStdString(entry.Text());
+    QVERIFY(laps.size() > 4);
+    QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
+    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "maxpanic",
+                                                "minpanic", "pit", "pace", "spot1"}));
+    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("indy"));
+    const int records = FindControl<QLineEdit>(Resources::LpRecordsEdit)->text().toInt();
+
+    typeList->setCurrentRow(1);
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
+    // The stored count, the records, and a closing record that repeats record 0.
+    const QByteArray written = ReadFile(sample.trackDirectory / "race.lp");
+    QCOMPARE(written.size(), 4 + 12 * (records + 1));
+    QCOMPARE(written.mid(written.size() - 12), written.mid(4, 12));
+}
+
+void GuiTest::n2ReplayThatFailsToReadShowsTheReaderMessage() {
+    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    QFile replay(QString::fromStdString(sample.replay.string()));
+    QVERIFY(replay.open(QIODevice::ReadWrite));
+    QVERIFY(replay.seek(replay.size() - 4));
+    replay.write(QByteArray(4, '\0'));  // the last frame's trailer
+    replay.close();
+    QVERIFY(!Frame().OpenDocumentFile(replay.fileName()));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].icon, Icon::Warning);
+    QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
+    QVERIFY(messages.shown[0].text.contains(replay.fileName()));
+    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
 }

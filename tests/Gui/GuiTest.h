@@ -35,6 +35,13 @@ private slots:
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
+    void n2ReplayFillsTheFormAndConvertsAClosedRaceLine();
+    void n2ReplayThatFailsToReadShowsTheReaderMessage();
+    // The preview and the window around it (PreviewGuiTest.cpp).
+    void previewDrawsTheSampleLapOnTheTrack();
+    void previewOverlaysTheExistingLp();
+    void missingTrackFolderOrFileKeepsTheFormWhole();
+    void everyControlStaysVisibleLargeAndSmall();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }

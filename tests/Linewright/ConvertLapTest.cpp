@@ -1,11 +1,16 @@
 #include "Linewright/ConvertLap.h"
 #include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Lp/ICR2LpFile.h"
 #include "Papy/Replays/GPLRpyFile.h"
+#include "Papy/Replays/N3RplFile.h"
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Util/Exception.h"
+#include "testing/ICR2TrkWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
+#include "testing/N3RplWriter.h"
 #include "tests/Failures.h"
 #include "tests/Linewright/LapFakes.h"
 
@@ -41,7 +46,7 @@ Drive Steady(double start, double perFrame) {
 }
 
 std::unique_ptr<GPLLpFile> Convert(const Tessel::Papy::RpyFile& replay, std::uint32_t lap = 0) {
-    auto lp = std::make_unique<GPLLpFile>(LoopFile(), 0.0);
+    auto lp = std::make_unique<GPLLpFile>(TrkTrack(LoopFile()), 0.0);
     ConvertLap(replay, 0, 0, lap, TrkTrack(LoopFile()), *lp);
     return lp;
 }
@@ -125,13 +130,37 @@ TEST(ConvertLap, PlayerLapOfAWrittenReplayOnAWrittenTrackFollowsTheDrivenLine) {
     const auto trackFile = std::make_shared<GPLTrkFile>(MemoryStream(files.track, "loop.trk").stream);
     const GPLRpyFile replay(*MemoryStream(files.replay, "lap.rpy").stream);
     ASSERT_EQ(replay.GetLapStatus(0, 0, 1), LapStatus::Complete);
-    GPLLpFile lp(trackFile, 0.0);
-    ConvertLap(replay, 0, 0, 1, TrkTrack(trackFile), lp);
+    const TrkTrack track(trackFile);
+    GPLLpFile lp(track, 0.0);
+    ConvertLap(replay, 0, 0, 1, track, lp);
     for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
         // The replay writer weaves the car 3 m either side of its line once a lap.
         const double phase = 2.0 * std::numbers::pi * lp.GetRecordLongitude(r) / files.trackLength;
         EXPECT_NEAR(lp.GetRecordLateral(r), 1.5 + 3.0 * std::sin(phase), 0.01) << r;
         // Longitudes are stored in steps of 0.5 mm: 18 mm/s at 36 frames a second.
         EXPECT_NEAR(lp.GetRecordSpeed(r), 48.0, 0.03) << r;
+    }
+}
+
+TEST(ConvertLap, N3LapOnAnICR2TrackFasterThanOneSpacingPerFrameConverts) {
+    const TrkShape shape = SampleICR2TrkShape();
+    const auto trackFile = std::make_shared<ICR2TrkFile>(MemoryStream(WriteICR2Trk(shape), "indy.trk").stream);
+    // 62 m/s is 4.13 m a frame at 15 frames a second; the player's first frame of lap 1 lies at
+    // 4 m, past record 0 at 3.33 m.
+    N3Script script = ExampleN3Script(shape.Get2DLength(), 62.0, 60.0);
+    script.frames.clear();
+    N3Session session{shape.Get2DLength(), 60 * 15, {{1, shape.Get2DLength() - 124.0 + 4.0, 62.0, 1.5, {}}}};
+    AddN3Session(script, session);
+    const N3RplFile replay(*MemoryStream(WriteN3Rpl(script), "lap.rpl").stream);
+    ASSERT_EQ(replay.GetLapStatus(0, 1, 1), LapStatus::Complete);
+    const TrkTrack track(trackFile);
+    ICR2LpFile lp(track, 0.0);
+    ASSERT_GT(replay.GetLongitude(1, replay.GetLapFirstFrame(0, 1, 1)), lp.GetRecordLongitude(0));
+    ConvertLap(replay, 0, 1, 1, track, lp);
+    for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
+        const double phase = 2.0 * std::numbers::pi * lp.GetRecordLongitude(r) / shape.Get2DLength();
+        EXPECT_NEAR(lp.GetRecordLateral(r), 1.5 + 2.5 * std::sin(phase), 0.02) << r;
+        // Speeds are stored in steps of 0.762 mm/s; longitudes in steps of 13 mm, 0.2 m/s at 15 frames a second.
+        EXPECT_NEAR(lp.GetRecordSpeed(r), 62.0, 0.2) << r;
     }
 }

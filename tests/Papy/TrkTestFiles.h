@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "testing/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
@@ -12,6 +15,19 @@ namespace Tessel::Papy {
 
 inline std::shared_ptr<GPLTrkFile> ReadGPLTrk(const std::string& bytes) {
     return std::make_shared<GPLTrkFile>(Linewright::Testing::MemoryStream(bytes, "test.trk").stream);
+}
+
+inline std::shared_ptr<ICR2TrkFile> ReadICR2Trk(const std::string& bytes) {
+    return std::make_shared<ICR2TrkFile>(Linewright::Testing::MemoryStream(bytes, "test.trk").stream);
+}
+
+// The bytes that the file writes, which must fill size exactly.
+inline std::string WrittenBack(const TrkFile& file, std::size_t size) {
+    std::string out(size, '\0');
+    Util::CharBuffer buffer("out.trk", static_cast<std::uint32_t>(size), out.data());
+    file.Write(buffer);
+    EXPECT_EQ(buffer.GetPosition(), size);
+    return out;
 }
 
 inline std::int32_t Get32(const std::string& bytes, std::size_t offset) {
@@ -36,6 +52,43 @@ struct GPLTrkLayout {
     std::size_t Boundary(int b, int field) const { return XSection(sections, 0, 0) + 32 * b + field; }
     std::size_t Section(int s, int field) const { return Boundary(boundaries, 0) + 52 * s + field; }
 
+    int lines;
+    int sections;
+    int boundaries;
+};
+
+// The file with every section a straight whose lines all start at the origin: each field still
+// reads well, but the sections' ends coincide, so the track has no 2D length.
+inline std::string WithoutHorizontalLength(std::string bytes) {
+    const GPLTrkLayout layout(bytes);
+    for (int s = 0; s < layout.sections; ++s) {
+        Put32(bytes, layout.Section(s, 0), 1);
+        for (int k = 0; k < layout.lines; ++k) {
+            Put32(bytes, layout.XSection(s, k, 24), 0);
+            Put32(bytes, layout.XSection(s, k, 28), 0);
+        }
+    }
+    return bytes;
+}
+
+// Where the fields of an ICR2 track file lie.
+struct ICR2TrkLayout {
+    explicit ICR2TrkLayout(const std::string& bytes)
+        : bytes(bytes), lines(Get32(bytes, 12)), sections(Get32(bytes, 16)), boundaries(Get32(bytes, 20) / 12) {}
+
+    std::size_t Offset(int s) const { return 68 + 4 * s; }
+    std::size_t XSection(int s, int k, int field) const { return Offset(sections) + 32 * (s * lines + k) + field; }
+    std::size_t Boundary(int b, int field) const { return XSection(sections, 0, 0) + 12 * b + field; }
+    // Each section record is followed by its walls.
+    std::size_t Section(int s, int field) const {
+        std::size_t offset = Boundary(boundaries, 0);
+        for (int before = 0; before < s; ++before)
+            offset += 52 + 20 * Get32(bytes, offset + 48);
+        return offset + field;
+    }
+    std::size_t Wall(int s, int w, int field) const { return Section(s, 52 + 20 * w + field); }
+
+    const std::string& bytes;
     int lines;
     int sections;
     int boundaries;

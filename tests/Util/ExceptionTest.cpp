@@ -12,6 +12,9 @@ TEST(Exception, MessageTextsOfEveryClass) {
               "Couldn't open /a/b\nNo such file or directory\n");
     EXPECT_EQ(XFileRead("").GetMessageText(), "Couldn't read from \n");
     EXPECT_EQ(XFileWrite("out").GetMessageText(), "Couldn't write to out\n");
+    EXPECT_EQ(XFileWrite("/a/race.lp", "No space left on device").GetMessageText(),
+              "Couldn't write to /a/race.lp\nNo space left on device\n");
+    EXPECT_EQ(XFileExists("/a/race.lp").GetMessageText(), "Couldn't open /a/race.lp\nFile exists\n");
     EXPECT_EQ(XFileSeek("buf").GetMessageText(), "Couldn't seek in buf\n");
     EXPECT_EQ(XFileFormat("/t.rpy", "GPL rpy file id not RPLY").GetMessageText(),
               "A possible error was found in file /t.rpy\nGPL rpy file id not RPLY\n");

@@ -78,6 +78,15 @@ TEST(DirectoryListing, ListsFilesAndFolders) {
     EXPECT_TRUE(DirectoryListing(PathName(folder / "missing")).entries.empty());
 }
 
+TEST(DirectoryListing, ClosesItsHandleWhenAnEntryBreaksAnAssertion) {
+    TemporaryFolder folder;
+    folder.Write(std::string(251, 'n'), "a name too long for a path below the folder");
+    const auto openHandles = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = openHandles();
+    EXPECT_THROW(DirectoryListing{PathName(folder.path)}, XAssertion);
+    EXPECT_EQ(openHandles(), before);
+}
+
 TEST(FindEntryNoCase, ExactNameFirstThenAnyCase) {
     TemporaryFolder folder;
     folder.Write("MONZA.DAT", "upper");

@@ -3,13 +3,18 @@
 #include "Util/Exception.h"
 #include "Util/RecordView.h"
 #include "Util/ReplacingFile.h"
+#include "Util/StagingFolder.h"
 #include "testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <csignal>
+#include <sys/resource.h>
+#include <vector>
 
 using namespace Tessel::Util;
 
@@ -156,4 +161,139 @@ TEST(RecordView, ReadsInsideTheRecordAndRefusesEverythingBeyond) {
         }
     }
     EXPECT_NO_THROW(RecordView("empty", nullptr, 0).CopyTo(0, 0, out));
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// While it lives, this process's files cannot grow past bytes: a write beyond fails as it would
+// on a full disk, with the system's reason "File too large".
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+
+private:
+    rlimit old{};
+    void (*oldHandler)(int);
+};
+
+std::string WriteFailure(BinaryStream& stream, std::size_t size) {
+    const std::string bytes(size, 'x');
+    try {
+        stream.Write(static_cast<std::uint32_t>(size), bytes.data());
+    } catch (const XFileWrite& failure) {
+        return failure.GetMessageText();
+    }
+    return "written";
+}
+
+std::vector<std::string> Entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.push_back(entry.path().lexically_relative(folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(ReplacingFile, AFailedWriteNamesTheTargetWithTheSystemsReason) {
+    TemporaryFolder folder;
+    const std::string target = folder / "race.lp";
+    {
+        const FileSizeLimit limit(1000);
+        ReplacingFile output(target);
+        EXPECT_EQ(output.GetStream().GetName(), target);
+        EXPECT_EQ(WriteFailure(output.GetStream(), 4000), "Couldn't write to " + target + "\nFile too large\n");
+    }
+    EXPECT_TRUE(fs::is_empty(folder.path));
+}
+
+TEST(ReplacingFile, ALinkAtTheTargetCountsAsAFileAndIsReplacedItself) {
+    TemporaryFolder folder;
+    const fs::path link = folder / "race.lp";
+    fs::create_symlink(folder / "elsewhere/old.lp", link);  // leads nowhere
+    EXPECT_TRUE(ReplacingFile::TargetExists(link));
+    EXPECT_THROW(ReplacingFile::CheckTarget(link, false), XFileExists);
+    {
+        ReplacingFile output(link);
+        output.GetStream().Write(3, "new");
+        EXPECT_THROW(output.Commit(false), XFileExists);
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    ReplacingFile output(link);
+    output.GetStream().Write(3, "new");
+    output.Commit(true);
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(link), "new");
+    EXPECT_FALSE(fs::exists(folder / "elsewhere"));
+    // A folder is no file to replace.
+    fs::create_directory(folder / "tracks");
+    EXPECT_FALSE(ReplacingFile::TargetExists(folder / "tracks"));
+    EXPECT_THROW(ReplacingFile(folder / "tracks"), XFileOpen);
+}
+
+TEST(ReplacingFile, NeverReplacesAFileThisProcessRead) {
+    TemporaryFolder folder;
+    const auto input = folder.Write("lap.rpy", "replay");
+    BinaryFile::OpenRead(input);
+    fs::create_symlink(input, folder / "link.lp");
+    fs::create_hard_link(input, folder / "hard.lp");
+    for (const fs::path& spelling : {input, folder / "x/../lap.rpy", folder / "link.lp", folder / "hard.lp"}) {
+        EXPECT_THROW(ReplacingFile::CheckTarget(spelling, true), XUsage) << spelling;
+        ReplacingFile output(spelling);
+        output.GetStream().Write(3, "new");
+        EXPECT_THROW(output.Commit(true), XUsage) << spelling;
+    }
+    EXPECT_EQ(ReadFile(input), "replay");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.lp"));
+    EXPECT_NO_THROW(ReplacingFile::CheckTarget(folder.Write("race.lp", "unread"), true));
+}
+
+TEST(StagingFolder, PutsEveryFileInPlaceOrNone) {
+    TemporaryFolder folder;
+    const fs::path out = folder / "out";
+    const auto stage = [&](const std::vector<std::pair<std::string, std::string>>& files, bool overwrite) {
+        StagingFolder staging(out);
+        for (const auto& [name, bytes] : files)
+            staging.CreateFile(name)->Write(static_cast<std::uint32_t>(bytes.size()), bytes.data());
+        staging.Commit(overwrite);
+    };
+    stage({{"a.txt", "a"}, {"sub/b.txt", "b"}}, false);
+    EXPECT_EQ(Entries(out), (std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}));
+    // An existing file stops all without overwrite, before anything moves.
+    EXPECT_THROW(stage({{"c.txt", "c"}, {"sub/b.txt", "B"}}, false), XFileExists);
+    EXPECT_EQ(Entries(out), (std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}));
+    stage({{"c.txt", "c"}, {"sub/b.txt", "B"}}, true);
+    EXPECT_EQ(ReadFile(out / "sub/b.txt"), "B");
+    // So does a file where a folder must go.
+    fs::remove_all(out / "sub");
+    folder.Write("out/sub", "a file");
+    EXPECT_THROW(stage({{"d.txt", "d"}, {"sub/e/f.txt", "f"}}, true), XFileOpen);
+    EXPECT_EQ(Entries(out), (std::vector<std::string>{"a.txt", "c.txt", "sub"}));
+    // Folders made for a run that fails go with it.
+    const fs::path deeper = folder / "new/deeper";
+    {
+        StagingFolder staging(deeper);
+        staging.CreateFile("x.txt");
+    }
+    EXPECT_FALSE(fs::exists(folder / "new"));
+}
+
+TEST(StagingFolder, FailuresNameTheFinalPlace) {
+    TemporaryFolder folder;
+    StagingFolder staging(folder / "out");
+    const FileSizeLimit limit(1000);
+    const auto file = staging.CreateFile("art/big.mip");
+    EXPECT_EQ(WriteFailure(*file, 4000),
+              "Couldn't write to " + (folder / "out/art/big.mip").string() + "\nFile too large\n");
 }

@@ -1,24 +1,15 @@
 #pragma once
 
-#include "Papy/Factory/CreateLp.h"
-#include "Papy/Factory/MakeLp.h"
-#include "Papy/Factory/MakeTrk.h"
+#include "Papy/Factory/TrackLpCreator.h"
+#include "Papy/Lp/GPLLpFile.h"
 
 namespace Tessel::Papy {
 
-// Creates empty GPL LP files for the directory's own TRK file.
-class GPLCreateLp : public CreateLp {
+// Creates empty GPL LP files, by default for the directory's own TRK file; the record count
+// follows from the track's horizontal length.
+class GPLCreateLp : public TrackLpCreator<GPLLpFile> {
 public:
-    GPLCreateLp(std::shared_ptr<MakeLp> makeLp, std::shared_ptr<MakeTrk> makeTrk)
-        : makeLp(std::move(makeLp)), makeTrk(std::move(makeTrk)) {}
-
-    std::shared_ptr<LpFile> Create(const std::string& typeName, double spacing) override;
-    std::shared_ptr<LpFile> CreateForTrack(double spacing, const std::string& trackBaseName,
-                                           const std::string& trackExtension) override;
-
-private:
-    std::shared_ptr<MakeLp> makeLp;
-    std::shared_ptr<MakeTrk> makeTrk;
+    using TrackLpCreator::TrackLpCreator;
 };
 
 }  // namespace Tessel::Papy

@@ -3,6 +3,7 @@
 #include "Papy/Archives/N4CreateDat.h"
 #include "Papy/Archives/N4DatFile.h"
 #include "Papy/Factory/FileHead.h"
+#include "Papy/Factory/FileKind.h"
 #include "Papy/Games/GPL/GPLMakeRpy.h"
 #include "Papy/Games/N4/N4CreateLp.h"
 #include "Papy/Games/N4/N4MakeLp.h"
@@ -24,6 +25,11 @@ bool N4FileFactoryRecognizer::IsDat(const std::string& path) {
 }
 
 bool N4FileFactoryRecognizer::IsGameDat(const std::string& path) { return IsDat(path); }
+
+std::vector<FileFactoryRecognizer::KindExtension> N4FileFactoryRecognizer::GetFileKinds() const {
+    return {{FileKind::N4Rpy, "rpy"}, {FileKind::N2003Rpy, "rpy"}, {FileKind::N4Ptf, "ptf"},
+            {FileKind::N4Tdo, "3do"}, {FileKind::N4Lp, "lp"},     {FileKind::N4Dat, "dat"}};
+}
 
 std::vector<std::string> N4FileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "ptf", "rpy"}; }
 

@@ -5,8 +5,11 @@
 
 namespace Tessel::Papy {
 
-std::shared_ptr<Track> N4MakeTrack::Build(std::shared_ptr<N4TdoFile> file, const std::string& path) {
-    return std::make_shared<PtfTrack>(std::move(file), path);
+// The path names the file in the track's messages.
+std::shared_ptr<Track> N4MakeTrack::Open(const std::string& fileName, const std::string& baseName,
+                                         const std::string& extension, bool archiveOnly) {
+    return std::make_shared<PtfTrack>(makePtf->Make(baseName, extension, archiveOnly),
+                                      locator.GetDirectory().GetPath() + fileName);
 }
 
 }  // namespace Tessel::Papy

@@ -1,5 +1,6 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -16,9 +17,21 @@ using Util::WriteValue;
 
 namespace {
 
-// "TRAK" with T in the highest byte: the bytes on disk are K, A, R, T.
-constexpr std::int32_t TrackId = 0x5452414B;
-constexpr std::int32_t Version = 3000;
+// Format notes: little-endian 32-bit signed values throughout; lengths in track units, angles
+// in angle units, unit vectors with 2^30 = 1. The sections of the file, with no gaps:
+//
+//   header (92)           id "TRAK", version 3000, track length, cross-section count (1-16),
+//                         section count, boundary bytes, section bytes, 16 cross-section offsets
+//   section index         one entry per section: its index times 52
+//   cross sections (32)   per section, per line: C3, C2, C1, C0, 3*C3, 2*C2, x or radius, y
+//   boundaries (32)       grouped by section: lateral offset at start and end, kind (0x800 wall,
+//                         bits 0-10 the code), attribute 0, value, attribute 1, two unused
+//   sections (52)         type (1 straight, 2 curve), start, length, heading, flags (bits 0-1),
+//                         A, B, C, D, extra, first cross section, boundary count, first boundary
+//
+// The size is exactly 92 + 4 S + 32 S X + boundary bytes + section bytes; the file's very
+// last boundary has kind 10.
+constexpr std::int32_t Version = FileIds::gplTrackVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
 constexpr std::int64_t SectionBytes = 52;
@@ -54,18 +67,17 @@ void Write32(BinaryStream& stream, std::int32_t value) { WriteValue(stream, valu
 
 }  // namespace
 
-GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(stream->GetName()) {
+GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : TrkFileRecords(stream->GetName()) {
     Read(*stream);
     Build2DTable();
+    // 2D longitudes wrap by the 2D length: a track whose sections all end where they start
+    // has none to wrap by.
+    if (!(Get2DLength() > 0))
+        Fail("GPL trk file 2D length not positive");
     if (IsStrictChecks())
         CheckStrictly();
 }
 
-bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
-    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
-}
-
-void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }
 
 void GPLTrkFile::Read(BinaryStream& stream) {
     stream.Seek(0);
@@ -78,17 +90,10 @@ void GPLTrkFile::Read(BinaryStream& stream) {
     const std::int32_t sectionCount = Read32(stream);
     const std::int32_t boundaryBytes = Read32(stream);
     const std::int32_t sectionBytes = Read32(stream);
-    std::array<std::int32_t, OffsetSlots> offsets{};
+    std::vector<std::int32_t> offsets(OffsetSlots);
     for (std::int32_t& offset : offsets)
         offset = Read32(stream);
-    // The point evaluation needs at least one line, and lines in lateral order.
-    if (xSectionCount < 1 || xSectionCount > OffsetSlots)
-        Fail("GPL trk file cross-section count not 1 to 16");
-    xSectionOffsets.assign(offsets.begin(), offsets.begin() + xSectionCount);
-    for (int k = 1; k < xSectionCount; ++k) {
-        if (xSectionOffsets[k] <= xSectionOffsets[k - 1])
-            Fail("GPL trk file cross-section offsets not increasing");
-    }
+    KeepXSectionOffsets(offsets, xSectionCount, "GPL");
     if (sectionBytes != SectionBytes * sectionCount)
         Fail("GPL trk section length mismatch");
     const std::int64_t size = HeaderBytes + (4 + XSectionBytes * xSectionCount) * sectionCount +
@@ -104,12 +109,6 @@ void GPLTrkFile::Read(BinaryStream& stream) {
     ReadXSectionRecords(stream, sectionCount * xSectionCount);
     ReadBoundaryRecords(stream, boundaryBytes);
     ReadSectionRecords(stream, sectionCount, boundaryBytes);
-}
-
-void GPLTrkFile::ReadXSectionRecords(BinaryStream& stream, std::int32_t count) {
-    xSections.resize(count);
-    for (XSectionRecord& r : xSections)
-        ReadFields(stream, {&r.c3, &r.c2, &r.c1, &r.c0, &r.thriceC3, &r.twiceC2, &r.position, &r.y});
 }
 
 void GPLTrkFile::ReadBoundaryRecords(BinaryStream& stream, std::int32_t bytes) {
@@ -182,27 +181,6 @@ void GPLTrkFile::CheckStrictly() const {
     }
 }
 
-void GPLTrkFile::SetXSectionOffset(int k, std::int32_t offset) {
-    const bool afterPrevious = k == 0 || offset > xSectionOffsets[k - 1];
-    const bool beforeNext = k + 1 >= GetXSectionCount() || offset < xSectionOffsets[k + 1];
-    if (afterPrevious && beforeNext)
-        xSectionOffsets[k] = offset;
-}
-
-void GPLTrkFile::SetAltitudeC0(int s, int k, std::int32_t value) { XSection(s, k).c0 = value; }
-
-void GPLTrkFile::SetAltitudeC1(int s, int k, std::int32_t value) { XSection(s, k).c1 = value; }
-
-void GPLTrkFile::SetAltitudeC2(int s, int k, std::int32_t value) {
-    XSection(s, k).c2 = value;
-    XSection(s, k).twiceC2 = WrapAdd(value, value);
-}
-
-void GPLTrkFile::SetAltitudeC3(int s, int k, std::int32_t value) {
-    XSection(s, k).c3 = value;
-    XSection(s, k).thriceC3 = WrapAdd(WrapAdd(value, value), value);
-}
-
 std::int32_t GPLTrkFile::GetStripValue(int s, int j) const {
     const BoundaryRecord& boundary = Boundary(s, j);
     return boundary.IsWall() ? 0 : boundary.value;
@@ -257,10 +235,7 @@ void GPLTrkFile::Write(BinaryStream& stream) const {
         Write32(stream, k < GetXSectionCount() ? xSectionOffsets[k] : 0);
     for (std::int32_t i = 0; i < sectionCount; ++i)
         Write32(stream, static_cast<std::int32_t>(SectionBytes * i));
-    for (const XSectionRecord& r : xSections) {
-        for (std::int32_t value : {r.c3, r.c2, r.c1, r.c0, r.thriceC3, r.twiceC2, r.position, r.y})
-            Write32(stream, value);
-    }
+    WriteXSectionRecords(stream);
     for (const BoundaryRecord& r : boundaries) {
         for (std::int32_t value : {r.start, r.end, r.kind, r.attribute0, r.value, r.attribute1, 0, 0})
             Write32(stream, value);

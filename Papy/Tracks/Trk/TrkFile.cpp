@@ -4,6 +4,7 @@
 #include "Util/Exception.h"
 
 #include <cmath>
+#include <sstream>
 
 namespace Tessel::Papy {
 
@@ -70,9 +71,14 @@ int TrkFile::FindSection(std::int32_t longitude, std::int32_t& offset) const {
 
 std::map<float, TrkFile::Section2DStart>::const_iterator TrkFile::Find2D(double longitude,
                                                                        float& wrapped) const {
-    // The remainder is exact, and unlike repeated subtraction it ends for any longitude; a
-    // longitude that is not finite finds no section.
-    wrapped = std::fmod(static_cast<float>(longitude), total2DLength);
+    // The remainder is exact, and unlike repeated subtraction it ends for any longitude.
+    const float single = static_cast<float>(longitude);
+    if (!std::isfinite(single)) {
+        std::ostringstream text;
+        text << longitude << " m is out of the range of a track";
+        throw Util::XUsage(text.str());
+    }
+    wrapped = std::fmod(single, total2DLength);
     if (wrapped < 0.0f)
         wrapped += total2DLength;
     if (wrapped >= total2DLength)

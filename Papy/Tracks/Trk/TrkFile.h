@@ -108,7 +108,7 @@ public:
     // into it. A longitude at a section's end belongs to the next section.
     int FindSection(std::int32_t longitude, std::int32_t& offset) const;
     // The section holding a 2D longitude (metres, wrapped into one lap) and the horizontal
-    // offset into it.
+    // offset into it. A longitude that no float holds, NaN included, throws XUsage.
     int Find2DSection(double longitude, double& offset) const;
     // The 3D longitude (track units) of a 2D longitude (metres).
     std::int32_t Get3DLongitude(double longitude) const;
@@ -119,7 +119,8 @@ public:
 
 protected:
     // Builds the longitude maps and the horizontal lengths; a format's constructor calls it
-    // once, after reading and checking the file.
+    // once, after reading and checking the file, and refuses a file whose 2D length it finds
+    // not positive.
     void Build2DTable();
 
 private:

@@ -10,7 +10,8 @@ namespace Tessel::Papy {
 
 // A TRK track file (GPL or ICR2) as the track model, in metres and radians: one segment per
 // section. Asks for a segment by an index at or beyond the count fail the assertion check;
-// a lateral offset beyond the range of track units throws XUsage.
+// a lateral offset beyond the range of track units, or a longitude beyond that of a float,
+// throws XUsage.
 class TrkTrack : public Track {
 public:
     explicit TrkTrack(std::shared_ptr<TrkFile> file);

@@ -45,7 +45,7 @@ N4LpFile Read(const std::string& bytes) { return N4LpFile(MemoryStream(bytes, "r
 }  // namespace
 
 TEST(N4LpFile, NewTableHasOneRecordPerWholeSpacingPlusOne) {
-    const N4LpFile lp(TrackOf(4500.0), 0.0);
+    const N4LpFile lp(*TrackOf(4500.0), 0.0);
     EXPECT_EQ(lp.GetRecordCount(), 1501u);
     EXPECT_EQ(lp.GetRecordSpacing(), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(0), 3.0);
@@ -53,8 +53,8 @@ TEST(N4LpFile, NewTableHasOneRecordPerWholeSpacingPlusOne) {
     EXPECT_EQ(lp.GetRecordLength(7), 3.0);
     EXPECT_EQ(Written(lp), WriteN4Lp(std::vector<N4LpRecord>(1501)));
     // Truncated, not rounded.
-    EXPECT_EQ(N4LpFile(TrackOf(4501.9), 0.0).GetRecordCount(), 1501u);
-    EXPECT_EQ(N4LpFile(TrackOf(4500.0), 2.0).GetRecordCount(), 2251u);
+    EXPECT_EQ(N4LpFile(*TrackOf(4501.9), 0.0).GetRecordCount(), 1501u);
+    EXPECT_EQ(N4LpFile(*TrackOf(4500.0), 2.0).GetRecordCount(), 2251u);
 }
 
 TEST(N4LpFile, ReadsAndWritesBackByteForByte) {
@@ -91,7 +91,7 @@ TEST(N4LpFile, IsKnownByItsVersionAndASizeThatFitsItsCount) {
 }
 
 TEST(N4LpFile, ScalesRatesAndKeepsLengthAndFlags) {
-    N4LpFile lp(TrackOf(30.0), 0.0);
+    N4LpFile lp(*TrackOf(30.0), 0.0);
     lp.SetRecordSpeed(0, 72.0);
     lp.SetRecordLateralSpeed(0, -3.6);
     lp.SetRecordLateral(0, 1.25);
@@ -114,7 +114,7 @@ TEST(N4LpFile, ScalesRatesAndKeepsLengthAndFlags) {
 }
 
 TEST(N4LpFile, RecordIndexAssertionsNameThisFormat) {
-    const N4LpFile lp(TrackOf(4500.0), 0.0);
+    const N4LpFile lp(*TrackOf(4500.0), 0.0);
     EXPECT_EQ(lp.GetRecordIndex(3.0), 0u);
     EXPECT_EQ(lp.GetRecordIndex(7.5), 1u);
     EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);

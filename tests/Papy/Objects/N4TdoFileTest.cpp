@@ -31,10 +31,15 @@ TEST(N4TdoFile, HoldsTheContainersOwnNodesBesideTheArchives) {
     EXPECT_EQ(file->GetRoot()->GetChildCount(), 1u);
     EXPECT_EQ(Top(*file)->GetId(), 1u);
     EXPECT_EQ(Top(*file)->GetRecordPosition(), 0u);
+    // The inner transform, object 3, carries the class number 2 of the outer one and no name.
+    EXPECT_NE(Saved(*file).find(U32Bytes(3) + U32Bytes(2) + U32Bytes(1) + U32Bytes(5) + "spin"), std::string::npos);
     EXPECT_EQ(file->GetNull()->GetTypeName(), "");
     EXPECT_EQ(file->GetObject(0xFFFFFFFF)->GetTypeName(), "");
     EXPECT_EQ(BrokenCheck([&] { file->GetObject(2); }), "p != SubObjects.end()");  // a class number
     EXPECT_EQ(file->NewId(), 0x40000001u);
+    // A track, 8 segments, 6 cross sections, 5 F and 4 W sections, an appearance with 2 textures
+    // and texture coordinates, 2 details, 3 placed and 2 trackside objects.
+    EXPECT_EQ(LoadArchive(WritePtf(SamplePtfShape()))->GetObjectCount(), 35u);
 }
 
 TEST(N4TdoFile, AReferenceToAnEarlierObjectIsItsNumberAndLoadsAsThatObject) {
@@ -212,7 +217,7 @@ TEST(N4TdoFile, TellsTheRootsDescriptorFromTheFirstBytes) {
     EXPECT_EQ(name(WritePtf(SamplePtfShape())), "TrackDescriptor");
     EXPECT_EQ(name(WriteArchive(SampleTdoTree())), "AnimatedTransformDescriptor");
     EXPECT_EQ(name(WriteArchive(SampleTdoTree()).substr(0, 20)), std::nullopt);
-    EXPECT_EQ(name(U32Bytes(1) + U32Bytes(2) + U32Bytes(3) + "ab"), std::nullopt);  // no terminating zero
+    EXPECT_EQ(name(U32Bytes(1) + U32Bytes(2) + U32Bytes(3) + "ab"), std::nullopt);  // shorter than its length
     EXPECT_EQ(name("RPLY"), std::nullopt);
 }
 

@@ -24,14 +24,6 @@ const std::string& SampleBytes() {
     return bytes;
 }
 
-std::string WrittenBack(const GPLTrkFile& file, std::size_t size) {
-    std::string out(size, '\0');
-    Util::CharBuffer buffer("out.trk", static_cast<std::uint32_t>(size), out.data());
-    file.Write(buffer);
-    EXPECT_EQ(buffer.GetPosition(), size);
-    return out;
-}
-
 std::string ReadingFault(const std::string& bytes) {
     return Linewright::Testing::FormatFault("test.trk", [&] { ReadGPLTrk(bytes); });
 }
@@ -200,6 +192,7 @@ TEST(GPLTrkFile, ReportsEachFaultOfTheFile) {
         {"track length", [](auto& b, auto&) { Put32(b, 8, Get32(b, 8) - 1); }, "GPL trk file total length error"},
         {"boundary total", [](auto& b, auto& l) { Put32(b, l.Section(11, 44), 7); },
          "GPL trk file total surface length error"},
+        {"no 2D length", [](auto& b, auto&) { b = WithoutHorizontalLength(b); }, "GPL trk file 2D length not positive"},
     };
     for (const Fault& fault : faults) {
         std::string bytes = SampleBytes();

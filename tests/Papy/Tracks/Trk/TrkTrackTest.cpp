@@ -123,9 +123,11 @@ TEST_F(TrkTrackTest, LongitudesWrapAndSectionEndsBelongToTheNextSection) {
     const TrackPoint after = track.GetPoint(track.Get2DLength() - 10.0, 1.0);
     EXPECT_NEAR(before.x, after.x, Close);
     EXPECT_NEAR(before.y, after.y, Close);
-    // Any number of laps ends; a longitude that is not a number finds no section.
+    // Any number of laps ends; a longitude that no float holds is refused like a lateral offset
+    // that no track unit count holds.
     EXPECT_NO_THROW(track.GetPoint(1.0e30, 0.0));
-    EXPECT_THROW(track.GetPoint(std::numeric_limits<double>::quiet_NaN(), 0.0), Util::XAssertion);
+    EXPECT_THROW(track.GetPoint(std::numeric_limits<double>::quiet_NaN(), 0.0), Util::XUsage);
+    EXPECT_THROW(track.FindSegment(1.0e300, offset), Util::XUsage);
     EXPECT_THROW(track.GetPoint(0.0, 1.0e6), Util::XUsage);
 }
 

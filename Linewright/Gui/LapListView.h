@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Linewright/LapList.h"
+
+#include <QTreeWidget>
+
+#include <optional>
+#include <vector>
+
+namespace Linewright::Gui {
+
+// The form's lap list (control 1000): driver, lap number and lap time in columns, in the
+// replay's order until a column header is clicked to sort by it (the Driver column restores
+// the replay's order). The fastest complete lap is shown in bold.
+class LapListView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit LapListView(QWidget* parent = nullptr);
+
+    void Fill(const std::vector<LapListEntry>& laps);
+    int count() const { return topLevelItemCount(); }
+    // Rows as shown, after any sorting.
+    int currentRow() const { return indexOfTopLevelItem(currentItem()); }
+    void setCurrentRow(int row) { setCurrentItem(topLevelItem(row)); }
+    // "<driver name> <lap time text>", as the list showed laps before it had columns.
+    QString RowText(int row) const;
+    // The lap of the current row; empty when none.
+    std::optional<LapRef> GetCurrentLap() const;
+    bool HasFastest() const { return fastest != nullptr; }
+    void SelectFastest();
+
+private:
+    QTreeWidgetItem* fastest = nullptr;
+};
+
+}  // namespace Linewright::Gui

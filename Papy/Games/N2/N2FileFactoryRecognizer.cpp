@@ -1,0 +1,58 @@
+#include "Papy/Games/N2/N2FileFactoryRecognizer.h"
+
+#include "Papy/Factory/FileHead.h"
+#include "Papy/Factory/TrkMakeTrack.h"
+#include "Papy/Games/N2/ICR2CreateLp.h"
+#include "Papy/Games/N2/ICR2MakeLp.h"
+#include "Papy/Games/N2/ICR2MakeTrk.h"
+#include "Papy/Games/N2/N3MakeRpl.h"
+#include "Util/BinaryFile.h"
+#include "Util/PathName.h"
+#include "Util/RecordView.h"
+
+namespace Tessel::Papy {
+
+namespace {
+
+// True when the first bytes of a file with this (lower-case) extension, and its size, are the
+// N2 game's.
+bool IsGameHead(const std::string& extension, const std::string& bytes, std::uint64_t size) {
+    const Util::RecordView head("", bytes);
+    if (extension == "3do")
+        return StartsWithId(head, FileIds::n2Objects);
+    if (extension == "trk")
+        return IsTrackHead(head, FileIds::icr2TrackType);
+    return HasN3ReplaySizes(head, size);
+}
+
+}  // namespace
+
+bool N2FileFactoryRecognizer::IsGameDat(const std::string& path) {
+    const auto member = FindFirstMemberOf(path, {"3do"}, sizeof FileIds::n2Objects);
+    return member && IsGameHead(member->extension, member->bytes, member->bytes.size());
+}
+
+std::vector<FileFactoryRecognizer::KindExtension> N2FileFactoryRecognizer::GetFileKinds() const {
+    return {{FileKind::N3Rpl, "rpl"}, {FileKind::ICR2Trk, "trk"}, {FileKind::ICR2Lp, "lp"}, {FileKind::ICR2Dat, "dat"}};
+}
+
+std::vector<std::string> N2FileFactoryRecognizer::GetDirectoryExtensions() const { return {"3do", "trk", "rpl"}; }
+
+bool N2FileFactoryRecognizer::IsGameFile(const std::string& extension, const std::string& path) {
+    const auto file = Util::BinaryFile::OpenRead(path);
+    return IsGameHead(extension, ReadHead(*file, FileIds::n3HeaderSize), file->GetSize());
+}
+
+void N2FileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
+                                        const std::shared_ptr<GetDat>& archive) {
+    auto makeTrk = std::make_shared<ICR2MakeTrk>(directory, archive);
+    auto makeTrack = std::make_shared<TrkMakeTrack>(directory, makeTrk);
+    factory.AddFacet(makeTrk);
+    auto makeLp = std::make_shared<ICR2MakeLp>(directory);
+    factory.AddFacet(makeLp);
+    factory.AddFacet(std::make_shared<ICR2CreateLp>(makeLp, makeTrack));
+    factory.AddFacet(makeTrack);
+    factory.AddFacet(std::make_shared<N3MakeRpl>(directory));
+}
+
+}  // namespace Tessel::Papy

@@ -1,0 +1,80 @@
+#include "tests/Cli/RunCli.h"
+
+#include "testing/GameFolderWriter.h"
+#include "testing/ICR2TrkWriter.h"
+#include "testing/N3RplWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+using namespace Linewright::Testing;
+
+namespace {
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(N2Cli, InfoDescribesEachN2Kind) {
+    const TemporaryFolder folder;
+    const N2Folder game = WriteN2Folder(folder.path);
+    const CliResult replay = RunCli({"info", game.replay.string()});
+    EXPECT_EQ(replay.out, "format: N3 rpl\nframes: 1800\ndrivers: 3\nlap_tables: 1\nframe_interval_s: 0.066667\n")
+        << replay.err;
+
+    const auto track = folder.Write("loose/indy.trk", WriteICR2Trk(SampleICR2TrkShape()));
+    const CliResult trk = RunCli({"info", track.string(), "--point=0,0"});
+    EXPECT_EQ(trk.status, 0) << trk.err;
+    EXPECT_EQ(trk.out.substr(0, trk.out.find("length_m")), "format: ICR2 trk\nsections: 6\n");
+    // The loop starts at (-150, -100) (to the track unit) heading east, on the road (surface kind 1).
+    EXPECT_TRUE(std::regex_search(trk.out, std::regex("\npoint: -150\\.0000[0-9]+ -100\\.0000[0-9]+ 0\\.000000 "
+                                                      "0\\.000000 0\\.000000 0\\.000000 1\n")))
+        << trk.out;
+
+    // An LP converted in the game folder, and the same bytes loose: recognised by count and size.
+    ASSERT_EQ(RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "spot1"}).status, 0);
+    const auto lp = game.trackDirectory / "spot1.lp";
+    const auto loose = folder.Write("elsewhere/line.lp", Bytes(lp));
+    for (const auto& path : {lp, loose}) {
+        const CliResult info = RunCli({"info", path.string(), "--records"});
+        EXPECT_EQ(info.status, 0) << info.err;
+        EXPECT_EQ(info.out.substr(0, info.out.find("records:")), "format: ICR2 lp\n") << path;
+        EXPECT_NE(info.out.find("\nspacing_m: 3.329229\n0\t3.3292288\t"), std::string::npos) << info.out;
+    }
+}
+
+TEST(N2Cli, ABrokenN2FileGetsItsReadersMessage) {
+    const TemporaryFolder folder;
+    const N2Folder game = WriteN2Folder(folder.path);
+    std::string bytes = Bytes(game.replay);
+    bytes[8] = 1;  // the reserved word
+    const auto broken = folder.Write("replays/broken.rpl", bytes);
+    for (const char* command : {"info", "laps"}) {
+        const CliResult result = RunCli({command, broken.string()});
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_NE(result.err.find("N3 rpl header reserved not zero"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(broken.string()), std::string::npos) << result.err;
+    }
+    const CliResult convert = RunCli({"convert", broken.string(), "--lap", "best", "--type", "race"});
+    EXPECT_EQ(convert.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(game.trackDirectory / "race.lp"));
+}
+
+TEST(N2Cli, ConvertsWithATrackFileNamedOtherwise) {
+    const TemporaryFolder folder;
+    const N2Folder game = WriteN2Folder(folder.path);
+    const auto track = folder.Write("copies/oval.trk", WriteICR2Trk(SampleICR2TrkShape()));
+    const CliResult converted =
+        RunCli({"convert", game.replay.string(), "--lap", "0:1:2", "--type", "race", "--track", track.string()});
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    const std::string bytes = Bytes(folder / "copies/race.lp");
+    ASSERT_GT(bytes.size(), 16u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 12), bytes.substr(4, 12));
+}

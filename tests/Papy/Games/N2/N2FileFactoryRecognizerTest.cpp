@@ -1,0 +1,140 @@
+#include "Papy/Factory/CreateDat.h"
+#include "Papy/Factory/CreateLp.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/GetDirectory.h"
+#include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/MakePtf.h"
+#include "Papy/Factory/MakeRpy.h"
+#include "Papy/Factory/MakeTrack.h"
+#include "Papy/Factory/MakeTrk.h"
+#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+#include "Papy/Games/N2/N2FileFactoryRecognizer.h"
+#include "Papy/Lp/LpFile.h"
+#include "Papy/Replays/RpyFile.h"
+#include "Papy/Tracks/Track.h"
+#include "Papy/Tracks/Trk/TrkFile.h"
+#include "testing/DatWriter.h"
+#include "testing/GPLTrkWriter.h"
+#include "testing/GameFolderWriter.h"
+#include "testing/ICR2TrkWriter.h"
+#include "testing/N3RplWriter.h"
+#include "testing/TemporaryFolder.h"
+#include "tests/Failures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Tessel::Papy;
+using namespace Linewright::Testing;
+
+namespace {
+
+// Ids as the files store them: the last character first.
+const std::string object3 = std::string("3OD3") + std::string(4, '\0');
+const std::string object4 = std::string("4OD3") + std::string(4, '\0');
+
+class N2RecognizerTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
+    bool IsGameDirectory(const std::string& name) {
+        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
+    }
+    std::shared_ptr<FileFactory> Factory(const std::string& name) {
+        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
+    }
+
+    TemporaryFolder folder;
+    N2FileFactoryRecognizer recognizer;
+    const std::string track = WriteICR2Trk(SampleICR2TrkShape());
+    const std::string replay = WriteN3Rpl(ExampleN3Script(SampleICR2TrkShape().Get2DLength(), 50.0, 40.0));
+};
+
+}  // namespace
+
+TEST_F(N2RecognizerTest, ArchivesByTheirFirstObjectMember) {
+    EXPECT_FALSE(recognizer.IsDefault());
+    const std::string both = Write("both.dat", WriteICR2Dat({{"a.trk", track}, {"A.3DO", object3}, {"b.3do", object4}}));
+    EXPECT_TRUE(recognizer.IsDat(both));
+    EXPECT_TRUE(recognizer.IsGameDat(both));
+    // GPL takes the same archive for one of its format, but not for one of its game.
+    GPLFileFactoryRecognizer gpl;
+    EXPECT_TRUE(gpl.IsDat(both));
+    EXPECT_FALSE(gpl.IsGameDat(both));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("gpl.dat", WriteICR2Dat({{"a.3do", object4}, {"b.3do", object3}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("none.dat", WriteICR2Dat({{"a.trk", track}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("short.dat", WriteICR2Dat({{"a.3do", "3O"}}))));
+    EXPECT_FALSE(recognizer.IsDat(Write("zero.dat", std::string("\0\0\5\0", 4))));
+}
+
+TEST_F(N2RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> files;
+        bool n2;
+    };
+    const std::string gplTrack = WriteGPLTrk(SampleTrkShape());
+    const std::vector<Case> cases = {
+        {"objects", {{"x.3do", object3}, {"t.trk", gplTrack}}, true},  // the object file decides alone
+        {"gplobjects", {{"x.3do", object4}, {"t.trk", track}}, false},
+        {"track", {{"T.TRK", track}}, true},
+        {"gpltrack", {{"t.trk", gplTrack}}, false},
+        {"replays", {{"lap.RPL", replay}}, true},
+        {"longreplay", {{"lap.rpl", replay + '\0'}}, false},
+        {"shortreplay", {{"lap.rpl", replay.substr(0, 15)}}, false},
+        {"owndat", {{"owndat.dat", WriteICR2Dat({{"o.3do", object3}})}, {"t.trk", gplTrack}}, true},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [name, bytes] : c.files)
+            Write(std::string(c.name) + "/" + name, bytes);
+        EXPECT_EQ(IsGameDirectory(c.name), c.n2) << c.name;
+    }
+}
+
+TEST_F(N2RecognizerTest, FactoryFacetsAndLpTypes) {
+    Write("indy/indy.trk", track);
+    const auto factory = Factory("indy");
+    for (bool present : {factory->HasFacet<CreateDat>(), factory->HasFacet<MakeTrk>(), factory->HasFacet<MakeLp>(),
+                         factory->HasFacet<CreateLp>(), factory->HasFacet<MakeTrack>(), factory->HasFacet<MakeRpy>()})
+        EXPECT_TRUE(present);
+    EXPECT_FALSE(factory->HasFacet<MakePtf>());
+
+    const auto makeLp = factory->GetFacet<MakeLp>();
+    ASSERT_EQ(makeLp->GetTypeCount(), 10u);
+    EXPECT_EQ(makeLp->GetTypeName(0), "race");
+    EXPECT_EQ(makeLp->GetTypeName(5), "maxpanic");
+    EXPECT_EQ(makeLp->GetTypeName(9), "spot1");
+    const std::string failure = AssertionText([&] { makeLp->GetTypeName(10); });
+    EXPECT_NE(failure.find("Papy/Games/N2/ICR2MakeLp.cpp"), std::string::npos) << failure;
+    EXPECT_NE(failure.find("\ni < GetTypeCount()\n"), std::string::npos) << failure;
+
+    // A new LP has a record per 65536 track units of the surface, and is kept under its type.
+    const auto lp = factory->GetFacet<CreateLp>()->Create("Race", 0.0);
+    const double surface = factory->GetFacet<MakeTrk>()->Make("", "", false)->GetTrackLength() * 5.08e-05;
+    EXPECT_EQ(lp->GetRecordCount(), static_cast<std::uint32_t>(std::ceil(surface / 3.3292288)));
+    EXPECT_EQ(makeLp->Make("race", ""), lp);
+    EXPECT_NEAR(factory->GetFacet<MakeTrack>()->Make("", "", false)->Get2DLength(),
+                SampleICR2TrkShape().Get2DLength(), 0.1);
+}
+
+TEST_F(N2RecognizerTest, RepliesAreN3Replays) {
+    Write("replays/Lap.RPL", replay);
+    const auto makeRpy = Factory("replays")->GetFacet<MakeRpy>();
+    const auto read = makeRpy->Make("lap", "");
+    EXPECT_EQ(read->GetTrackName(), "indy");
+    EXPECT_EQ(read->GetFrameCount(), 600u);
+    EXPECT_EQ(makeRpy->Make("LAP", "rpl"), read);
+}
+
+TEST(N2GameFolder, IsRecognisedAsTheSecondGame) {
+    const TemporaryFolder folder;
+    const N2Folder game = WriteN2Folder(folder.path);
+    auto& registry = FileFactoryRegistry::Instance();
+    for (const auto& directory : {game.replay.parent_path(), game.trackDirectory}) {
+        const auto factory = registry.GetFactory(directory.string(), false);
+        ASSERT_EQ(factory->GetFacet<MakeLp>()->GetTypeCount(), 10u) << directory;
+    }
+    const auto replay = registry.GetFactory(game.replay.parent_path().string(), false)->GetFacet<MakeRpy>()->Make(
+        "practice", "");
+    EXPECT_EQ(replay->GetPlayerName(), "Al Unser");
+}
