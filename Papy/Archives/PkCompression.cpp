@@ -25,6 +25,7 @@ constexpr unsigned BinaryMode = 0;
 constexpr unsigned AsciiMode = 1;
 constexpr unsigned MinDictionaryBits = 4;
 constexpr unsigned MaxDictionaryBits = 6;
+constexpr unsigned BinaryLiteralBits = 9;  // a 0 bit and the byte
 constexpr unsigned ShortCopyLowBits = 2;  // a copy of length 2 reaches at most 256 bytes back
 constexpr unsigned EndLength = 519;
 constexpr unsigned MaxCopyLength = EndLength - 1;
@@ -129,7 +130,9 @@ constexpr std::uint64_t LowBits(std::uint64_t value, unsigned count) {
     return value & ((std::uint64_t{1} << count) - 1);
 }
 
-// Reads the packed stream's bits, lowest first, a byte at a time into a 64-bit store.
+// Reads the packed stream's bits, lowest first, a byte at a time into a 64-bit store. Bits are
+// taken without a check; taking more than the data hold leaves the reader overdrawn, which the
+// decoder checks once a token.
 class BitReader {
 public:
     BitReader(const unsigned char* data, std::uint32_t size) : next(data), end(data + size) {}
@@ -150,11 +153,12 @@ public:
             bits |= std::uint64_t{*next++} << count;
     }
 
-    bool Has(unsigned wanted) const { return count >= wanted; }
+    bool Has(int wanted) const { return count >= wanted; }
+    bool IsOverdrawn() const { return count < 0; }
     unsigned Peek(unsigned wanted) const { return static_cast<unsigned>(LowBits(bits, wanted)); }
     void Drop(unsigned used) {
         bits >>= used;
-        count -= used;
+        count -= static_cast<int>(used);
     }
     unsigned Take(unsigned wanted) {
         const unsigned value = Peek(wanted);
@@ -168,7 +172,7 @@ private:
     const unsigned char* next;
     const unsigned char* end;
     std::uint64_t bits = 0;
-    unsigned count = 0;  // valid bits in the store
+    int count = 0;  // valid bits in the store; below 0 when overdrawn
 };
 
 // The unpacked bytes: written while they fit, counted beyond that.
@@ -186,18 +190,11 @@ public:
     bool Copy(unsigned distance, unsigned length) {
         if (distance > produced)
             return false;
-        if (produced + length <= capacity) {
-            unsigned char* to = base + produced;
-            const unsigned char* from = to - distance;
-            if (distance >= length)
-                std::memcpy(to, from, length);
-            else
-                for (unsigned i = 0; i < length; ++i)  // overlapping: repeats the last distance bytes
-                    to[i] = from[i];
-        } else {
+        if (produced + length + CopyChunk <= capacity)
+            CopyInChunks(base + produced, distance, length);
+        else
             for (std::uint64_t at = produced; at < std::min<std::uint64_t>(produced + length, capacity); ++at)
-                base[at] = base[at - distance];
-        }
+                base[at] = base[at - distance];  // overlapping copies repeat the last distance bytes
         produced += length;
         return true;
     }
@@ -205,52 +202,85 @@ public:
     std::uint32_t GetWritten() const { return static_cast<std::uint32_t>(std::min<std::uint64_t>(produced, capacity)); }
 
 private:
+    static constexpr unsigned CopyChunk = 8;
+
+    // Copies whole chunks, so up to CopyChunk - 1 bytes past the copy are written and later
+    // overwritten. A chunk reads only bytes that lie before the copy or that earlier chunks
+    // wrote: a copy from closer than a chunk repeats a pattern, so after its first chunk, made
+    // byte by byte, it goes on from the fewest whole patterns back that make at least a chunk
+    // (less than a chunk plus one pattern, so never before the start of the output).
+    static void CopyInChunks(unsigned char* to, unsigned distance, unsigned length) {
+        unsigned done = 0;
+        if (distance < CopyChunk) {
+            for (; done < CopyChunk; ++done)
+                to[done] = (to - distance)[done];
+            const unsigned pattern = distance;
+            while (distance < CopyChunk)
+                distance += pattern;
+        }
+        const unsigned char* from = to - distance;
+        for (; done < length; done += CopyChunk) {
+            std::uint64_t chunk;  // read whole before writing, as the chunks may overlap
+            std::memcpy(&chunk, from + done, CopyChunk);
+            std::memcpy(to + done, &chunk, CopyChunk);
+        }
+    }
+
     unsigned char* base;
     std::uint64_t capacity;
     std::uint64_t produced = 0;
 };
 
 template <std::size_t Size>
-bool ReadCode(BitReader& in, const std::array<Entry, Size>& table, unsigned tableBits, unsigned& symbol) {
+unsigned ReadCode(BitReader& in, const std::array<Entry, Size>& table, unsigned tableBits) {
     const Entry entry = table[in.Peek(tableBits)];
-    if (!in.Has(entry.length))
-        return false;
     in.Drop(entry.length);
-    symbol = entry.symbol;
-    return true;
+    return entry.symbol;
 }
 
-bool ReadBits(BitReader& in, unsigned count, unsigned& value) {
-    if (!in.Has(count))
-        return false;
-    value = in.Take(count);
-    return true;
+template <std::size_t Symbols>
+constexpr unsigned LongestCode(const std::array<Code, Symbols>& codes) {
+    return std::max_element(codes.begin(), codes.end(), [](Code a, Code b) { return a.length < b.length; })->length;
 }
 
-// Decodes the tokens up to and including the end code.
-Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned mode, unsigned dictionaryBits) {
+// The most bits of one token: a copy's flag, length code and extra bits, distance code and low
+// bits (a literal takes fewer).
+constexpr unsigned MaxTokenBits = 1 + LongestCode(LengthCodes) + LengthExtraBits.back() + LongestCode(DistanceCodes) +
+                                  MaxDictionaryBits;
+static_assert(MaxTokenBits >= 1 + LongestCode(LiteralCodes) && MaxTokenBits <= 57);
+
+// Decodes the tokens up to and including the end code. Each token is read whole and then
+// checked, before anything is written for it.
+template <unsigned Mode>
+Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned dictionaryBits) {
     for (;;) {
-        in.Refill();
-        unsigned isCopy = 0, symbol = 0, extra = 0, low = 0;
-        if (!ReadBits(in, 1, isCopy))
-            return CMP_BAD_DATA;
-        if (!isCopy) {
-            const bool read = mode == BinaryMode ? ReadBits(in, 8, symbol)
-                                                 : ReadCode(in, LiteralTable, LiteralTableBits, symbol);
-            if (!read)
+        if (!in.Has(MaxTokenBits))
+            in.Refill();
+        if (Mode == BinaryMode && in.Has(2 * BinaryLiteralBits)) {
+            // Two literals in a row, as in stretches that do not repeat, take one test.
+            const unsigned pair = in.Peek(2 * BinaryLiteralBits);
+            if ((pair & (1u | 1u << BinaryLiteralBits)) == 0) {
+                out.Literal(static_cast<unsigned char>(pair >> 1));
+                out.Literal(static_cast<unsigned char>(pair >> (BinaryLiteralBits + 1)));
+                in.Drop(2 * BinaryLiteralBits);
+                continue;
+            }
+        }
+        if (!in.Take(1)) {
+            const unsigned literal = Mode == BinaryMode ? in.Take(8) : ReadCode(in, LiteralTable, LiteralTableBits);
+            if (in.IsOverdrawn())
                 return CMP_BAD_DATA;
-            out.Literal(static_cast<unsigned char>(symbol));
+            out.Literal(static_cast<unsigned char>(literal));
             continue;
         }
-        if (!ReadCode(in, LengthTable, LengthTableBits, symbol) || !ReadBits(in, LengthExtraBits[symbol], extra))
-            return CMP_BAD_DATA;
-        const unsigned length = LengthBase[symbol] + extra;
+        const unsigned symbol = ReadCode(in, LengthTable, LengthTableBits);
+        const unsigned length = LengthBase[symbol] + in.Take(LengthExtraBits[symbol]);
         if (length == EndLength)
-            return CMP_NO_ERROR;
+            return in.IsOverdrawn() ? CMP_BAD_DATA : CMP_NO_ERROR;
         const unsigned lowBits = length == 2 ? ShortCopyLowBits : dictionaryBits;
-        if (!ReadCode(in, DistanceTable, DistanceTableBits, symbol) || !ReadBits(in, lowBits, low))
-            return CMP_BAD_DATA;
-        if (!out.Copy((symbol << lowBits) + low + 1, length))
+        const unsigned high = ReadCode(in, DistanceTable, DistanceTableBits);
+        const unsigned distance = (high << lowBits) + in.Take(lowBits) + 1;
+        if (in.IsOverdrawn() || !out.Copy(distance, length))
             return CMP_BAD_DATA;
     }
 }
@@ -266,7 +296,8 @@ Result ExplodeStream(TransferRecord& dp) {
         return CMP_INVALID_DICTSIZE;
     BitReader in(dp.InBuffer + 2, dp.InBytesRemaining - 2);
     ExplodeOutput out(dp.OutBuffer, dp.OutBytesRemaining);
-    const Result result = DecodeTokens(in, out, mode, dictionaryBits);
+    const Result result = mode == BinaryMode ? DecodeTokens<BinaryMode>(in, out, dictionaryBits)
+                                              : DecodeTokens<AsciiMode>(in, out, dictionaryBits);
     const std::uint32_t unused = result == CMP_NO_ERROR ? in.GetUnusedBytes() : 0;
     dp.InBuffer += dp.InBytesRemaining - unused;
     dp.InBytesRemaining = unused;
