@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace Tessel::Papy::PkCompression {
@@ -312,7 +313,7 @@ constexpr std::uint32_t WindowSize = DistanceCodes.size() << DictionaryBits;  //
 constexpr std::uint32_t ShortCopyReach = 64u << ShortCopyLowBits;
 constexpr unsigned HashBits = 13;
 constexpr unsigned ShortHashBits = 12;
-constexpr unsigned MaxChainSteps = 48;
+constexpr unsigned MaxChainSteps = 24;
 constexpr unsigned LazyLimit = 32;  // a copy this long is taken without looking one byte on
 
 // Writes bits, lowest first, checking the capacity on every flush.
@@ -413,8 +414,16 @@ private:
         return best.length >= 3 ? best : Match{};
     }
 
+    // Compares eight bytes at a time while eight remain below the limit.
     unsigned MatchLength(std::uint32_t candidate, std::uint32_t position, unsigned limit) const {
         unsigned length = 0;
+        for (; length + 8 <= limit; length += 8) {
+            std::uint64_t a, b;
+            std::memcpy(&a, data + candidate + length, 8);
+            std::memcpy(&b, data + position + length, 8);
+            if (a != b)
+                return length + static_cast<unsigned>(std::countr_zero(a ^ b)) / 8;
+        }
         while (length < limit && data[candidate + length] == data[position + length])
             ++length;
         return length;
@@ -457,7 +466,8 @@ void PutEnd(BitWriter& out) {
 }
 
 // Greedy matching with one step of lazy evaluation: a copy is put off by a literal when the
-// next position starts a longer one.
+// next position starts a longer one. A copy of two bytes is taken at once: looking on for a
+// longer one there costs time and, measured on text, binary and float data, saves nothing.
 void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out) {
     MatchFinder finder(data, size);
     std::uint32_t position = 0;
@@ -471,7 +481,7 @@ void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out)
         if (pending.length >= 2) {
             // The next position's match, when looked at, is already in the finder.
             std::uint32_t inserted = position + 1;
-            if (pending.length < LazyLimit && position + 1 < size) {
+            if (pending.length > 2 && pending.length < LazyLimit && position + 1 < size) {
                 const Match next = findAndInsert(position + 1);
                 if (next.length > pending.length) {
                     PutLiteral(out, data[position++]);
