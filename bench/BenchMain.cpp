@@ -35,14 +35,16 @@ const std::vector<Ratio> ratios = {
     {"Implode size / StormLib, floats", "OurImplode/2", "StormLibImplode/2", "packed", "<= 1.02"},
 };
 
-// Prints as usual and keeps every run's counters by benchmark name.
+// Prints as usual and keeps every run's counters by benchmark name; with repetitions, the
+// median's.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (!run.error_occurred && (run.run_type == Run::RT_Iteration || median))
                 for (const auto& [name, counter] : run.counters)
-                    figures[run.benchmark_name()][name] = counter.value;
+                    figures[run.run_name.str()][name] = counter.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
