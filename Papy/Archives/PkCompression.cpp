@@ -364,35 +364,56 @@ public:
         previous.fill(0);
     }
 
-    // The longest copy for the bytes at position (length 0 when none is worth it).
-    Match Find(std::uint32_t position) const {
+    // The longest copy for the bytes at position (length 0 when none is worth it); the
+    // position then joins the chains.
+    Match FindAndInsert(std::uint32_t position) {
         const unsigned limit = static_cast<unsigned>(std::min<std::uint32_t>(MaxCopyLength, size - position));
+        const Hashes hashes = HashesAt(position);
         Match best;
         if (limit >= 3)
-            best = FindInChain(position, limit);
+            best = FindInChain(position, head[hashes.triple], limit);
         if (best.length < 3 && limit >= 2) {
-            const std::uint32_t candidate = shortHead[ShortHash(position)];
+            const std::uint32_t candidate = shortHead[hashes.pair];
             if (candidate != 0 && position - (candidate - 1) <= ShortCopyReach &&
                 std::memcmp(data + candidate - 1, data + position, 2) == 0)
                 best = {2, position - (candidate - 1)};
         }
+        Insert(position, hashes);
         return best;
     }
 
-    void Insert(std::uint32_t position) {
+    void Insert(std::uint32_t position) { Insert(position, HashesAt(position)); }
+
+private:
+    // The chain heads of the three and of the two bytes at a position.
+    struct Hashes {
+        std::uint32_t triple;
+        std::uint32_t pair;
+    };
+
+    // Bytes beyond the end count as zeros: such hashes are never stored or looked up.
+    Hashes HashesAt(std::uint32_t position) const {
+        std::uint32_t key = 0;
+        if (size - position >= sizeof key)
+            std::memcpy(&key, data + position, sizeof key);
+        else
+            for (std::uint32_t at = position; at < size; ++at)
+                key |= std::uint32_t{data[at]} << 8 * (at - position);
+        return {((key & 0xFFFFFF) * 2654435761u) >> (32 - HashBits), ((key & 0xFFFF) * 2654435761u) >> (32 - ShortHashBits)};
+    }
+
+    void Insert(std::uint32_t position, const Hashes& hashes) {
         if (size - position >= 3) {
-            std::uint32_t& first = head[Hash(position)];
+            std::uint32_t& first = head[hashes.triple];
             previous[position % WindowSize] = first;
             first = position + 1;
         }
         if (size - position >= 2)
-            shortHead[ShortHash(position)] = position + 1;
+            shortHead[hashes.pair] = position + 1;
     }
 
-private:
-    Match FindInChain(std::uint32_t position, unsigned limit) const {
+    Match FindInChain(std::uint32_t position, std::uint32_t stored, unsigned limit) const {
         Match best;
-        std::uint32_t stored = head[Hash(position)];
         for (unsigned step = 0; stored != 0 && step < MaxChainSteps; ++step) {
             const std::uint32_t candidate = stored - 1;
             const std::uint32_t distance = position - candidate;
@@ -429,15 +450,6 @@ private:
         return length;
     }
 
-    std::uint32_t Hash(std::uint32_t position) const {
-        const std::uint32_t key = data[position] << 16 | data[position + 1] << 8 | data[position + 2];
-        return (key * 2654435761u) >> (32 - HashBits);
-    }
-    std::uint32_t ShortHash(std::uint32_t position) const {
-        const std::uint32_t key = data[position] << 8 | data[position + 1];
-        return (key * 2654435761u) >> (32 - ShortHashBits);
-    }
-
     const unsigned char* data;
     std::uint32_t size;
     std::array<std::uint32_t, (1u << HashBits)> head;
@@ -471,18 +483,13 @@ void PutEnd(BitWriter& out) {
 void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out) {
     MatchFinder finder(data, size);
     std::uint32_t position = 0;
-    auto findAndInsert = [&](std::uint32_t at) {
-        const Match match = finder.Find(at);
-        finder.Insert(at);
-        return match;
-    };
-    Match pending = size > 0 ? findAndInsert(0) : Match{};
+    Match pending = size > 0 ? finder.FindAndInsert(0) : Match{};
     while (position < size) {
         if (pending.length >= 2) {
             // The next position's match, when looked at, is already in the finder.
             std::uint32_t inserted = position + 1;
             if (pending.length > 2 && pending.length < LazyLimit && position + 1 < size) {
-                const Match next = findAndInsert(position + 1);
+                const Match next = finder.FindAndInsert(position + 1);
                 if (next.length > pending.length) {
                     PutLiteral(out, data[position++]);
                     pending = next;
@@ -498,7 +505,7 @@ void EncodeTokens(const unsigned char* data, std::uint32_t size, BitWriter& out)
             PutLiteral(out, data[position++]);
         }
         if (position < size)
-            pending = findAndInsert(position);
+            pending = finder.FindAndInsert(position);
     }
     PutEnd(out);
 }
