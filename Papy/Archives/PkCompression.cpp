@@ -207,12 +207,12 @@ private:
 
     // Copies whole chunks, so up to CopyChunk - 1 bytes past the copy are written and later
     // overwritten. A chunk reads only bytes that lie before the copy or that earlier chunks
-    // wrote: a copy from closer than a chunk repeats a pattern, so after its first chunk, made
-    // byte by byte, it goes on from the fewest whole patterns back that make at least a chunk
-    // (less than a chunk plus one pattern, so never before the start of the output).
+    // wrote. A copy from closer than a chunk that overlaps itself repeats a pattern: after its
+    // first chunk, made byte by byte, it goes on from the fewest whole patterns back that make
+    // at least a chunk (less than a chunk plus one pattern, so never before the output's start).
     static void CopyInChunks(unsigned char* to, unsigned distance, unsigned length) {
         unsigned done = 0;
-        if (distance < CopyChunk) {
+        if (distance < CopyChunk && distance < length) {
             for (; done < CopyChunk; ++done)
                 to[done] = (to - distance)[done];
             const unsigned pattern = distance;
@@ -237,6 +237,30 @@ unsigned ReadCode(BitReader& in, const std::array<Entry, Size>& table, unsigned 
     const Entry entry = table[in.Peek(tableBits)];
     in.Drop(entry.length);
     return entry.symbol;
+}
+
+// A copy's length in one look-up: its code's length with the extra bits, and its base.
+struct LengthEntry {
+    std::uint16_t base = 0;
+    std::uint8_t codeLength = 0;
+    std::uint8_t extraBits = 0;
+};
+
+constexpr std::array<LengthEntry, (1u << LengthTableBits)> MakeLengthEntries() {
+    std::array<LengthEntry, (1u << LengthTableBits)> entries{};
+    for (std::size_t bits = 0; bits < entries.size(); ++bits) {
+        const Entry code = LengthTable[bits];
+        entries[bits] = {LengthBase[code.symbol], code.length, LengthExtraBits[code.symbol]};
+    }
+    return entries;
+}
+
+constexpr auto LengthEntries = MakeLengthEntries();
+
+unsigned ReadLength(BitReader& in) {
+    const LengthEntry entry = LengthEntries[in.Peek(LengthTableBits)];
+    in.Drop(entry.codeLength);
+    return entry.base + in.Take(entry.extraBits);
 }
 
 template <std::size_t Symbols>
@@ -274,8 +298,7 @@ Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned dictionaryBits) 
             out.Literal(static_cast<unsigned char>(literal));
             continue;
         }
-        const unsigned symbol = ReadCode(in, LengthTable, LengthTableBits);
-        const unsigned length = LengthBase[symbol] + in.Take(LengthExtraBits[symbol]);
+        const unsigned length = ReadLength(in);
         if (length == EndLength)
             return in.IsOverdrawn() ? CMP_BAD_DATA : CMP_NO_ERROR;
         const unsigned lowBits = length == 2 ? ShortCopyLowBits : dictionaryBits;
