@@ -10,13 +10,15 @@ namespace Linewright {
 
 using namespace Tessel::Papy;
 
+std::shared_ptr<RpyFile> CLinewrightDoc::ReadReplay(const std::string& path) {
+    const auto replayFactory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(path).GetPath(), false);
+    return replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
+}
+
 void CLinewrightDoc::OnOpenDocument(const std::string& path) {
-    FileFactoryRegistry& registry = FileFactoryRegistry::Instance();
-    const PapyDirectory replayDirectory(path);
-    const auto replayFactory = registry.GetFactory(replayDirectory.GetPath(), false);
-    auto rpy = replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
-    const PapyDirectory trackDirectory(GetTrackDirectoryPath(replayDirectory, rpy->GetTrackName()));
-    auto factory = registry.GetFactory(trackDirectory.GetPath(), false);
+    auto rpy = ReadReplay(path);
+    const PapyDirectory trackDirectory(GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName()));
+    auto factory = FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
     // Only a complete open replaces what the document holds, so the lap list and the factory
     // always belong to the same replay.
     m_rpy = std::move(rpy);

@@ -24,6 +24,10 @@ public:
     // in the root directory, ...); the document then keeps the replay and factory it held.
     void OnOpenDocument(const std::string& path);
 
+    // The replay at path, read by the game of its directory through that factory's MakeRpy.
+    // Throws what OnOpenDocument throws for the replay itself.
+    static std::shared_ptr<Tessel::Papy::RpyFile> ReadReplay(const std::string& path);
+
     // Copies of the held pointers; empty while no replay is open.
     std::shared_ptr<Tessel::Papy::RpyFile> GetRpy() const { return m_rpy; }
     std::shared_ptr<Tessel::Papy::FileFactory> GetTrackFactory() const { return m_factory; }

@@ -108,6 +108,8 @@ void SetRecords(const std::vector<LapSample>& samples, const SplineFit& fit, dou
     const std::size_t n = samples.size();
     const std::uint32_t recordCount = lp.GetRecordCount();
     // The first sample at or past the record; it only moves forward, as the records do.
+    // record_index and dprop keep the names that the assertion texts print, so that a report
+    // reads as the system's own; do not rename them.
     std::size_t record_index = 0;
     for (std::uint32_t record = 0; record < recordCount; ++record) {
         const double longitude = lp.GetRecordLongitude(record);

@@ -49,7 +49,8 @@ using Vector = boost::numeric::ublas::vector<double, UblasStorage>;
 // the diagonal and 1/6 beside it in every row, the first and the last included.
 BandedMatrix SplineMatrix(std::size_t n);
 
-// Solves input_matrix_A · vector_x = vector_b for a tridiagonal matrix (the Thomas algorithm,
+// The parameter names are those the assertion texts print ("input_matrix_A.size1() == n");
+// keep them. Solves input_matrix_A · vector_x = vector_b for a tridiagonal matrix (the Thomas algorithm,
 // without pivoting); the inputs are left unchanged. Throws XAssertion when the sizes disagree or
 // a pivot is exactly zero.
 void SolveTridiagonal(const BandedMatrix& input_matrix_A, const Vector& vector_b, Vector& vector_x);

@@ -6,6 +6,7 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakeTrack.h"
+#include "Util/PathName.h"
 
 namespace Linewright {
 
@@ -31,6 +32,8 @@ TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
     MakeOwnTrack(trackFactory);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
+    // The scratch LP is kept in the factory as blah.lp, the name the form has always given it:
+    // a name no LP type has, so that counting records never stands in for a real type's file.
     summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
     return summary;
 }
@@ -43,6 +46,15 @@ std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile&
                                        const std::string& type) {
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
     const auto track = MakeOwnTrack(trackFactory);
+    ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
+    return lp;
+}
+
+std::shared_ptr<LpFile> ConvertForTrackFile(FileFactory& trackFactory, const std::string& trackPath,
+                                            const RpyFile& replay, const LapRef& lap) {
+    const Tessel::Util::PathName name(trackPath);
+    const auto track = trackFactory.GetFacet<MakeTrack>()->Make(name.baseName, name.extension, false);
+    const auto lp = trackFactory.GetFacet<CreateLp>()->CreateFor(*track, 0.0);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;
 }

@@ -41,4 +41,11 @@ std::shared_ptr<Tessel::Papy::LpFile> ConvertToNewLp(Tessel::Papy::FileFactory& 
                                                      const Tessel::Papy::RpyFile& replay, const LapRef& lap,
                                                      const std::string& type);
 
+// A new LP at the format's default spacing for the track file at trackPath, which lies in the
+// factory's directory whatever it is called, filled from the lap of the replay and kept
+// nowhere. Throws what opening the track, creating the LP and ConvertLap throw.
+std::shared_ptr<Tessel::Papy::LpFile> ConvertForTrackFile(Tessel::Papy::FileFactory& trackFactory,
+                                                          const std::string& trackPath,
+                                                          const Tessel::Papy::RpyFile& replay, const LapRef& lap);
+
 }  // namespace Linewright

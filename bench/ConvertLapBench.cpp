@@ -24,7 +24,7 @@ void BM_ConvertThreeMinuteLap(benchmark::State& state) {
     const GPLRpyFile replay(*MemoryStream(files.replay, "long.rpy").stream);
     std::uint32_t records = 0;
     for (auto _ : state) {
-        GPLLpFile lp(trackFile, 0.0);
+        GPLLpFile lp(track, 0.0);
         Linewright::ConvertLap(replay, 0, 0, 1, track, lp);
         records = lp.GetRecordCount();
         benchmark::DoNotOptimize(lp.GetRecordLateral(records / 2));

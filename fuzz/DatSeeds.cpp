@@ -31,7 +31,7 @@ const SeedRegistration n4("N4DatFileFuzzer", [] {
                              {"packed", Bytes(Testing::WriteN4Dat({{"t.ptf", std::string(300, 'p'), true}}))}};
 });
 
-const SeedRegistration explode("ExplodeFuzzer", [] {
+const SeedRegistration explode("PkCompressionFuzzer", [] {
     return std::vector<Seed>{{"literals", Bytes(Testing::PackLiterals("Hello, world"))},
                              {"vector", {0x00, 0x04, 0x82, 0x24, 0x25, 0x8f, 0x80, 0x7f}},
                              {"imploded", Implode("the track, the track, the lap, the lap, the track")},

@@ -1,16 +1,12 @@
 #include "Linewright/Cli/Commands.h"
 
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/ConvertLap.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
-#include "Papy/Lp/GPLLpFile.h"
-#include "Papy/Games/GPL/GPLMakeLp.h"
-#include "Papy/Replays/GPLRpyFile.h"
-#include "Papy/Tracks/Trk/GPLTrkFile.h"
-#include "Papy/Tracks/Trk/TrkTrack.h"
-#include "Util/BinaryFile.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
+#include "Papy/Factory/PapyDirectory.h"
+#include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
@@ -36,13 +32,6 @@ struct ConvertOptions {
 
 [[noreturn]] void ThrowOutputExists(const std::string& path) {
     throw Exit{OutputExists, path + ": File already exists - give --overwrite to replace it"};
-}
-
-// The LP types of the GPL family, headed by "work" as in the form's list.
-std::vector<std::string> GPLTypes() {
-    std::vector<std::string> types = {workLpType};
-    types.insert(types.end(), Papy::GPLMakeLp::TypeNames.begin(), Papy::GPLMakeLp::TypeNames.end());
-    return types;
 }
 
 std::optional<LapRef> ParseLap(const std::string& text) {
@@ -78,14 +67,6 @@ LapRef ChooseLap(const Papy::RpyFile& replay, const std::string& text) {
     return wanted;
 }
 
-std::unique_ptr<Papy::GPLRpyFile> ReadReplay(const std::string& path) {
-    auto replay = std::make_unique<Papy::GPLRpyFile>(*Util::BinaryFile::OpenRead(path));
-    const std::string game = Papy::GPLRpyFile::GetGameName(replay->GetVersion());
-    if (game != "GPL")
-        throw Util::XUsage(path + ": " + game + " replays cannot be converted yet");
-    return replay;
-}
-
 // Only the game's types name an LP file, so the output stays in its folder.
 void CheckType(const std::string& type, const std::vector<std::string>& types, const std::string& game) {
     if (std::find(types.begin(), types.end(), type) != types.end())
@@ -112,19 +93,19 @@ void WriteLp(const Papy::LpFile& lp, const std::string& path, bool overwrite) {
     }
 }
 
-// The track file given on the command line; the LP goes beside it.
+// The track file given on the command line, whatever it is called: its folder's game reads it
+// and makes the LP for it; the LP goes beside it.
 std::string ConvertWithTrackFile(const ConvertOptions& options) {
-    const auto replay = ReadReplay(options.replay);
+    const auto replay = CLinewrightDoc::ReadReplay(options.replay);
     const LapRef lap = ChooseLap(*replay, options.lap);
-    CheckType(options.type, GPLTypes(), "GPL");
+    const Papy::PapyDirectory trackDirectory(options.track);
+    const auto trackFactory = Papy::FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
+    CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output =
         options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
     CheckOutput(output, options.overwrite);
-    const auto trackFile = std::make_shared<Papy::GPLTrkFile>(Util::BinaryFile::OpenRead(options.track));
-    const Papy::TrkTrack track(trackFile);
-    Papy::GPLLpFile lp(trackFile, 0.0);
-    ConvertLap(*replay, lap.table, lap.driver, lap.lap, track, lp);
-    WriteLp(lp, output, options.overwrite);
+    const auto lp = ConvertForTrackFile(*trackFactory, options.track, *replay, lap);
+    WriteLp(*lp, output, options.overwrite);
     return output;
 }
 

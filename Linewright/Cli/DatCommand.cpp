@@ -59,10 +59,9 @@ std::optional<fs::path> RelativePathOf(const std::string& name) {
     }
 }
 
-void WriteMember(DatFile& archive, std::uint32_t index, const std::string& target, bool overwrite) {
-    const auto member = archive.OpenMember(index);
+void WriteMember(Tessel::Util::BinaryStream& member, const std::string& target, bool overwrite) {
     Tessel::Util::ReplacingFile file(target);
-    Tessel::Papy::CopyBytes(*member, file.GetStream(), member->GetSize());
+    Tessel::Papy::CopyBytes(member, file.GetStream(), member.GetSize());
     file.Commit(overwrite);
 }
 
@@ -72,17 +71,13 @@ void RefuseExisting(const std::string& target, bool overwrite) {
         throw Exit{OutputExists, target + ": the file exists; give --overwrite to replace it"};
 }
 
-// The first member called name without regard to case; its folders may be given with slashes.
-std::optional<std::uint32_t> FindMemberIndex(const DatFile& archive, const std::string& name) {
+// The member called name without regard to case; its folders may be given with slashes.
+std::shared_ptr<Tessel::Util::BinaryStream> FindNamedMember(DatFile& archive, const std::string& name) {
+    if (auto member = archive.FindMember(name))
+        return member;
     std::string withBackslashes = name;
     std::replace(withBackslashes.begin(), withBackslashes.end(), '/', '\\');
-    for (std::uint32_t i = 0; i < archive.GetMemberCount(); ++i) {
-        const std::string memberName = archive.GetMemberName(i);
-        if (Tessel::Util::CompareNoCase(memberName, name) == 0 ||
-            Tessel::Util::CompareNoCase(memberName, withBackslashes) == 0)
-            return i;
-    }
-    return std::nullopt;
+    return archive.FindMember(withBackslashes);
 }
 
 // In pieces: a member's recorded size is only a claim until its bytes are read.
@@ -97,15 +92,15 @@ void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
 
 void ExtractOne(const DatOptions& options) {
     const auto archive = OpenDatArchive(options.archive, options.format);
-    const std::optional<std::uint32_t> found = FindMemberIndex(*archive, options.member);
-    if (!found)
+    const auto member = FindNamedMember(*archive, options.member);
+    if (!member)
         throw Exit{Failed, options.archive + ": no member called " + options.member};
     if (options.output.empty()) {
-        WriteToStandardOutput(*archive->OpenMember(*found));
+        WriteToStandardOutput(*member);
         return;
     }
     RefuseExisting(options.output, options.overwrite);
-    WriteMember(*archive, *found, options.output, options.overwrite);
+    WriteMember(*member, options.output, options.overwrite);
 }
 
 // Every member's path below the target folder; a name that would leave it stops the
@@ -139,7 +134,7 @@ void ExtractAll(const DatOptions& options) {
         // A folder below the target may be a link that leads elsewhere.
         if (!IsWithin(root, fs::canonical(target.parent_path())))
             throw Exit{Failed, target.string() + ": refusing to write through a link out of the target folder"};
-        WriteMember(*archive, i, target.string(), true);
+        WriteMember(*archive->OpenMember(i), target.string(), true);
     }
 }
 

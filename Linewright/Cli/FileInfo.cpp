@@ -1,19 +1,36 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Util/BinaryFile.h"
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Util/Exception.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace Linewright::Cli {
 
 namespace {
 
-// Asked in this order; a describer only looks, and says no to a file of another kind.
-const std::vector<Describer>& Describers() {
-    static const std::vector<Describer> describers = {DescribeRpy, DescribeGPLTrk, DescribeArchive,
-                                                      DescribeLp};
-    return describers;
+using Tessel::Papy::FileKind;
+using Describer = void (*)(const InfoOptions&, FileKind, std::ostream&);
+
+Describer DescriberOf(FileKind kind) {
+    switch (kind) {
+    case FileKind::GPLRpy:
+    case FileKind::N4Rpy:
+    case FileKind::N2003Rpy:
+    case FileKind::N3Rpl: return DescribeReplay;
+    case FileKind::GPLTrk:
+    case FileKind::ICR2Trk:
+    case FileKind::N4Ptf: return DescribeTrackFile;
+    case FileKind::N4Tdo: return DescribeObjects;
+    case FileKind::GPLLp:
+    case FileKind::ICR2Lp:
+    case FileKind::N4Lp: return DescribeLp;
+    case FileKind::ICR2Dat:
+    case FileKind::N4Dat: return DescribeArchive;
+    case FileKind::Unknown: break;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -24,13 +41,21 @@ std::string FormatNumber(const char* format, double value) {
     return text;
 }
 
+std::shared_ptr<Tessel::Papy::FileFactory> FactoryReading(const std::string& path, FileKind kind) {
+    auto factory = Tessel::Papy::FileFactoryRegistry::Instance().GetFactoryForKind(path, kind);
+    if (!factory)
+        throw Tessel::Util::XUsage(path + ": no game reads " + Tessel::Papy::GetKindName(kind) + " files yet");
+    return factory;
+}
+
 void DescribeFile(const InfoOptions& options, std::ostream& out) {
-    const std::shared_ptr<Tessel::Util::BinaryStream> file = Tessel::Util::BinaryFile::OpenRead(options.path);
-    for (const Describer& describe : Describers()) {
-        if (describe(options, file, out))
-            return;
-    }
-    throw Tessel::Util::XUsage(options.path + ": not a file of a known kind");
+    const FileKind kind = Tessel::Papy::RecognizeFile(options.path);
+    const Describer describe = DescriberOf(kind);
+    if (describe == nullptr)
+        throw Tessel::Util::XUsage(options.path + ": not a file of a known kind");
+    std::ostringstream lines;
+    describe(options, kind, lines);
+    out << "format: " << Tessel::Papy::GetKindName(kind) << '\n' << lines.str();
 }
 
 }  // namespace Linewright::Cli

@@ -1,18 +1,16 @@
 #pragma once
 
-#include <functional>
+#include "Papy/Factory/FileKind.h"
+
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace Tessel::Papy {
+class FileFactory;
 class Track;
-}
-
-namespace Tessel::Util {
-class BinaryStream;
-}
+}  // namespace Tessel::Papy
 
 namespace Linewright::Cli {
 
@@ -22,36 +20,32 @@ struct InfoOptions {
     std::vector<double> point;  // longitude and lateral offset, when given
 };
 
-// Prints "key: value" lines for the file, the first being "format: <kind>". Each describer
-// looks at the content of the file (opened once, read-only, and shared by all; a describer
-// reads from wherever it needs) and returns false when the file is not of its kind; they are
-// asked in turn. Throws XUsage when none recognises the file.
-using Describer =
-    std::function<bool(const InfoOptions&, const std::shared_ptr<Tessel::Util::BinaryStream>&, std::ostream&)>;
+// Prints "key: value" lines for the file, the first being "format: <kind>". The kind comes from
+// Papy::RecognizeFile and the file is read by a game that reads that kind, through its
+// factory's makers; nothing is printed unless the file reads without fault. Throws XUsage when
+// the file is of no known kind or no game reads its kind yet, and the reader's exceptions.
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
 // The number as a printf format for one double puts it ("%.6f").
 std::string FormatNumber(const char* format, double value);
 
-// The lines that every track prints after its format: sections, lengths and, when asked, the
-// point at --point.
-void DescribeTrack(const Tessel::Papy::Track& track, const InfoOptions& options, std::ostream& out);
+// A factory whose makers read files of the kind in the file's folder (see
+// FileFactoryRegistry::GetFactoryForKind). Throws XUsage when no game reads the kind.
+std::shared_ptr<Tessel::Papy::FileFactory> FactoryReading(const std::string& path, Tessel::Papy::FileKind kind);
 
-// The describers, one per kind of file.
-bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
-                    std::ostream& out);
+// The describers, one per group of kinds; each reads the file and prints what follows its
+// format line.
 
-// Chunked replays (GPL, N4, N2003): frames, drivers, lap_tables, frame_interval_s.
-bool DescribeRpy(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
-                 std::ostream& out);
-
-// ICR2 and N4 DAT archives: the format and the member count.
-bool DescribeArchive(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
-                     std::ostream& out);
-
+// Chunked and N3 replays: frames, drivers, lap_tables, frame_interval_s.
+void DescribeReplay(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
+// TRK and PTF tracks: sections, lengths and, when asked, the point at --point.
+void DescribeTrackFile(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
+// N4 object archives: read whole, nothing more to print.
+void DescribeObjects(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 // LP files, read as their folder's game reads them: records, spacing_m and, with --records,
 // one line per record.
-bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Tessel::Util::BinaryStream>& file,
-                std::ostream& out);
+void DescribeLp(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
+// ICR2 and N4 DAT archives: the member count.
+void DescribeArchive(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 
 }  // namespace Linewright::Cli

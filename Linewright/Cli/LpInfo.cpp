@@ -1,11 +1,7 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/Factory/FileFactoryRegistry.h"
-#include "Papy/Lp/GPLLpFile.h"
-#include "Papy/Factory/MakeTrk.h"
-#include "Papy/Factory/PapyDirectory.h"
-#include "Util/BinaryStream.h"
-#include "Util/Exception.h"
+#include "Papy/Factory/MakeLp.h"
+#include "Papy/Lp/LpFile.h"
 #include "Util/PathName.h"
 
 namespace Linewright::Cli {
@@ -13,16 +9,6 @@ namespace Linewright::Cli {
 namespace {
 
 using namespace Tessel;
-
-// The game reads an LP against the track of the folder it lies in, <folder name>.trk, loose or
-// inside the folder's archive.
-std::shared_ptr<Papy::TrkFile> ReadFolderTrack(const std::string& lpPath) {
-    const Papy::PapyDirectory folder(lpPath);
-    const auto factory = Papy::FileFactoryRegistry::Instance().GetFactory(folder.GetPath(), false);
-    if (!factory->HasFacet<Papy::MakeTrk>())
-        throw Util::XUsage(lpPath + ": its folder's game keeps no TRK file to check it against");
-    return factory->GetFacet<Papy::MakeTrk>()->Make("", "", false);
-}
 
 void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
     for (std::uint32_t i = 0; i < lp.GetRecordCount(); ++i) {
@@ -36,16 +22,15 @@ void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
 
 }  // namespace
 
-bool DescribeLp(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
-    if (!Papy::GPLLpFile::HasLpVersion(*file))
-        return false;
-    const Papy::GPLLpFile lp(file, ReadFolderTrack(options.path));
-    out << "format: GPL lp\n"
-        << "records: " << lp.GetRecordCount() << '\n'
-        << "spacing_m: " << FormatNumber("%.6f", lp.GetRecordSpacing()) << '\n';
+// The folder's own factory reads the LP whenever its game reads the kind, so a GPL LP is
+// checked against the track of the folder it lies in.
+void DescribeLp(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
+    const Util::PathName name(options.path);
+    const auto lp = FactoryReading(options.path, kind)->GetFacet<Papy::MakeLp>()->Make(name.baseName, name.extension);
+    out << "records: " << lp->GetRecordCount() << '\n'
+        << "spacing_m: " << FormatNumber("%.6f", lp->GetRecordSpacing()) << '\n';
     if (options.records)
-        DescribeRecords(lp, out);
-    return true;
+        DescribeRecords(*lp, out);
 }
 
 }  // namespace Linewright::Cli

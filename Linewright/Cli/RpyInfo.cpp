@@ -1,22 +1,19 @@
 #include "Linewright/Cli/FileInfo.h"
-#include "Papy/Replays/GPLRpyFile.h"
-#include "Util/BinaryStream.h"
 
-#include <iomanip>
+#include "Papy/Factory/MakeRpy.h"
+#include "Papy/Replays/RpyFile.h"
+#include "Util/PathName.h"
 
 namespace Linewright::Cli {
 
-bool DescribeRpy(const InfoOptions&, const std::shared_ptr<Tessel::Util::BinaryStream>& file, std::ostream& out) {
-    file->Seek(0);
-    if (!Tessel::Papy::GPLRpyFile::HasReplayId(*file))
-        return false;
-    const Tessel::Papy::GPLRpyFile replay(*file);
-    out << "format: " << Tessel::Papy::GPLRpyFile::GetGameName(replay.GetVersion()) << " rpy\n";
-    out << "frames: " << replay.GetFrameCount() << '\n';
-    out << "drivers: " << replay.GetDriverCount() << '\n';
-    out << "lap_tables: " << replay.GetLapTableCount() << '\n';
-    out << "frame_interval_s: " << std::fixed << std::setprecision(6) << replay.GetFrameInterval() << '\n';
-    return true;
+void DescribeReplay(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out) {
+    const Tessel::Util::PathName name(options.path);
+    const auto replay =
+        FactoryReading(options.path, kind)->GetFacet<Tessel::Papy::MakeRpy>()->Make(name.baseName, name.extension);
+    out << "frames: " << replay->GetFrameCount() << '\n';
+    out << "drivers: " << replay->GetDriverCount() << '\n';
+    out << "lap_tables: " << replay->GetLapTableCount() << '\n';
+    out << "frame_interval_s: " << FormatNumber("%.6f", replay->GetFrameInterval()) << '\n';
 }
 
 }  // namespace Linewright::Cli

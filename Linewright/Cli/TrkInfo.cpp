@@ -1,8 +1,9 @@
 #include "Linewright/Cli/FileInfo.h"
 
-#include "Papy/Tracks/Trk/GPLTrkFile.h"
-#include "Papy/Tracks/Trk/TrkTrack.h"
-#include "Util/BinaryStream.h"
+#include "Papy/Factory/MakePtf.h"
+#include "Papy/Factory/MakeTrack.h"
+#include "Papy/Tracks/Track.h"
+#include "Util/PathName.h"
 
 #include <string>
 
@@ -15,8 +16,6 @@ namespace {
 
 std::string Fixed6(double value) { return FormatNumber("%.6f", value); }
 
-}  // namespace
-
 void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::ostream& out) {
     out << "sections: " << track.GetSegmentCount() << '\n';
     out << "length_m: " << Fixed6(track.GetLength()) << '\n';
@@ -28,13 +27,17 @@ void DescribeTrack(const Papy::Track& track, const InfoOptions& options, std::os
     }
 }
 
-bool DescribeGPLTrk(const InfoOptions& options, const std::shared_ptr<Util::BinaryStream>& file, std::ostream& out) {
-    if (!Papy::GPLTrkFile::HasTrackHeader(*file))
-        return false;
-    const Papy::TrkTrack track(std::make_shared<Papy::GPLTrkFile>(file));
-    out << "format: GPL trk\n";
-    DescribeTrack(track, options, out);
-    return true;
+}  // namespace
+
+void DescribeTrackFile(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
+    const Util::PathName name(options.path);
+    const auto makeTrack = FactoryReading(options.path, kind)->GetFacet<Papy::MakeTrack>();
+    DescribeTrack(*makeTrack->Make(name.baseName, name.extension, false), options, out);
+}
+
+void DescribeObjects(const InfoOptions& options, Papy::FileKind kind, std::ostream&) {
+    const Util::PathName name(options.path);
+    FactoryReading(options.path, kind)->GetFacet<Papy::MakePtf>()->Make(name.baseName, name.extension, false);
 }
 
 }  // namespace Linewright::Cli

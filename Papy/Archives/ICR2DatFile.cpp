@@ -1,10 +1,11 @@
 #include "Papy/Archives/ICR2DatFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Archives/UncompressedSubFile.h"
 #include "Util/BinaryFile.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 #include <array>
 #include <cstring>
@@ -17,11 +18,18 @@ namespace {
 using Util::ReadValue;
 using Util::WriteValue;
 
-// Format notes: a directory record is signature (1 byte, 5), method (1, 0 = stored), size (4),
-// size again (4), the name zero-padded to 13 bytes, and the data's offset in the file (4).
+// Format notes: the file begins with the member count (2 bytes, signed, above 0), then one
+// directory record per member:
+//    0  signature (1 byte, 5)
+//    1  method (1 byte, 0 = stored)
+//    2  size (4)
+//    6  size again (4)
+//   10  the name, zero-padded to 13 bytes
+//   23  the data's offset in the file (4)
+// The members' data follow the directory.
 constexpr std::uint32_t RecordSize = 27;
 constexpr std::uint32_t NameFieldSize = 13;
-constexpr std::uint8_t Signature = 5;
+constexpr std::uint8_t Signature = FileIds::datRecordSignature;
 constexpr std::uint8_t StoredMethod = 0;
 constexpr std::size_t MaxNameLength = 12;
 
@@ -68,13 +76,7 @@ ICR2DatFile::ICR2DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(s
 ICR2DatFile::ICR2DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool ICR2DatFile::HasHeader(const std::string& path) {
-    try {
-        auto file = Util::BinaryFile::OpenRead(path);
-        const auto count = ReadValue<std::int16_t>(*file);
-        return count > 0 && ReadValue<std::int16_t>(*file) == Signature;  // signature 5, method 0
-    } catch (const Util::Exception&) {
-        return false;
-    }
+    return IsICR2DatHead(Util::RecordView(path, ReadHead(path, 4)));
 }
 
 void ICR2DatFile::ReadDirectory() {
@@ -89,21 +91,19 @@ void ICR2DatFile::ReadDirectory() {
     for (int index = 0; index < count; ++index) {
         std::array<unsigned char, RecordSize> bytes;
         stream.Read(RecordSize, bytes.data());
-        Util::CharBuffer record(archive, RecordSize, bytes.data());
-        if (ReadValue<std::uint8_t>(record) != Signature)
+        const Util::RecordView record(archive, bytes.data(), bytes.size());
+        if (record.Get<std::uint8_t>(0) != Signature)
             throw Util::XFileFormat(archive, "ICR2 dat file signature not 5");
-        if (ReadValue<std::uint8_t>(record) != StoredMethod)
+        if (record.Get<std::uint8_t>(1) != StoredMethod)
             throw Util::XFileFormat(archive, "ICR2 dat file unknown compression method");
         DatMember member;
-        member.size = ReadValue<std::uint32_t>(record);
-        if (ReadValue<std::uint32_t>(record) != member.size)
+        member.size = record.Get<std::uint32_t>(2);
+        if (record.Get<std::uint32_t>(6) != member.size)
             throw Util::XFileFormat(archive, "ICR2 dat file subfile size mismatch");
-        const char* name = reinterpret_cast<const char*>(bytes.data() + record.GetPosition());
-        member.name.assign(name, strnlen(name, NameFieldSize));
+        member.name = record.GetText(10, NameFieldSize);
         if (IsStrictChecks() && member.name.size() > MaxNameLength)
             throw Util::XFileFormat(archive, "ICR2 dat file subfile name not 8.3");
-        record.Seek(record.GetPosition() + NameFieldSize);
-        member.offset = ReadValue<std::uint32_t>(record);
+        member.offset = record.Get<std::uint32_t>(10 + NameFieldSize);
         members.push_back(std::move(member));
     }
 }

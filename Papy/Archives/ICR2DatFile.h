@@ -22,7 +22,7 @@ public:
     static constexpr std::uint32_t MaxMembers = 32767;
 
     // True when the file's first bytes look like this format's: a positive count and a record
-    // that starts with signature 5 and method 0.
+    // that starts with signature 5 and method 0. Throws XFileOpen when the file cannot be opened.
     static bool HasHeader(const std::string& path);
 
     std::uint32_t GetMemberCount() const override { return static_cast<std::uint32_t>(members.size()); }

@@ -1,14 +1,15 @@
 #include "Papy/Archives/N4DatFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Archives/CompressedSubFile.h"
 #include "Papy/Archives/PkCompression.h"
 #include "Papy/Archives/UncompressedSubFile.h"
 #include "Util/BinaryFile.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 
 #include <array>
-#include <cstring>
 #include <iostream>
 
 namespace Tessel::Papy {
@@ -18,12 +19,22 @@ namespace {
 using Util::ReadValue;
 using Util::WriteValue;
 
-// Format notes: the header is minus the member count (2 bytes, signed), the directory's size
-// (4) and a reserved zero (4). A directory record is type (1 byte, 5), method (1), unpacked size
-// (4), stored size (4), the data's offset (4), the name's length (1), then the name and a zero.
+// Format notes: the header is
+//    0  minus the member count (2 bytes, signed)
+//    2  the directory's size in bytes (4)
+//    6  reserved, zero (4)
+// and the directory that follows holds one record per member:
+//    0  type (1 byte, 5)
+//    1  method (1 byte, 0 = stored, 2 = imploded)
+//    2  unpacked size (4)
+//    6  stored size (4)
+//   10  the data's offset in the file (4)
+//   14  the name's length (1)
+//   15  the name and a zero; folders are separated by backslashes
+// The members' data follow the directory.
 constexpr std::uint32_t HeaderSize = 10;
 constexpr std::uint32_t RecordFixedSize = 15;
-constexpr std::uint8_t RecordType = 5;
+constexpr std::uint8_t RecordType = FileIds::datRecordSignature;
 
 constexpr std::array<const char*, 15> ArchiveExtensions = {"3do", "bff", "cam", "ces", "ini", "lyt", "mip", "ogg",
                                                            "pmf", "ptf", "rx",  "stp", "txt", "wav", "win"};
@@ -42,15 +53,7 @@ N4DatFile::N4DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(std::
 N4DatFile::N4DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool N4DatFile::HasHeader(const std::string& path) {
-    try {
-        auto file = Util::BinaryFile::OpenRead(path);
-        const auto negCount = ReadValue<std::int16_t>(*file);
-        const auto directorySize = ReadValue<std::uint32_t>(*file);
-        const auto reserved = ReadValue<std::uint32_t>(*file);
-        return negCount < 0 && directorySize != 0 && reserved == 0 && ReadValue<std::uint8_t>(*file) == RecordType;
-    } catch (const Util::Exception&) {
-        return false;
-    }
+    return IsN4DatHead(Util::RecordView(path, ReadHead(path, FileIds::n4DatHeaderSize)));
 }
 
 void N4DatFile::ReadDirectory() {
@@ -58,10 +61,10 @@ void N4DatFile::ReadDirectory() {
     const std::string& archive = GetPathName().full;
     std::array<unsigned char, HeaderSize> headerBytes;
     stream.Read(HeaderSize, headerBytes.data());
-    Util::CharBuffer header(archive, HeaderSize, headerBytes.data());
-    const auto negCount = ReadValue<std::int16_t>(header);
-    const auto directorySize = ReadValue<std::uint32_t>(header);
-    if (ReadValue<std::uint32_t>(header) != 0)
+    const Util::RecordView header(archive, headerBytes.data(), headerBytes.size());
+    const auto negCount = header.Get<std::int16_t>(0);
+    const auto directorySize = header.Get<std::uint32_t>(2);
+    if (header.Get<std::uint32_t>(6) != 0)
         throw Util::XFileFormat(archive, "N4 dat file reserved not zero");
     if (directorySize > stream.GetRemaining())
         throw Util::XFileRead(stream.GetName());  // as reading the directory would
@@ -71,22 +74,22 @@ void N4DatFile::ReadDirectory() {
     while (directory.GetPosition() < directorySize) {
         std::array<unsigned char, RecordFixedSize> fixedBytes;
         directory.Read(RecordFixedSize, fixedBytes.data());
-        Util::CharBuffer record(archive, RecordFixedSize, fixedBytes.data());
-        if (ReadValue<std::uint8_t>(record) != RecordType)
+        const Util::RecordView record(archive, fixedBytes.data(), fixedBytes.size());
+        if (record.Get<std::uint8_t>(0) != RecordType)
             throw Util::XFileFormat(archive, "N4 dat file subfile type error");
         N4DatMember member;
-        member.method = ReadValue<std::uint8_t>(record);
+        member.method = record.Get<std::uint8_t>(1);
         if (member.method != Stored && member.method != Imploded)
             throw Util::XFileFormat(archive, "N4 dat file unknown compression method");
-        member.size = ReadValue<std::uint32_t>(record);
-        member.storedSize = ReadValue<std::uint32_t>(record);
+        member.size = record.Get<std::uint32_t>(2);
+        member.storedSize = record.Get<std::uint32_t>(6);
         if (member.method == Stored && member.storedSize != member.size)
             throw Util::XFileFormat(archive, "N4 dat file compressed size error");
-        member.offset = ReadValue<std::uint32_t>(record);
-        const std::uint32_t nameSize = ReadValue<std::uint8_t>(record) + 1u;
+        member.offset = record.Get<std::uint32_t>(10);
+        const std::uint32_t nameSize = record.Get<std::uint8_t>(14) + 1u;
         std::array<char, MaxNameLength + 1> name;
         directory.Read(nameSize, name.data());
-        member.name.assign(name.data(), strnlen(name.data(), nameSize));
+        member.name = Util::RecordView(archive, name.data(), nameSize).GetText(0, nameSize);
         members.push_back(std::move(member));
     }
     if (members.size() != static_cast<std::size_t>(-negCount))

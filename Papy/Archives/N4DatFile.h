@@ -23,6 +23,7 @@ public:
     static constexpr std::uint32_t MaxMembers = 32768;
 
     // True when the file's first 11 bytes look like this format's header and first record.
+    // Throws XFileOpen when the file cannot be opened.
     static bool HasHeader(const std::string& path);
 
     std::uint32_t GetMemberCount() const override { return static_cast<std::uint32_t>(members.size()); }

@@ -7,15 +7,19 @@
 namespace Tessel::Papy {
 
 class LpFile;
+class Track;
 
-// Creates a new, empty LP of the game for the factory directory's own track and keeps it in
-// the factory's MakeLp facet as <type name>.lp. A spacing of 0 asks for the format's default.
-// Throws what opening the track throws.
+// Creates new, empty LP files of the game. A spacing of 0 asks for the format's default.
 class CreateLp : public FileFactory::Facet {
 public:
     using FacetKind = CreateLp;
 
+    // An LP for the factory directory's own track, kept in the factory's MakeLp facet as
+    // <type name>.lp. Throws what opening the track throws.
     virtual std::shared_ptr<LpFile> Create(const std::string& typeName, double spacing) = 0;
+    // An LP for the given track model (for example a track file named otherwise than its
+    // directory), kept nowhere: the one family-neutral way to make an LP for a track.
+    virtual std::shared_ptr<LpFile> CreateFor(const Track& track, double spacing) = 0;
 };
 
 }  // namespace Tessel::Papy

@@ -33,6 +33,22 @@ bool FileFactoryRecognizer::IsGameDirectory(const PapyDirectory& directory) {
     return false;
 }
 
+FileKind FileFactoryRecognizer::GetKindOfExtension(const std::string& extension) const {
+    for (const KindExtension& entry : GetFileKinds()) {
+        if (Util::CompareNoCase(entry.extension, extension) == 0)
+            return entry.kind;
+    }
+    return FileKind::Unknown;
+}
+
+bool FileFactoryRecognizer::ReadsKind(FileKind kind) const {
+    for (const KindExtension& entry : GetFileKinds()) {
+        if (entry.kind == kind)
+            return true;
+    }
+    return false;
+}
+
 std::shared_ptr<FileFactory> FileFactoryRecognizer::BuildFactory(const PapyDirectory& directory,
                                                                  std::shared_ptr<DatFile> archive) {
     auto factory = std::make_shared<FileFactory>();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Papy/Factory/FileFactory.h"
+#include "Papy/Factory/FileKind.h"
 #include "Papy/Factory/PapyDirectory.h"
 
 #include <cstdint>
@@ -16,8 +17,18 @@ class GetDat;
 // Tells whether a directory or a DAT archive belongs to one game, and builds that game's
 // factory. A recognizer only looks: a file of another game, or one too short for its test, is
 // a plain no. Reading faults other than that propagate.
+//
+// A new game plugs in with a recognizer of its own, registered in Games/GameRecognizers.cpp:
+// its byte tests (from Factory/FileHead.h), its archive format, its makers, and the kinds of
+// file it reads (GetFileKinds), through which the front ends reach its readers by kind.
 class FileFactoryRecognizer {
 public:
+    // A kind of file that the game's factory reads, and the extension its files carry.
+    struct KindExtension {
+        FileKind kind;
+        const char* extension;  // lower-case
+    };
+
     explicit FileFactoryRecognizer(bool isDefault) : isDefault(isDefault) {}
     virtual ~FileFactoryRecognizer() = default;
 
@@ -33,6 +44,13 @@ public:
     // The directory's own archive is this game's, or else the first of its files that matches
     // the game's extensions (tried one extension after the other) passes the game's test.
     virtual bool IsGameDirectory(const PapyDirectory& directory);
+    // The kinds of file this game's factory reads, each with its extension; where several kinds
+    // share an extension, the first is the one a file of unknown content is taken for.
+    virtual std::vector<KindExtension> GetFileKinds() const = 0;
+    // The first of the game's kinds whose extension is extension (without regard to case);
+    // Unknown when none is.
+    FileKind GetKindOfExtension(const std::string& extension) const;
+    bool ReadsKind(FileKind kind) const;
     virtual bool IsDefault() const { return isDefault; }
     virtual void SetDefault(bool flag) { isDefault = flag; }
 

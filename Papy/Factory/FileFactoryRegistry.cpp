@@ -63,15 +63,45 @@ FileFactoryRecognizer* FileFactoryRegistry::ChooseForDat(const std::string& path
 
 std::shared_ptr<FileFactory> FileFactoryRegistry::MakeForDirectory(const std::string& path, bool writable) const {
     const PapyDirectory directory(path);
+    return GetGame(directory).MakeFactoryForDirectory(directory, writable);
+}
+
+FileFactoryRecognizer& FileFactoryRegistry::GetGame(const PapyDirectory& directory) const {
     try {
         for (const auto& recognizer : recognizers) {
             if (recognizer->IsGameDirectory(directory))
-                return recognizer->MakeFactoryForDirectory(directory, writable);
+                return *recognizer;
         }
     } catch (const Util::XFileOpen&) {
         // A file that cannot be opened proves nothing about the directory's game.
     }
-    return GetFallback().MakeFactoryForDirectory(directory, writable);
+    return GetFallback();
+}
+
+FileKind FileFactoryRegistry::GetKindOfExtension(const PapyDirectory& directory, const std::string& extension) const {
+    if (const FileKind kind = GetGame(directory).GetKindOfExtension(extension); kind != FileKind::Unknown)
+        return kind;
+    for (const auto& recognizer : recognizers) {
+        if (const FileKind kind = recognizer->GetKindOfExtension(extension); kind != FileKind::Unknown)
+            return kind;
+    }
+    return FileKind::Unknown;
+}
+
+std::shared_ptr<FileFactory> FileFactoryRegistry::GetFactoryForKind(const std::string& path, FileKind kind) {
+    const PapyDirectory directory(path);
+    if (GetGame(directory).ReadsKind(kind))
+        return GetFactory(directory.GetPath(), false);
+    FileFactoryRecognizer* reader = FindReaderOf(kind);
+    return reader ? reader->MakeFactoryForDirectory(directory, false) : nullptr;
+}
+
+FileFactoryRecognizer* FileFactoryRegistry::FindReaderOf(FileKind kind) const {
+    for (const auto& recognizer : recognizers) {
+        if (recognizer->ReadsKind(kind))
+            return recognizer.get();
+    }
+    return nullptr;
 }
 
 FileFactoryRecognizer& FileFactoryRegistry::GetFallback() const {

@@ -26,6 +26,20 @@ public:
     // "false" when there is then no default game.
     std::shared_ptr<FileFactory> GetFactory(const std::string& path, bool writable);
 
+    // The game that claims the directory, else the default game. Breaks the assertion "false"
+    // when no game claims it and there is no default.
+    FileFactoryRecognizer& GetGame(const PapyDirectory& directory) const;
+
+    // The kind of a file with this extension in the directory, for a file whose content does
+    // not tell: the directory's game's kind for the extension, else the first game's that has
+    // one. Unknown when no game keeps files with that extension.
+    FileKind GetKindOfExtension(const PapyDirectory& directory, const std::string& extension) const;
+
+    // A factory that reads files of the kind in the directory that holds path: the directory's
+    // own (as GetFactory gives it) when its game reads the kind, else one that the first game
+    // reading the kind builds for the directory. An empty pointer when no game reads the kind.
+    std::shared_ptr<FileFactory> GetFactoryForKind(const std::string& path, FileKind kind);
+
 private:
     struct CacheEntry {
         std::shared_ptr<FileFactory> factory;
@@ -34,6 +48,7 @@ private:
 
     FileFactoryRecognizer* ChooseForDat(const std::string& path) const;
     std::shared_ptr<FileFactory> MakeForDirectory(const std::string& path, bool writable) const;
+    FileFactoryRecognizer* FindReaderOf(FileKind kind) const;
     FileFactoryRecognizer& GetFallback() const;
 
     std::vector<std::shared_ptr<FileFactoryRecognizer>> recognizers;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "Papy/Factory/FileLocator.h"
-
-#include <map>
+#include "Papy/Factory/MakerCache.h"
 
 namespace Tessel::Papy {
 
@@ -17,30 +16,28 @@ public:
 
     std::shared_ptr<FileT> Make(const std::string& baseName, const std::string& extension) override {
         const std::string fileName = locator.GetFileName(baseName, extension);
-        if (const auto kept = cache.find(fileName); kept != cache.end())
-            return kept->second;
-        auto stream = locator.OpenLoose(fileName);
-        if (!stream)
-            locator.ThrowNotFound(fileName);
-        auto file = Read(std::move(stream));
-        cache[fileName] = file;
-        return file;
+        return cache.Find(fileName, [&] {
+            auto stream = locator.OpenLoose(fileName);
+            if (!stream)
+                locator.ThrowNotFound(fileName);
+            return Read(std::move(stream));
+        });
     }
 
-    void Purge() override { cache.clear(); }
+    void Purge() override { cache.Clear(); }
 
 protected:
     // Builds the game's reader on the file's stream.
     virtual std::shared_ptr<FileT> Read(std::shared_ptr<Util::BinaryStream> stream) = 0;
 
     void Keep(std::shared_ptr<FileT> file, const std::string& baseName, const std::string& extension) {
-        cache[locator.GetFileName(baseName, extension)] = std::move(file);
+        cache.Keep(locator.GetFileName(baseName, extension), std::move(file));
     }
 
     FileLocator locator;
 
 private:
-    std::map<std::string, std::shared_ptr<FileT>> cache;
+    MakerCache<FileT> cache;
 };
 
 }  // namespace Tessel::Papy

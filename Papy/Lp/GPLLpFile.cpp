@@ -1,5 +1,7 @@
 #include "Papy/Lp/GPLLpFile.h"
 
+#include "Papy/Factory/FileHead.h"
+#include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
 #include "Util/Exception.h"
 
@@ -10,7 +12,11 @@ namespace Tessel::Papy {
 
 namespace {
 
-constexpr std::uint32_t Version = 0x10002;
+// Format notes: version 0x10002 (4 bytes), record count (4), then the records of 20 bytes:
+// speed, lateral speed, lateral offset and angle rate (floats; the speeds and the rate in 1/36
+// of metres and radians per second) and the flags word, whose top byte is the coefficient in
+// steps of 0.005. The count must be the track's horizontal length over 3 m, rounded, plus one.
+constexpr std::uint32_t Version = FileIds::gplLpVersion;
 constexpr std::uint32_t RecordSize = 20;
 // File units of the speeds and the angle rate.
 constexpr double RateScale = 36.0;
@@ -30,9 +36,7 @@ std::uint32_t CountFor(double steps) {
     return static_cast<std::uint32_t>(count);
 }
 
-std::uint32_t DefaultCountFor(const TrkFile& track) {
-    return CountFor(static_cast<double>(track.Get2DLength()) * RecordsPerMetre);
-}
+std::uint32_t DefaultCountFor(double length2D) { return CountFor(length2D * RecordsPerMetre); }
 
 }  // namespace
 
@@ -40,21 +44,17 @@ GPLLpFile::GPLLpFile(const std::shared_ptr<Util::BinaryStream>& stream,
                      const std::shared_ptr<TrkFile>& track)
     : spacing(DefaultSpacing) {
     Read(*stream);
-    if (records.size() != DefaultCountFor(*track))
+    if (records.size() != DefaultCountFor(track->Get2DLength()))
         throw Util::XFileFormat(stream->GetName(), "Contains incorrect number of records");
 }
 
-GPLLpFile::GPLLpFile(const std::shared_ptr<TrkFile>& track, double requestedSpacing)
+GPLLpFile::GPLLpFile(const Track& track, double requestedSpacing)
     : spacing(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
     TESSEL_CHECK(spacing > 0.0);
     const std::uint32_t count = requestedSpacing == 0.0
-                                    ? DefaultCountFor(*track)
-                                    : CountFor(track->Get2DLength() / spacing);
+                                    ? DefaultCountFor(track.Get2DLength())
+                                    : CountFor(track.Get2DLength() / spacing);
     records.resize(count);
-}
-
-bool GPLLpFile::HasLpVersion(Util::BinaryStream& stream) {
-    return stream.GetSize() >= 8 && Util::PeekValue<std::uint32_t>(stream, 0) == Version;
 }
 
 void GPLLpFile::Read(Util::BinaryStream& stream) {

@@ -7,6 +7,7 @@
 
 namespace Tessel::Papy {
 
+class Track;
 class TrkFile;
 
 // The LP file of the GPL family: records 3 m of horizontal track longitude apart, each holding
@@ -19,13 +20,10 @@ public:
     // "Contains incorrect number of records" (the count does not fit the track), and XFileRead
     // when the stream holds fewer records than it announces (before allocating for them).
     GPLLpFile(const std::shared_ptr<Util::BinaryStream>& stream, const std::shared_ptr<TrkFile>& track);
-    // An empty table for the track; a spacing of 0.0 takes the default of 3 m. Throws
-    // XAssertion when the spacing is negative or the count does not fit 32 bits.
-    GPLLpFile(const std::shared_ptr<TrkFile>& track, double spacing);
-
-    // True when the stream is long enough for a header and starts with the GPL LP version; the
-    // position is kept.
-    static bool HasLpVersion(Util::BinaryStream& stream);
+    // An empty table for the track model (its horizontal length); a spacing of 0.0 takes the
+    // default of 3 m. Throws XAssertion when the spacing is negative or the count does not fit
+    // 32 bits.
+    GPLLpFile(const Track& track, double spacing);
 
     std::uint32_t GetRecordCount() const override { return static_cast<std::uint32_t>(records.size()); }
     double GetRecordSpacing() const override { return spacing; }

@@ -25,11 +25,6 @@ public:
     // before the first clock record hold more start-line crossings than laps.
     explicit GPLRpyFile(Util::BinaryStream& stream);
 
-    // The game that writes replays of this version: "GPL", "N4" or "N2003"; empty above 5.
-    static const char* GetGameName(std::uint32_t version);
-    // True when the stream's first four bytes are the replay id; the position is kept.
-    static bool HasReplayId(Util::BinaryStream& stream);
-
     std::uint32_t GetVersion() const { return version; }
     std::uint32_t GetHeaderWord1() const { return headerWord1; }
     std::uint32_t GetHeaderWord2() const { return headerWord2; }
@@ -87,7 +82,7 @@ private:
         std::vector<Sample> samples;  // one per frame
     };
 
-    class FrameReader;
+    friend class GPLRpyFrameReader;
 
     static constexpr std::uint32_t unset = 0xFFFFFFFFu;
 

@@ -57,6 +57,18 @@ TEST(ConvertCli, WritesTheLpBesideTheTrackAndInfoReadsItBack) {
     EXPECT_EQ(std::count(records.out.begin(), records.out.end(), '\n'), 3 + 1201);
 }
 
+TEST(ConvertCli, TakesATrackFileNamedOtherwiseThanItsFolder) {
+    const GameFiles game;
+    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 90.0);
+    const auto track = game.folder.Write("circuits/Loop Variant.TRK", files.track);
+    const CliResult converted =
+        RunCli({"convert", game.replay, "--lap", "best", "--type", "race", "--track", track.string()});
+    EXPECT_EQ(converted.status, 0) << converted.err;
+    const auto lp = game.folder / "circuits/race.lp";
+    EXPECT_EQ(converted.out, "LP file created.\n" + lp.string() + "\n");
+    EXPECT_EQ(ReadFile(lp).size(), 8u + 20u * 1201u);
+}
+
 TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     const GameFiles game;
     const auto old = game.folder.Write("elsewhere/out.lp", "old bytes");
@@ -107,6 +119,12 @@ TEST(LpInfoCli, ChecksAGPLLpAgainstItsFoldersTrack) {
     const CliResult result = RunCli({"info", wrongCount.string()});
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("Contains incorrect number of records"), std::string::npos) << result.err;
+    // A damaged version no longer shows the kind: the folder's game reads it and says why.
+    const auto damaged = folder.Write("loop/pit.lp", std::string("\x02\x00\x07\x00\x00\x00\x00\x00", 8));
+    const CliResult version = RunCli({"info", damaged.string()});
+    EXPECT_EQ(version.status, 1);
+    EXPECT_EQ(version.out, "");
+    EXPECT_EQ(version.err, "A possible error was found in file " + damaged.string() + "\nGPL Lp file version error\n");
     const auto alone = folder.Write("other/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
     const CliResult noTrack = RunCli({"info", alone.string()});
     EXPECT_EQ(noTrack.status, 1);

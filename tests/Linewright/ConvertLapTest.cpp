@@ -41,7 +41,7 @@ Drive Steady(double start, double perFrame) {
 }
 
 std::unique_ptr<GPLLpFile> Convert(const Tessel::Papy::RpyFile& replay, std::uint32_t lap = 0) {
-    auto lp = std::make_unique<GPLLpFile>(LoopFile(), 0.0);
+    auto lp = std::make_unique<GPLLpFile>(TrkTrack(LoopFile()), 0.0);
     ConvertLap(replay, 0, 0, lap, TrkTrack(LoopFile()), *lp);
     return lp;
 }
@@ -125,8 +125,9 @@ TEST(ConvertLap, PlayerLapOfAWrittenReplayOnAWrittenTrackFollowsTheDrivenLine) {
     const auto trackFile = std::make_shared<GPLTrkFile>(MemoryStream(files.track, "loop.trk").stream);
     const GPLRpyFile replay(*MemoryStream(files.replay, "lap.rpy").stream);
     ASSERT_EQ(replay.GetLapStatus(0, 0, 1), LapStatus::Complete);
-    GPLLpFile lp(trackFile, 0.0);
-    ConvertLap(replay, 0, 0, 1, TrkTrack(trackFile), lp);
+    const TrkTrack track(trackFile);
+    GPLLpFile lp(track, 0.0);
+    ConvertLap(replay, 0, 0, 1, track, lp);
     for (std::uint32_t r = 0; r < lp.GetRecordCount(); ++r) {
         // The replay writer weaves the car 3 m either side of its line once a lap.
         const double phase = 2.0 * std::numbers::pi * lp.GetRecordLongitude(r) / files.trackLength;

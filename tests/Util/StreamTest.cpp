@@ -1,12 +1,15 @@
 #include "Util/BinaryFile.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
+#include "Util/RecordView.h"
 #include "Util/ReplacingFile.h"
 #include "testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 
 using namespace Tessel::Util;
 
@@ -118,4 +121,39 @@ TEST(ReplacingFile, ReplacesOnlyOnCommit) {
     output.Commit(true);
     EXPECT_EQ(std::filesystem::file_size(target), 5u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+}
+
+// Every access that reaches past the record's end is refused, including ones whose offset plus
+// size would wrap.
+TEST(RecordView, ReadsInsideTheRecordAndRefusesEverythingBeyond) {
+    const std::array<unsigned char, 8> bytes = {0x44, 0x33, 0x22, 0x11, 'a', 'b', 0, 'c'};
+    const RecordView record("rec", bytes.data(), bytes.size());
+    EXPECT_EQ(record.Get<std::uint32_t>(0), 0x11223344u);
+    EXPECT_EQ(record.Get<std::uint16_t>(6), 0x6300u);
+    EXPECT_EQ(record.GetText(4, 4), "ab");
+    EXPECT_EQ(record.Slice(4, 2).GetText(0, 2), "ab");
+    EXPECT_EQ(record.Find<std::uint32_t>(4), 0x63006261u);
+    EXPECT_EQ(record.Find<std::uint32_t>(5), std::nullopt);
+    EXPECT_EQ(record.Find<std::uint32_t>(SIZE_MAX - 1), std::nullopt);
+    unsigned char out[8];
+    const struct {
+        const char* what;
+        std::function<void()> access;
+    } beyond[] = {
+        {"value across the end", [&] { record.Get<std::uint32_t>(5); }},
+        {"value past the end", [&] { record.Get<std::uint8_t>(8); }},
+        {"wrapping offset", [&] { record.Get<std::uint32_t>(SIZE_MAX - 1); }},
+        {"text across the end", [&] { record.GetText(6, 3); }},
+        {"copy across the end", [&] { record.CopyTo(1, 8, out); }},
+        {"slice across the end", [&] { record.Slice(8, 1); }},
+    };
+    for (const auto& access : beyond) {
+        try {
+            access.access();
+            ADD_FAILURE() << access.what << " was allowed";
+        } catch (const XFileRead& fault) {
+            EXPECT_EQ(fault.GetName(), "rec") << access.what;
+        }
+    }
+    EXPECT_NO_THROW(RecordView("empty", nullptr, 0).CopyTo(0, 0, out));
 }

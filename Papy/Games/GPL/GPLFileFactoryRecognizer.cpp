@@ -9,28 +9,35 @@
 #include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Factory/TrkMakeTrack.h"
 #include "Util/PathName.h"
+#include "Util/RecordView.h"
 
 namespace Tessel::Papy {
 
 namespace {
 
 // True when the first bytes of a file with this (lower-case) extension are the GPL game's.
-bool IsGameHead(const std::string& extension, const std::string& head) {
-    const auto first = ValueAt<std::uint32_t>(head, 0);
-    const auto second = ValueAt<std::uint32_t>(head, 4);
+bool IsGameHead(const std::string& extension, const std::string& bytes) {
+    const Util::RecordView head("", bytes);
     if (extension == "3do")
-        return first == PackId("3DO4");
+        return StartsWithId(head, FileIds::gplObjects);
     if (extension == "lyt")
-        return first == 6 && second == 809;
+        return IsGPLLayoutHead(head);
     if (extension == "trk")
-        return first == PackId("TRAK") && second == 3000;
-    return first == PackId("RPLY") && second && *second < 3;
+        return IsTrackHead(head, FileIds::gplTrackVersion);
+    const auto version = GetReplayVersion(head);
+    return version && *version < FileIds::firstN4ReplayVersion;
 }
 
 }  // namespace
 
 bool GPLFileFactoryRecognizer::IsDat(const std::string& path) {
     return Util::IsFile(path) && ICR2DatFile::HasHeader(path);
+}
+
+std::vector<FileFactoryRecognizer::KindExtension> GPLFileFactoryRecognizer::GetFileKinds() const {
+    // The chunked replay reader reads the N4 and N2003 replays too.
+    return {{FileKind::GPLRpy, "rpy"}, {FileKind::N4Rpy, "rpy"}, {FileKind::N2003Rpy, "rpy"},
+            {FileKind::GPLTrk, "trk"}, {FileKind::GPLLp, "lp"},   {FileKind::ICR2Dat, "dat"}};
 }
 
 bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
@@ -58,11 +65,12 @@ std::shared_ptr<CreateDat> GPLFileFactoryRecognizer::MakeCreateDat(const PapyDir
 void GPLFileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirectory& directory,
                                          const std::shared_ptr<GetDat>& archive) {
     auto makeTrk = std::make_shared<GPLMakeTrk>(directory, archive);
+    auto makeTrack = std::make_shared<TrkMakeTrack>(directory, makeTrk);
     factory.AddFacet(makeTrk);
     auto makeLp = std::make_shared<GPLMakeLp>(directory, makeTrk);
     factory.AddFacet(makeLp);
-    factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrk));
-    factory.AddFacet(std::make_shared<TrkMakeTrack>(directory, makeTrk));
+    factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrack));
+    factory.AddFacet(makeTrack);
     factory.AddFacet(std::make_shared<GPLMakeRpy>(directory));
 }
 

@@ -16,6 +16,8 @@ public:
     // An ICR2 archive whose first 3do member is an N4-style object file ("3DO4"), or whose
     // first lyt member begins with the values 6 and 809. Throws what reading the archive throws.
     bool IsGameDat(const std::string& path) override;
+    // Chunked replays of every version, GPL TRK and LP files, ICR2 archives.
+    std::vector<KindExtension> GetFileKinds() const override;
 
 protected:
     std::vector<std::string> GetDirectoryExtensions() const override;

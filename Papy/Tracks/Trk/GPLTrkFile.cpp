@@ -1,5 +1,6 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 
+#include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -16,9 +17,22 @@ using Util::WriteValue;
 
 namespace {
 
-// "TRAK" with T in the highest byte: the bytes on disk are K, A, R, T.
-constexpr std::int32_t TrackId = 0x5452414B;
-constexpr std::int32_t Version = 3000;
+// Format notes: little-endian 32-bit signed values throughout; lengths in track units, angles
+// in angle units, unit vectors with 2^30 = 1. The sections of the file, with no gaps:
+//
+//   header (92)           id "TRAK", version 3000, track length, cross-section count (1-16),
+//                         section count, boundary bytes, section bytes, 16 cross-section offsets
+//   section index         one entry per section: its index times 52
+//   cross sections (32)   per section, per line: C3, C2, C1, C0, 3*C3, 2*C2, x or radius, y
+//   boundaries (32)       grouped by section: lateral offset at start and end, kind (0x800 wall,
+//                         bits 0-10 the code), attribute 0, value, attribute 1, two unused
+//   sections (52)         type (1 straight, 2 curve), start, length, heading, flags (bits 0-1),
+//                         A, B, C, D, extra, first cross section, boundary count, first boundary
+//
+// The size is exactly 92 + 4 S + 32 S X + boundary bytes + section bytes; the file's very
+// last boundary has kind 10.
+constexpr std::int32_t TrackId = FileIds::track;
+constexpr std::int32_t Version = FileIds::gplTrackVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
 constexpr std::int64_t SectionBytes = 52;
@@ -59,10 +73,6 @@ GPLTrkFile::GPLTrkFile(const std::shared_ptr<BinaryStream>& stream) : name(strea
     Build2DTable();
     if (IsStrictChecks())
         CheckStrictly();
-}
-
-bool GPLTrkFile::HasTrackHeader(BinaryStream& stream) {
-    return Util::PeekValue<std::int32_t>(stream, 0) == TrackId && Util::PeekValue<std::int32_t>(stream, 4) == Version;
 }
 
 void GPLTrkFile::Fail(const std::string& description) const { throw Util::XFileFormat(name, description); }

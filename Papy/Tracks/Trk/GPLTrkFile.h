@@ -18,9 +18,6 @@ class GPLTrkFile : public TrkFile {
 public:
     explicit GPLTrkFile(const std::shared_ptr<Util::BinaryStream>& stream);
 
-    // True when the stream starts with the GPL track id and version; the position is kept.
-    static bool HasTrackHeader(Util::BinaryStream& stream);
-
     std::int32_t GetTrackLength() const override { return trackLength; }
     int GetXSectionCount() const override { return static_cast<int>(xSectionOffsets.size()); }
     std::int32_t GetXSectionOffset(int k) const override { return xSectionOffsets[k]; }

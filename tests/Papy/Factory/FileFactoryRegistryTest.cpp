@@ -22,8 +22,10 @@ public:
 
     bool IsDat(const std::string& path) override { return Head(path).rfind("dat", 0) == 0; }
     bool IsGameDat(const std::string& path) override { return Head(path) == "dat:" + game; }
+    std::vector<KindExtension> GetFileKinds() const override { return kinds; }
 
     std::string game;
+    std::vector<KindExtension> kinds;
     std::set<std::string> unreadable;  // paths whose reading fails to open
     int datOpens = 0;
 
@@ -51,6 +53,8 @@ private:
 class RegistryTest : public ::testing::Test {
 protected:
     RegistryTest() {
+        first->kinds = {{FileKind::GPLLp, "lp"}, {FileKind::ICR2Dat, "dat"}};
+        second->kinds = {{FileKind::N4Lp, "lp"}, {FileKind::N4Ptf, "ptf"}};
         registry.Register(first);
         registry.Register(second);
     }
@@ -148,4 +152,26 @@ TEST_F(RegistryTest, NoDefaultGameIsAnAssertion) {
     FileFactoryRegistry single;
     single.Register(second);  // the only game is the fallback, default or not
     EXPECT_NE(single.GetFactory(Path("empty"), false), nullptr);
+}
+
+TEST_F(RegistryTest, AKindComesFromTheFolderGameThenFromTheFirstGameWithTheExtension) {
+    Write("two/x.mk", "two");
+    std::filesystem::create_directories(folder / "nobody");
+    const PapyDirectory two(Path("two")), nobody(Path("nobody"));
+    EXPECT_EQ(registry.GetKindOfExtension(two, "LP"), FileKind::N4Lp);
+    EXPECT_EQ(registry.GetKindOfExtension(two, "dat"), FileKind::ICR2Dat);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "lp"), FileKind::GPLLp);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "ptf"), FileKind::N4Ptf);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "txt"), FileKind::Unknown);
+}
+
+TEST_F(RegistryTest, AKindIsReadByTheFolderFactoryWhenItsGameReadsIt) {
+    Write("two/x.mk", "two");
+    std::filesystem::create_directories(folder / "nobody");
+    EXPECT_EQ(registry.GetFactoryForKind(Path("two/a.lp"), FileKind::N4Lp), registry.GetFactory(Path("two"), false));
+    // The default game claims the folder but reads no PTF file: the game that does reads it there.
+    const auto reader = registry.GetFactoryForKind(Path("nobody/a.ptf"), FileKind::N4Ptf);
+    EXPECT_NE(reader, registry.GetFactory(Path("nobody"), false));
+    EXPECT_EQ(DirectoryOf(reader), Path("nobody/"));
+    EXPECT_EQ(registry.GetFactoryForKind(Path("nobody/a.rpl"), FileKind::N3Rpl), nullptr);
 }

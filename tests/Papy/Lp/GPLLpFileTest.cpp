@@ -1,4 +1,5 @@
 #include "Papy/Lp/GPLLpFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Util/Exception.h"
 #include "testing/GPLLpWriter.h"
@@ -39,13 +40,13 @@ std::string Written(const GPLLpFile& lp) {
 TEST(GPLLpFile, NewTableHasOneRecordPerThreeMetresPlusOne) {
     const auto track = Track4500();
     ASSERT_NEAR(track->Get2DLength(), 4500.0, 0.01);
-    const GPLLpFile lp(track, 0.0);
+    const GPLLpFile lp(Papy::TrkTrack(track), 0.0);
     EXPECT_EQ(lp.GetRecordCount(), 1501u);
     EXPECT_EQ(lp.GetRecordSpacing(), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(0), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(1500), 4503.0);
     EXPECT_EQ(Written(lp), WriteGPLLp(std::vector<GPLLpRecord>(1501)));
-    const GPLLpFile wide(track, 2.0);
+    const GPLLpFile wide(Papy::TrkTrack(track), 2.0);
     EXPECT_EQ(wide.GetRecordCount(), 2251u);
     EXPECT_EQ(wide.GetRecordLongitude(2250), 4502.0);
 }
@@ -73,7 +74,7 @@ TEST(GPLLpFile, RefusesAWrongVersionOrARecordCountThatDoesNotFitTheTrack) {
 }
 
 TEST(GPLLpFile, ScalesRatesAndKeepsTheFlagWord) {
-    GPLLpFile lp(Track4500(), 0.0);
+    GPLLpFile lp(Papy::TrkTrack(Track4500()), 0.0);
     lp.SetRecordSpeed(0, 72.0);
     lp.SetRecordLateralSpeed(0, -3.6);
     lp.SetRecordLateral(0, 1.25);
@@ -93,7 +94,7 @@ TEST(GPLLpFile, ScalesRatesAndKeepsTheFlagWord) {
 }
 
 TEST(GPLLpFile, SingleFlagsSkipBitsSevenAndEleven) {
-    GPLLpFile lp(Track4500(), 0.0);
+    GPLLpFile lp(Papy::TrkTrack(Track4500()), 0.0);
     lp.SetRecordFlag7(4, true);
     EXPECT_EQ(lp.GetRecordFlags(4), 1u << 8);
     lp.SetRecordFlag10(4, true);
@@ -108,7 +109,7 @@ TEST(GPLLpFile, SingleFlagsSkipBitsSevenAndEleven) {
 }
 
 TEST(GPLLpFile, RecordIndexAssertionsNameThisFormat) {
-    const GPLLpFile lp(Track4500(), 0.0);
+    const GPLLpFile lp(Papy::TrkTrack(Track4500()), 0.0);
     EXPECT_EQ(lp.GetRecordIndex(3.0), 0u);
     EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);
     EXPECT_NE(AssertionText([&] { lp.GetRecordIndex(0.0); }).find("Papy/Lp/GPLLpFile.cpp"), std::string::npos);

@@ -10,7 +10,7 @@ Seed MakeSeed(std::string name, const std::string& bytes) {
     return {std::move(name), std::vector<unsigned char>(bytes.begin(), bytes.end())};
 }
 
-const SeedRegistration seeds("GPLLpFuzzer", [] {
+const SeedRegistration seeds("GPLLpFileFuzzer", [] {
     using namespace Testing;
     const std::uint32_t count = GPLLpRecordCount(static_cast<float>(GPLLpFuzzTrack().Get2DLength()));
     return std::vector<Seed>{

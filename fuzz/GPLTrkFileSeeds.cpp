@@ -22,7 +22,7 @@ TrkShape Ring() {
     return shape;
 }
 
-const Linewright::Fuzz::SeedRegistration registration("GPLTrkFuzzer", [] {
+const Linewright::Fuzz::SeedRegistration registration("GPLTrkFileFuzzer", [] {
     return std::vector<Linewright::Fuzz::Seed>{SeedOf("sample.trk", SampleTrkShape()), SeedOf("ring.trk", Ring())};
 });
 

@@ -11,7 +11,7 @@ Seed Archive(const char* name, const std::vector<Testing::DatEntry>& members) {
     return {name, {bytes.begin(), bytes.end()}};
 }
 
-const SeedRegistration seeds("GPLGameFolderFuzzer", [] {
+const SeedRegistration seeds("GPLFileFactoryRecognizerFuzzer", [] {
     const std::string track = Testing::WriteGPLTrk(Testing::SampleTrkShape());
     const std::string object = std::string("4OD3") + std::string(4, '\0');
     const std::string layout = std::string("\x06\0\0\0\x29\x03\0\0", 8);

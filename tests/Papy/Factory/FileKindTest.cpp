@@ -1,0 +1,88 @@
+#include "Papy/Factory/FileKind.h"
+
+#include "Util/Exception.h"
+#include "testing/DatWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+using namespace Tessel::Papy;
+using Linewright::Testing::AppendLittleEndian;
+
+namespace {
+
+std::string Words(std::initializer_list<std::uint32_t> words) {
+    std::string bytes;
+    for (std::uint32_t word : words)
+        AppendLittleEndian(bytes, word);
+    return bytes;
+}
+
+// An N4 object archive's first record: object 1, type 2, then the type's name with its zero.
+std::string ObjectHead(const std::string& typeName) {
+    return Words({1, 2, static_cast<std::uint32_t>(typeName.size() + 1)}) + typeName + '\0' + Words({1, 0});
+}
+
+constexpr std::uint32_t rply = 0x52504C59, trak = 0x5452414B;
+
+struct HeadCase {
+    const char* what;
+    std::string head;
+    std::uint64_t fileSize;  // 0: the head is the whole file
+    FileKind kind;
+};
+
+}  // namespace
+
+TEST(FileKind, FirstBytesTellEveryKind) {
+    const std::string n4Dat = Linewright::Testing::WriteN4Dat({{"a.txt", "x"}});
+    const std::string icr2Dat = Linewright::Testing::WriteICR2Dat({{"a.trk", "x"}});
+    const HeadCase cases[] = {
+        {"GPL replay", Words({rply, 2, 0}), 0, FileKind::GPLRpy},
+        {"N4 replay", Words({rply, 3, 0}), 0, FileKind::N4Rpy},
+        {"N4 replay of version 4", Words({rply, 4, 0}), 0, FileKind::N4Rpy},
+        {"N2003 replay", Words({rply, 5, 0}), 0, FileKind::N2003Rpy},
+        {"replay of a version no game wrote", Words({rply, 6}), 0, FileKind::GPLRpy},
+        {"GPL track", Words({trak, 3000, 0}), 0, FileKind::GPLTrk},
+        {"ICR2 track", Words({trak, 1, 0}), 0, FileKind::ICR2Trk},
+        {"track of another version", Words({trak, 2, 0}), 0, FileKind::Unknown},
+        {"PTF track", ObjectHead("TrackDescriptor"), 5000, FileKind::N4Ptf},
+        {"N4 object file", ObjectHead("ShapeDescriptor"), 5000, FileKind::N4Tdo},
+        {"N4 object file cut inside its type name", ObjectHead("ShapeDescriptor").substr(0, 20), 0,
+         FileKind::Unknown},
+        {"GPL LP", Words({0x10002, 1}), 28, FileKind::GPLLp},
+        {"GPL LP version without a count", Words({0x10002}), 0, FileKind::Unknown},
+        {"N4 LP", Words({0x10003, 0}), 0, FileKind::N4Lp},
+        {"ICR2 LP: count and records fill the file", Words({3, 0, 0}), 4 + 3 * 12, FileKind::ICR2Lp},
+        {"ICR2 LP size one byte off", Words({3, 0, 0}), 4 + 3 * 12 + 1, FileKind::Unknown},
+        {"N3 replay", Words({4061, 100, 0, 2}), 4061 + 100 + 16, FileKind::N3Rpl},
+        {"N3 sizes without the info block's", Words({4060, 101, 0, 2}), 4061 + 100 + 16, FileKind::Unknown},
+        {"N4 archive", n4Dat.substr(0, 16), n4Dat.size(), FileKind::N4Dat},
+        {"ICR2 archive", icr2Dat.substr(0, 16), icr2Dat.size(), FileKind::ICR2Dat},
+        {"empty file", "", 0, FileKind::Unknown},
+        {"text", "hello, world", 0, FileKind::Unknown},
+    };
+    for (const HeadCase& row : cases) {
+        const std::uint64_t size = row.fileSize != 0 ? row.fileSize : row.head.size();
+        EXPECT_EQ(RecognizeHead(Tessel::Util::RecordView("f", row.head), size), row.kind) << row.what;
+    }
+}
+
+TEST(FileKind, NamesAreThoseInfoPrints) {
+    EXPECT_STREQ(GetKindName(FileKind::N4Tdo), "N4 3do");
+    EXPECT_STREQ(GetKindName(FileKind::N2003Rpy), "N2003 rpy");
+    EXPECT_STREQ(GetKindName(FileKind::Unknown), "");
+}
+
+// A damaged header still reaches its reader: the folder's game names the kind by extension.
+TEST(FileKind, ADamagedFileIsTakenForItsFolderGamesKindOfItsExtension) {
+    TemporaryFolder folder;
+    const std::string damagedLp = Words({0x10001, 1}) + std::string(20, '\0');
+    EXPECT_EQ(RecognizeFile(folder.Write("monza/race.lp", damagedLp).string()), FileKind::GPLLp);
+    EXPECT_EQ(RecognizeFile(folder.Write("monza/monza.trk", Words({trak, 7})).string()), FileKind::GPLTrk);
+    EXPECT_EQ(RecognizeFile(folder.Write("monza/notes.txt", damagedLp).string()), FileKind::Unknown);
+    EXPECT_EQ(RecognizeFile(folder.Write("monza/good.bin", Words({trak, 3000})).string()), FileKind::GPLTrk);
+    EXPECT_THROW(RecognizeFile((folder / "monza/missing.lp").string()), Tessel::Util::XFileOpen);
+}
