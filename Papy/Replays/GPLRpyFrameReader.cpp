@@ -22,8 +22,14 @@ constexpr std::size_t largestFrame = 0xFFFF;
 GPLRpyFrameReader::GPLRpyFrameReader(GPLRpyFile& replay, std::uint32_t flags)
     : replay(replay), layout(LayoutOf(replay.version)),
       floatSamples(replay.version < firstN4Version && (flags & floatSamplesFlag)),
-      lapCounters(replay.drivers.size(), 1), seen(replay.drivers.size(), false),
-      lastLongitudes(replay.drivers.size(), 0.0) {}
+      lapStartUnits(lapStartLongitude * replay.longitudeDivisor),
+      lapEndUnits(lapEndLongitude * replay.longitudeDivisor), drivers(replay.drivers.size()) {
+    for (std::size_t driver = 0; driver < drivers.size(); ++driver) {
+        auto& lapTables = replay.drivers[driver].lapTables;
+        drivers[driver].samples = &replay.drivers[driver].samples;
+        drivers[driver].marks = lapTables.empty() ? nullptr : &lapTables.back();
+    }
+}
 
 void GPLRpyFrameReader::ReadFrames(Util::BinaryStream& source, std::uint32_t size) {
     stream = &source;
@@ -41,7 +47,8 @@ void GPLRpyFrameReader::ReadFrames(Util::BinaryStream& source, std::uint32_t siz
         previousSize = frameSize;
         View(frameSize);
         at += frameHeaderSize;
-        std::fill(seen.begin(), seen.end(), false);
+        for (DriverState& driver : drivers)
+            driver.seen = false;
         clock.reset();
         ReadRecords(frameSize - frameHeaderSize);
         EndFrame();
@@ -92,7 +99,9 @@ void GPLRpyFrameReader::ReadPlayerSample(std::size_t body, std::uint32_t bodySiz
         const std::array<float, 3> values{view.Get<float>(body + 16), view.Get<float>(body + 20),
                                           view.Get<float>(body + 24)};
         const auto index = static_cast<std::uint32_t>(replay.floatSamples.size());
-        if (AddSample(replay.playerIndex, Sample(SampleKind::floats, index, 0, 0), values[0]))
+        // In raw units: a float's product with the divisor is exact in double precision.
+        const double longitude = values[0] * replay.longitudeDivisor;
+        if (AddSample(drivers[replay.playerIndex], Sample(SampleKind::floats, index, 0, 0), longitude))
             replay.floatSamples.push_back(values);
         return;
     }
@@ -106,7 +115,7 @@ void GPLRpyFrameReader::ReadCarSamples(std::size_t body, std::uint32_t bodySize)
     for (std::size_t entry = body; entry < body + bodySize; entry += carEntrySize) {
         const auto position = view.Get<std::uint32_t>(entry + 4);
         const std::uint32_t slot = gpl ? position >> 26 : Bits(position, 24, 7);
-        Check(slot < replay.drivers.size(), *stream, "GPL rpy car sample driver slot error");
+        Check(slot < drivers.size(), *stream, "GPL rpy car sample driver slot error");
         if (gpl) {
             AddCodes(slot, SampleKind::carCodes, Bits(position, 0, 26), Bits(view.Get<std::uint32_t>(entry + 8), 0, 16),
                      Bits(view.Get<std::uint32_t>(entry + 12), 7, angleBits));
@@ -125,12 +134,7 @@ void GPLRpyFrameReader::ReadClock(std::size_t body, std::uint32_t bodySize) {
 
 void GPLRpyFrameReader::AddCodes(std::uint32_t driver, SampleKind kind, std::uint32_t longitude,
                                  std::uint32_t lateralCode, std::uint32_t angleCode) {
-    AddSample(driver, Sample(kind, longitude, lateralCode, angleCode), longitude / replay.longitudeDivisor);
-}
-
-GPLRpyFile::LapTable* GPLRpyFrameReader::NewestLapTable(std::uint32_t driver) {
-    auto& tables = replay.drivers[driver].lapTables;
-    return tables.empty() ? nullptr : &tables.back();
+    AddSample(drivers[driver], Sample(kind, longitude, lateralCode, angleCode), longitude);
 }
 
 // A lap that ends at a start-line crossing, and the next one that begins there.
@@ -141,33 +145,32 @@ void GPLRpyFrameReader::MarkCrossing(LapTable& marks, std::uint32_t mark, std::u
 }
 
 // False when the driver already has a sample in this frame: a second one would part sample
-// indices from frame indices, so it is dropped.
-bool GPLRpyFrameReader::AddSample(std::uint32_t driver, const Sample& sample, double longitude) {
-    if (seen[driver])
+// indices from frame indices, so it is dropped. The longitude is in raw units, which compare
+// with the crossing bounds in raw units exactly as the metres would with theirs.
+bool GPLRpyFrameReader::AddSample(DriverState& driver, const Sample& sample, double longitude) {
+    if (driver.seen)
         return false;
-    auto& samples = replay.drivers[driver].samples;
-    LapTable* marks = NewestLapTable(driver);
-    const bool crossed = marks && !samples.empty() && !beforeFirstClock && longitude < lapStartLongitude &&
-                         lastLongitudes[driver] > lapEndLongitude;
-    std::uint32_t& counter = lapCounters[driver];
-    if (crossed && counter + 1 < marks->size()) {
-        if ((*marks)[counter].flags != 0)
-            MarkCrossing(*marks, counter, 0);
-        ++counter;
+    LapTable* marks = driver.marks;
+    const bool crossed = marks && !driver.samples->empty() && !beforeFirstClock && longitude < lapStartUnits &&
+                         driver.lastLongitude > lapEndUnits;
+    if (crossed && driver.lapCounter + 1 < marks->size()) {
+        if ((*marks)[driver.lapCounter].flags != 0)
+            MarkCrossing(*marks, driver.lapCounter, 0);
+        ++driver.lapCounter;
     }
-    samples.push_back(sample);
-    lastLongitudes[driver] = longitude;
-    seen[driver] = true;
+    driver.samples->push_back(sample);
+    driver.lastLongitude = longitude;
+    driver.seen = true;
     return true;
 }
 
 void GPLRpyFrameReader::EndFrame() {
-    for (std::uint32_t driver = 0; driver < replay.drivers.size(); ++driver) {
-        if (!seen[driver]) {
-            replay.drivers[driver].samples.emplace_back();
-            lastLongitudes[driver] = 0.0;
+    for (DriverState& driver : drivers) {
+        if (!driver.seen) {
+            driver.samples->emplace_back();
+            driver.lastLongitude = 0.0;
         }
-        if (!NewestLapTable(driver))
+        if (!driver.marks)
             continue;
         if (clock)
             PassClock(driver, *clock);
@@ -180,12 +183,12 @@ void GPLRpyFrameReader::EndFrame() {
 }
 
 // Moves the driver past every lap-end time that the clock has reached.
-void GPLRpyFrameReader::PassClock(std::uint32_t driver, std::uint32_t time) {
-    LapTable& marks = *NewestLapTable(driver);
-    std::uint32_t& counter = lapCounters[driver];
+void GPLRpyFrameReader::PassClock(DriverState& driver, std::uint32_t time) {
+    LapTable& marks = *driver.marks;
+    std::uint32_t& counter = driver.lapCounter;
     const std::uint32_t last = static_cast<std::uint32_t>(marks.size()) - 1;
     while (counter <= last) {
-        if (counter == last && seen[driver])
+        if (counter == last && driver.seen)
             marks[counter].endTime = time;
         if (time <= marks[counter].endTime || counter == last)
             break;
@@ -194,15 +197,15 @@ void GPLRpyFrameReader::PassClock(std::uint32_t driver, std::uint32_t time) {
         ++counter;
     }
     if (counter <= last)
-        marks[counter].flags |= seen[driver] ? carSeen : carMissing;
+        marks[counter].flags |= driver.seen ? carSeen : carMissing;
 }
 
 // Before the first clock record crossings do not advance the laps; when it arrives, the samples
 // so far are given to laps by walking back from the current one.
-void GPLRpyFrameReader::WalkBackToFirstClock(std::uint32_t driver) {
-    LapTable& marks = *NewestLapTable(driver);
-    const auto& samples = replay.drivers[driver].samples;
-    std::uint32_t lap = lapCounters[driver];
+void GPLRpyFrameReader::WalkBackToFirstClock(const DriverState& driver) {
+    LapTable& marks = *driver.marks;
+    const auto& samples = *driver.samples;
+    std::uint32_t lap = driver.lapCounter;
     for (auto n = static_cast<std::uint32_t>(samples.size()); n > 0; --n) {
         const Sample& sample = samples[n - 1];
         if (!sample.IsRecorded()) {
@@ -226,12 +229,12 @@ void GPLRpyFrameReader::WalkBackToFirstClock(std::uint32_t driver) {
 }
 
 // Stretches the driver's current lap over the frame just read.
-void GPLRpyFrameReader::SpanLap(std::uint32_t driver) {
-    LapTable& marks = *NewestLapTable(driver);
-    const std::uint32_t lap = lapCounters[driver];
-    if (!seen[driver] || lap >= marks.size())
+void GPLRpyFrameReader::SpanLap(const DriverState& driver) {
+    LapTable& marks = *driver.marks;
+    const std::uint32_t lap = driver.lapCounter;
+    if (!driver.seen || lap >= marks.size())
         return;
-    const auto sampleCount = static_cast<std::uint32_t>(replay.drivers[driver].samples.size());
+    const auto sampleCount = static_cast<std::uint32_t>(driver.samples->size());
     if (marks[lap].firstFrame == unset)
         marks[lap].firstFrame = sampleCount - 1;
     marks[lap].endFrame = sampleCount;

@@ -34,23 +34,33 @@ private:
     void ReadPlayerSample(std::size_t body, std::uint32_t bodySize);
     void ReadCarSamples(std::size_t body, std::uint32_t bodySize);
     void ReadClock(std::size_t body, std::uint32_t bodySize);
-    bool AddSample(std::uint32_t driver, const Sample& sample, double longitude);
-    void EndFrame();
-    void PassClock(std::uint32_t driver, std::uint32_t time);
-    void WalkBackToFirstClock(std::uint32_t driver);
-    void SpanLap(std::uint32_t driver);
-    LapTable* NewestLapTable(std::uint32_t driver);
-    void MarkCrossing(LapTable& marks, std::uint32_t mark, std::uint32_t setOnMark);
+
+    // What the reader keeps of each driver while walking the frames.
+    struct DriverState {
+        std::vector<Sample>* samples = nullptr;
+        LapTable* marks = nullptr;     // the newest lap table; none without lap tables
+        std::uint32_t lapCounter = 1;  // the mark that ends the current lap
+        bool seen = false;             // recorded in the current frame
+        double lastLongitude = 0.0;    // of the newest sample in raw units, 0 when not recorded
+    };
+
+    bool AddSample(DriverState& driver, const Sample& sample, double longitude);
     void AddCodes(std::uint32_t driver, SampleKind kind, std::uint32_t longitude, std::uint32_t lateralCode,
                   std::uint32_t angleCode);
+    void EndFrame();
+    void PassClock(DriverState& driver, std::uint32_t time);
+    void WalkBackToFirstClock(const DriverState& driver);
+    void SpanLap(const DriverState& driver);
+    static void MarkCrossing(LapTable& marks, std::uint32_t mark, std::uint32_t setOnMark);
 
     GPLRpyFile& replay;
     const GPLRpyFormat::GameLayout& layout;
     const bool floatSamples;
-    std::vector<std::uint32_t> lapCounters;  // per driver: the mark that ends its current lap
-    std::vector<bool> seen;                  // per driver: recorded in the current frame
-    std::vector<double> lastLongitudes;      // per driver: of the newest sample, 0 when not recorded
-    std::optional<std::uint32_t> clock;      // the current frame's session time, milliseconds
+    // The start-line crossing's bounds in raw longitude units.
+    const double lapStartUnits;
+    const double lapEndUnits;
+    std::vector<DriverState> drivers;    // indexed by slot
+    std::optional<std::uint32_t> clock;  // the current frame's session time, milliseconds
     bool beforeFirstClock = true;
 
     // The blocks of the chunk: bytes [at, filled) of the window are read and not yet walked.
