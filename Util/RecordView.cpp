@@ -34,7 +34,11 @@ RecordView RecordView::Slice(std::size_t offset, std::size_t count) const {
 
 void RecordView::CheckHolds(std::size_t offset, std::size_t count) const {
     if (!Holds(offset, count))
-        throw XFileRead(name);
+        FailShort();
+}
+
+void RecordView::FailShort() const {
+    throw XFileRead(name);
 }
 
 }  // namespace Tessel::Util

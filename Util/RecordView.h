@@ -41,7 +41,8 @@ public:
     template <class T>
     T Get(std::size_t offset) const {
         static_assert(std::is_trivially_copyable_v<T>);
-        CheckHolds(offset, sizeof(T));
+        if (!Holds(offset, sizeof(T))) [[unlikely]]
+            FailShort();  // checked here rather than in CheckHolds, so hot loops pay no call
         T value;
         std::memcpy(&value, data + offset, sizeof(T));
         return value;
@@ -69,6 +70,7 @@ public:
 
 private:
     void CheckHolds(std::size_t offset, std::size_t count) const;
+    [[noreturn]] void FailShort() const;
 
     std::string name;
     const unsigned char* data;

@@ -3,7 +3,6 @@
 #include "Papy/Replays/GPLRpyFormat.h"
 #include "Papy/Replays/GPLRpyFrameReader.h"
 #include "Util/BinaryStream.h"
-#include "Util/CharBuffer.h"
 #include "Util/Exception.h"
 #include "Util/RecordView.h"
 
@@ -56,11 +55,16 @@ std::optional<std::uint32_t> PeekWord(BinaryStream& stream) {
     return Util::PeekValue<std::uint32_t>(stream, stream.GetPosition());
 }
 
+// Throws XFileRead when the stream ends before `size` more bytes.
+void CheckRemaining(BinaryStream& stream, std::uint32_t size) {
+    if (size > stream.GetRemaining())
+        throw Util::XFileRead(stream.GetName());
+}
+
 // Reads a payload of `size` bytes and the padding that rounds it up to a multiple of 4. The
 // size is checked against the stream before anything is allocated for it.
 std::vector<unsigned char> ReadPayload(BinaryStream& stream, std::uint32_t size) {
-    if (size > stream.GetRemaining())
-        throw Util::XFileRead(stream.GetName());
+    CheckRemaining(stream, size);
     std::vector<unsigned char> payload(size);
     stream.Read(size, payload.data());
     stream.Seek(std::min<std::uint64_t>(stream.GetPosition() + Padding(size), stream.GetSize()));
@@ -81,7 +85,8 @@ GPLRpyFile::GPLRpyFile(BinaryStream& stream) {
     Check(replay.id == replayId, stream, "GPL rpy file id not RPLY");
     Check(replay.version <= newestVersion, stream, "GPL rpy file unsupported version");
     version = replay.version;
-    carQuantizer = TanQuantizer(LayoutOf(version).carLateralBits);
+    carLateralBits = LayoutOf(version).carLateralBits;
+    carQuantizer = TanQuantizer(carLateralBits);
     ReadHeader(stream);
     ReadTrackRecord(stream);
     ReadDriverList(stream);
@@ -211,14 +216,12 @@ void GPLRpyFile::ReadFrames(BinaryStream& stream) {
     Check((header.version & ~(floatSamplesFlag | quarterMillimetreFlag)) == 0, stream,
           "GPL rpy type unsupported version");
     longitudeDivisor = (header.version & quarterMillimetreFlag) ? 500.0 : 2000.0;
-    const std::vector<unsigned char> payload = ReadPayload(stream, header.size);
+    CheckRemaining(stream, header.size);
     // Every frame takes at least a frame header, which bounds the samples worth reserving.
     const std::uint32_t frameLimit = std::min(frameCount, header.size / frameHeaderSize);
     for (Driver& driver : drivers)
         driver.samples.reserve(frameLimit);
-    Util::CharBuffer frames(stream.GetName());
-    frames.SetBuffer(header.size, payload.data());
-    GPLRpyFrameReader(*this, header.version).ReadFrames(frames);
+    GPLRpyFrameReader(*this, header.version).ReadFrames(stream, header.size);
     for (Driver& driver : drivers) {
         if (driver.lapTables.empty())
             continue;
@@ -309,19 +312,49 @@ const GPLRpyFile::Sample& GPLRpyFile::SampleAt(std::uint32_t driver, std::uint32
 
 bool GPLRpyFile::IsSampleValid(std::uint32_t driver, std::uint32_t frame) const {
     const Driver& entry = DriverAt(driver);
-    return frame < entry.samples.size() && entry.samples[frame].valid;
+    return frame < entry.samples.size() && entry.samples[frame].IsRecorded();
+}
+
+double GPLRpyFile::LongitudeOf(const Sample& sample) const {
+    switch (sample.GetKind()) {
+    case SampleKind::notRecorded:
+        return 0.0;
+    case SampleKind::floats:
+        return floatSamples[sample.GetLongitude()][0];
+    default:
+        return sample.GetLongitude() / longitudeDivisor;
+    }
 }
 
 double GPLRpyFile::GetLongitude(std::uint32_t driver, std::uint32_t frame) const {
-    return SampleAt(driver, frame).longitude;
+    return LongitudeOf(SampleAt(driver, frame));
 }
 
 double GPLRpyFile::GetLateral(std::uint32_t driver, std::uint32_t frame) const {
-    return SampleAt(driver, frame).lateral;
+    const Sample& sample = SampleAt(driver, frame);
+    switch (sample.GetKind()) {
+    case SampleKind::notRecorded:
+        return 0.0;
+    case SampleKind::playerCodes:
+        return playerQuantizer.Decode(SignExtend(sample.GetLateralCode(), playerLateralBits));
+    case SampleKind::carCodes:
+        return carQuantizer.Decode(SignExtend(sample.GetLateralCode(), carLateralBits));
+    case SampleKind::floats:
+        break;
+    }
+    return floatSamples[sample.GetLongitude()][1];
 }
 
 double GPLRpyFile::GetAngle(std::uint32_t driver, std::uint32_t frame) const {
-    return SampleAt(driver, frame).angle;
+    const Sample& sample = SampleAt(driver, frame);
+    switch (sample.GetKind()) {
+    case SampleKind::notRecorded:
+        return 0.0;
+    case SampleKind::floats:
+        return floatSamples[sample.GetLongitude()][2];
+    default:
+        return SignExtend(sample.GetAngleCode(), angleBits) * angleUnit;
+    }
 }
 
 }  // namespace Tessel::Papy

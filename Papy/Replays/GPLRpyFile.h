@@ -66,11 +66,34 @@ private:
     };
     using LapTable = std::vector<LapMark>;
 
-    struct Sample {
-        bool valid = false;
-        double longitude = 0.0;
-        double lateral = 0.0;
-        double angle = 0.0;
+    // What a sample holds.
+    enum class SampleKind : std::uint32_t { notRecorded, playerCodes, carCodes, floats };
+
+    // A sample in its stored width, decoded on access: the longitude in raw units, the lateral
+    // code of the player's or the cars' quantizer and the angle code. A player sample stored as
+    // floats keeps them in floatSamples instead, and the sample holds their index.
+    class Sample {
+    public:
+        Sample() = default;
+        Sample(SampleKind kind, std::uint32_t longitude, std::uint32_t lateralCode, std::uint32_t angleCode)
+            : head(static_cast<std::uint32_t>(kind) << kindShift | longitude),
+              attitude(lateralCode | angleCode << angleShift) {}
+
+        SampleKind GetKind() const { return static_cast<SampleKind>(head >> kindShift); }
+        bool IsRecorded() const { return GetKind() != SampleKind::notRecorded; }
+        // Raw units, or the index of the floats.
+        std::uint32_t GetLongitude() const { return head & ((1u << kindShift) - 1); }
+        std::uint32_t GetLateralCode() const { return attitude & ((1u << angleShift) - 1); }
+        std::uint32_t GetAngleCode() const { return attitude >> angleShift; }
+
+    private:
+        // Longitudes take at most 26 bits and float indices fewer than 30 (a frame takes at
+        // least 8 of a chunk's at most 2^32 bytes); lateral codes at most 20 bits, angles 12.
+        static constexpr unsigned kindShift = 30;
+        static constexpr unsigned angleShift = 20;
+
+        std::uint32_t head = 0;
+        std::uint32_t attitude = 0;
     };
 
     struct Driver {
@@ -100,6 +123,8 @@ private:
     // The mark that ends lap `lap`.
     const LapMark& LapEndMark(std::uint32_t table, std::uint32_t driver, std::uint32_t lap) const;
     const Sample& SampleAt(std::uint32_t driver, std::uint32_t frame) const;
+    // Metres along the track; 0 when not recorded.
+    double LongitudeOf(const Sample& sample) const;
 
     std::uint32_t version = 0;
     double longitudeDivisor = 2000.0;  // raw longitude units per metre
@@ -115,6 +140,8 @@ private:
     std::uint32_t playerIndex = 0;
     TanQuantizer playerQuantizer{20};
     TanQuantizer carQuantizer{16};
+    unsigned carLateralBits = 16;
+    std::vector<std::array<float, 3>> floatSamples;  // longitude, lateral, angle
 };
 
 }  // namespace Tessel::Papy

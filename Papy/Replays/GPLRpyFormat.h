@@ -43,6 +43,8 @@ inline constexpr std::uint32_t frameHeaderSize = 8;
 inline constexpr std::uint32_t recordHeaderSize = 4;
 inline constexpr std::uint32_t carEntrySize = 16;
 inline constexpr std::uint32_t floatSamplesFlag = 0x20;
+inline constexpr unsigned playerLateralBits = 20;
+inline constexpr unsigned angleBits = 12;
 inline constexpr double angleUnit = 0.0015347302;  // pi / 2047 radians
 // A drop of a car's longitude from above the first to below the second is a start-line crossing.
 inline constexpr double lapEndLongitude = 100.0;
@@ -108,10 +110,6 @@ inline std::int32_t SignExtend(std::uint32_t value, unsigned bits) {
 
 inline std::uint32_t Bits(std::uint32_t word, unsigned first, unsigned count) {
     return (word >> first) & ((1u << count) - 1);
-}
-
-inline double DecodeAngle(std::uint32_t word, unsigned first) {
-    return SignExtend(Bits(word, first, 12), 12) * angleUnit;
 }
 
 }  // namespace Tessel::Papy::GPLRpyFormat

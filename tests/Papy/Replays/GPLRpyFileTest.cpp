@@ -182,6 +182,32 @@ TEST(GPLRpyFile, LapsSpanTheFramesBetweenCrossings) {
     EXPECT_EQ(replay.GetLapStatus(0, 3, 2), LapStatus::PartlyRecorded);  // car went missing
 }
 
+// The frames are read in blocks of about a megabyte, so frames here straddle block boundaries.
+TEST(GPLRpyFile, FramesAcrossTheReadersBlocks) {
+    RpyScript script = ExampleRpyScript(2);
+    script.lapTables.clear();
+    script.frames.clear();
+    RpySession session;
+    session.frameCount = 36 * 180;
+    session.drives = {{1, true, 900.0, 48.0, 1.5, {}}};
+    for (std::uint32_t slot = 4; slot < 20; ++slot) {
+        script.drivers.push_back({"Car", std::to_string(slot), slot, slot});
+        session.drives.push_back({slot, false, 50.0 * slot, 40.0 + slot, 0.5, {{2000 + slot, 2100}}});
+    }
+    AddSession(script, session);
+    const std::string bytes = WriteRpy(script);
+    ASSERT_GT(bytes.size(), 3u << 19);
+    const GPLRpyFile replay = Read(bytes);
+    EXPECT_EQ(replay.GetFrameCount(), session.frameCount);
+    ExpectSamplesMatch(replay, script, 0.01);
+    const std::vector<ListedLap> laps = CompleteLaps(replay);
+    EXPECT_GT(laps.size(), 100u);
+    for (const ListedLap& lap : laps) {
+        const double speed = lap.driver == 1 ? 48.0 : 40.0 + lap.driver;
+        EXPECT_NEAR(lap.time, 1000.0 / speed, 0.002) << lap.driver << " " << lap.lap;
+    }
+}
+
 TEST(GPLRpyFile, HeaderLayouts) {
     RpyScript script = ExampleRpyScript(2);
     const GPLRpyFile replay = Read(WriteRpy(script));
