@@ -2,6 +2,7 @@
 #include "Papy/Objects/N4DescriptorRegistry.h"
 #include "Papy/Objects/N4TdoFile.h"
 #include "Papy/Tracks/Ptf/PtfTrack.h"
+#include "bench/TrackWalk.h"
 #include "testing/MemoryStream.h"
 #include "testing/N4NodeWriters.h"
 
@@ -17,14 +18,7 @@ void GetPointPtf(benchmark::State& state) {
     const Papy::PtfTrack track(std::make_shared<Papy::N4TdoFile>(
                                    Linewright::Testing::MemoryStream(bytes, "bench.ptf").stream, Papy::N4DescriptorRegistry()),
                                "bench.ptf");
-    const double length = track.Get2DLength();
-    double longitude = 0.0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(track.GetPoint(longitude, 2.5));
-        longitude += 0.7;
-        if (longitude >= length)
-            longitude -= length;
-    }
+    Linewright::Bench::WalkTrack(state, track);
 }
 BENCHMARK(GetPointPtf)->Arg(8)->Arg(400);
 

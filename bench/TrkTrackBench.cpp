@@ -5,6 +5,7 @@
 #include "Papy/Tracks/Trk/TrkTrack.h"
 #include "testing/GPLTrkWriter.h"
 #include "testing/ICR2TrkWriter.h"
+#include "bench/TrackWalk.h"
 #include "testing/MemoryStream.h"
 
 #include <benchmark/benchmark.h>
@@ -16,14 +17,7 @@ using namespace Tessel;
 template <class FileT>
 void GetPointOn(benchmark::State& state, const std::string& bytes) {
     const Papy::TrkTrack track(std::make_shared<FileT>(Linewright::Testing::MemoryStream(bytes, "bench.trk").stream));
-    const double length = track.Get2DLength();
-    double longitude = 0.0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(track.GetPoint(longitude, 2.5));
-        longitude += 0.7;
-        if (longitude >= length)
-            longitude -= length;
-    }
+    Linewright::Bench::WalkTrack(state, track);
 }
 
 void GetPoint(benchmark::State& state) {

@@ -1,5 +1,7 @@
 #include "Linewright/Cli/Choices.h"
 
+#include "Linewright/CLinewrightDoc.h"
+#include "Linewright/TrackLp.h"
 #include "Util/Exception.h"
 
 #include <algorithm>
@@ -50,6 +52,16 @@ void CheckType(const std::string& type, const std::vector<std::string>& types, c
     for (const std::string& name : types)
         known += " " + name;
     throw Tessel::Util::XUsage("Unknown LP type " + type + "; " + game + " has" + known);
+}
+
+LapInGameFolder ChooseLapInGameFolder(const std::string& replayPath, const std::string& lapText,
+                                      const std::string& type) {
+    CLinewrightDoc document;
+    document.OnOpenDocument(replayPath);
+    LapInGameFolder chosen{document.GetRpy(), document.RequireTrackFactory(), {}};
+    chosen.lap = ChooseLap(*chosen.replay, lapText);
+    CheckType(type, ListLpTypes(*chosen.trackFactory), "the track's game");
+    return chosen;
 }
 
 }  // namespace Linewright::Cli

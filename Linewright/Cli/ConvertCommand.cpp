@@ -48,15 +48,11 @@ std::string ConvertWithTrackFile(const ConvertOptions& options) {
 
 // The game folder's track, found as the document finds it; the LP goes into its directory.
 std::string ConvertInGameFolder(const ConvertOptions& options) {
-    CLinewrightDoc document;
-    document.OnOpenDocument(options.replay);
-    const auto replay = document.GetRpy();
-    const auto trackFactory = document.RequireTrackFactory();
-    const LapRef lap = ChooseLap(*replay, options.lap);
-    CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
-    const std::string output = options.output.empty() ? GetLpOutputPath(*trackFactory, options.type) : options.output;
+    const LapInGameFolder chosen = ChooseLapInGameFolder(options.replay, options.lap, options.type);
+    const std::string output =
+        options.output.empty() ? GetLpOutputPath(*chosen.trackFactory, options.type) : options.output;
     Util::ReplacingFile::CheckTarget(output, options.overwrite);
-    const auto lp = ConvertToNewLp(*trackFactory, *replay, lap, options.type);
+    const auto lp = ConvertToNewLp(*chosen.trackFactory, *chosen.replay, chosen.lap, options.type);
     WriteLpFile(*lp, output, options.overwrite);
     return output;
 }

@@ -1,4 +1,3 @@
-#include "Linewright/CLinewrightDoc.h"
 #include "Linewright/Cli/Choices.h"
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/LapPreview.h"
@@ -32,12 +31,8 @@ void WriteText(const std::string& text, const std::string& path, bool overwrite)
 
 // The preview of the lap, as the window shows it, written as an SVG file.
 void Plot(const PlotOptions& options, std::ostream& out) {
-    CLinewrightDoc document;
-    document.OnOpenDocument(options.replay);
-    const auto replay = document.GetRpy();
-    const auto trackFactory = document.RequireTrackFactory();
-    const LapRef lap = ChooseLap(*replay, options.lap);
-    CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
+    const LapInGameFolder chosen = ChooseLapInGameFolder(options.replay, options.lap, options.type);
+    const auto& [replay, trackFactory, lap] = chosen;
     Tessel::Util::ReplacingFile::CheckTarget(options.output, options.overwrite);
     const LapPreview preview = MakeLapPreview(*trackFactory, *replay, lap, options.type);
     std::ostringstream svg;
