@@ -144,8 +144,9 @@ void GPLRpyFrameReader::ReadClock(std::size_t body, std::uint32_t bodySize) {
 
 // Gives every driver an unrecorded sample in the new frame, for its records to fill.
 void GPLRpyFrameReader::StartFrame() {
-    frameStart = samples.size();
-    samples.resize(frameStart + drivers.size());
+    const std::size_t start = samples.size();
+    samples.resize(start + drivers.size());
+    frame = samples.data() + start;
     ++frames;
     clock.reset();
 }
@@ -165,12 +166,13 @@ void GPLRpyFrameReader::MarkCrossing(LapTable& marks, std::uint32_t mark, std::u
 // indices from frame indices, so it is dropped. The longitude is in raw units, which compare
 // with the crossing bounds in raw units exactly as the metres would with theirs.
 bool GPLRpyFrameReader::AddSample(std::uint32_t slot, Sample sample, double longitude) {
-    Sample& place = samples[frameStart + slot];
+    Sample& place = frame[slot];
     if (place.IsRecorded())
         return false;
     DriverState& driver = drivers[slot];
-    const bool crossed = driver.marks && frames > 1 && !beforeFirstClock && longitude < lapStartUnits &&
-                         driver.lastLongitude > lapEndUnits;
+    // Most samples lie beyond the start line, so that test comes first.
+    const bool crossed = longitude < lapStartUnits && driver.lastLongitude > lapEndUnits && driver.marks &&
+                         frames > 1 && !beforeFirstClock;
     if (crossed && driver.lapCounter + 1 < driver.markCount)
         driver.EndLap();
     place = sample;
@@ -181,7 +183,7 @@ bool GPLRpyFrameReader::AddSample(std::uint32_t slot, Sample sample, double long
 void GPLRpyFrameReader::EndFrame() {
     for (std::uint32_t slot = 0; slot < drivers.size(); ++slot) {
         DriverState& driver = drivers[slot];
-        const bool seen = samples[frameStart + slot].IsRecorded();
+        const bool seen = frame[slot].IsRecorded();
         if (!seen)
             driver.lastLongitude = 0.0;
         if (!driver.marks)

@@ -73,7 +73,7 @@ private:
     std::vector<DriverState> drivers;    // indexed by slot
     std::vector<Sample>& samples;        // the replay's, frame by frame
     std::uint32_t frames = 0;            // begun so far; the current one is the last
-    std::size_t frameStart = 0;          // the current frame's first sample
+    Sample* frame = nullptr;             // the current frame's samples, one a slot
     std::optional<std::uint32_t> clock;  // the current frame's session time, milliseconds
     bool beforeFirstClock = true;
 
