@@ -2,6 +2,7 @@
 
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Replays/TanQuantizer.h"
+#include "Util/HugePageAllocator.h"
 
 #include <array>
 #include <vector>
@@ -96,6 +97,8 @@ private:
         std::uint32_t attitude = 0;
     };
 
+    using SampleTable = std::vector<Sample, Util::HugePageAllocator<Sample>>;
+
     struct Driver {
         std::string firstName;
         std::string lastName;
@@ -137,7 +140,7 @@ private:
     std::vector<std::uint32_t> headerValues;
     std::vector<Driver> drivers;  // indexed by the slot index of each driver entry
     // Frame by frame, one sample of every driver in slot order: a frame is read into one place.
-    std::vector<Sample> samples;
+    SampleTable samples;
     std::uint32_t playerIndex = 0;
     TanQuantizer playerQuantizer{20};
     TanQuantizer carQuantizer{16};

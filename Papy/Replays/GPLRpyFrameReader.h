@@ -71,7 +71,7 @@ private:
     const double lapStartUnits;
     const double lapEndUnits;
     std::vector<DriverState> drivers;    // indexed by slot
-    std::vector<Sample>& samples;        // the replay's, frame by frame
+    GPLRpyFile::SampleTable& samples;    // the replay's, frame by frame
     std::uint32_t frames = 0;            // begun so far; the current one is the last
     Sample* frame = nullptr;             // the current frame's samples, one a slot
     std::optional<std::uint32_t> clock;  // the current frame's session time, milliseconds
