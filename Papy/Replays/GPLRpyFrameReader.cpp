@@ -151,8 +151,8 @@ void GPLRpyFrameReader::StartFrame() {
     clock.reset();
 }
 
-const GPLRpyFrameReader::Sample& GPLRpyFrameReader::SampleOf(std::uint32_t slot, std::uint32_t frame) const {
-    return samples[std::size_t{frame} * drivers.size() + slot];
+const GPLRpyFrameReader::Sample& GPLRpyFrameReader::SampleOf(std::uint32_t slot, std::uint32_t frameIndex) const {
+    return samples[std::size_t{frameIndex} * drivers.size() + slot];
 }
 
 // A lap that ends at a start-line crossing, and the next one that begins there.

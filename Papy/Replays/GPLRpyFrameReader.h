@@ -54,8 +54,8 @@ private:
     };
 
     void StartFrame();
-    // The driver's sample in frame `frame`.
-    const Sample& SampleOf(std::uint32_t slot, std::uint32_t frame) const;
+    // The driver's sample in frame frameIndex.
+    const Sample& SampleOf(std::uint32_t slot, std::uint32_t frameIndex) const;
     bool AddSample(std::uint32_t slot, Sample sample, double longitude);
     void EndFrame();
     void PassClock(DriverState& driver, bool seen, std::uint32_t time);
