@@ -83,6 +83,11 @@ void BinaryFile::Write(std::uint32_t count, const void* buffer) {
     }
 }
 
+void BinaryFile::Sync() {
+    if (::fsync(impl->handle) != 0)
+        throw XFileWrite(impl->path, std::strerror(errno));
+}
+
 std::uint64_t BinaryFile::GetPosition() {
     const off_t position = ::lseek(impl->handle, 0, SEEK_CUR);
     if (position < 0)

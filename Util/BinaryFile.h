@@ -36,6 +36,9 @@ public:
     void SetName(const std::string& name);
     // Ends the file at the current position; throws XFileWrite.
     virtual void Truncate();
+    // Writes the file's bytes through to the disk, so that a crash after it is renamed into
+    // place cannot leave an empty file there; throws XFileWrite.
+    void Sync();
 
 private:
     struct Impl;

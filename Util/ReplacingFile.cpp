@@ -58,6 +58,8 @@ ReplacingFile::~ReplacingFile() {
 }
 
 void ReplacingFile::Commit(bool overwrite) {
+    TESSEL_CHECK(file);  // once only
+    file->Sync();
     file.reset();
     if (!overwrite) {
         PutInPlaceOfNothing();

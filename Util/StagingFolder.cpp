@@ -110,6 +110,8 @@ void StagingFolder::Commit(bool overwrite) {
     std::sort(relatives.begin(), relatives.end());
     for (const fs::path& relative : relatives)
         CheckPlace(relative, overwrite);
+    for (const fs::path& relative : relatives)
+        Sync(relative);
     std::vector<Move> moves;
     try {
         for (std::size_t i = 0; i < relatives.size(); ++i)
@@ -119,6 +121,17 @@ void StagingFolder::Commit(bool overwrite) {
         throw;
     }
     madeFolders.clear();  // they hold what was put in place
+}
+
+// The staged file's bytes written through to the disk before it is moved into place.
+void StagingFolder::Sync(const fs::path& relative) const {
+    const int handle = ::open((files / relative).c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = handle >= 0 && ::fsync(handle) == 0;
+    const int error = errno;
+    if (handle >= 0)
+        ::close(handle);
+    if (!synced)
+        throw XFileWrite((root / relative).string(), std::strerror(error));
 }
 
 void StagingFolder::CheckPlace(const fs::path& relative, bool overwrite) const {

@@ -48,6 +48,7 @@ private:
     // The staging folder with everything in it, and the folders made that stayed empty.
     void RemoveStaged();
     void CheckPlace(const std::filesystem::path& relative, bool overwrite) const;
+    void Sync(const std::filesystem::path& relative) const;
     Move Place(const std::filesystem::path& relative, bool overwrite, std::size_t index);
     void Undo(const std::vector<Move>& moves);
 

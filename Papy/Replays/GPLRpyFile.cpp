@@ -219,8 +219,7 @@ void GPLRpyFile::ReadFrames(BinaryStream& stream) {
     CheckRemaining(stream, header.size);
     // Every frame takes at least a frame header, which bounds the samples worth reserving.
     const std::uint32_t frameLimit = std::min(frameCount, header.size / frameHeaderSize);
-    for (Driver& driver : drivers)
-        driver.samples.reserve(frameLimit);
+    samples.reserve(std::size_t{frameLimit} * drivers.size());
     GPLRpyFrameReader(*this, header.version).ReadFrames(stream, header.size);
     for (Driver& driver : drivers) {
         if (driver.lapTables.empty())
@@ -229,7 +228,7 @@ void GPLRpyFile::ReadFrames(BinaryStream& stream) {
         for (std::size_t mark = 1; mark < marks.size(); ++mark)
             marks[mark].flags = static_cast<std::uint32_t>(StatusOf(marks[mark].flags));
     }
-    frameCount = static_cast<std::uint32_t>(drivers[0].samples.size());
+    frameCount = static_cast<std::uint32_t>(samples.size() / drivers.size());
 }
 
 std::uint32_t GPLRpyFile::GetDriverCount() const {
@@ -305,14 +304,13 @@ std::uint32_t GPLRpyFile::GetHeaderValue(std::uint32_t index) const {
 }
 
 const GPLRpyFile::Sample& GPLRpyFile::SampleAt(std::uint32_t driver, std::uint32_t frame) const {
-    const Driver& entry = DriverAt(driver);
-    TESSEL_CHECK(frame < entry.samples.size());
-    return entry.samples[frame];
+    TESSEL_CHECK(driver < drivers.size() && frame < frameCount);
+    return samples[std::size_t{frame} * drivers.size() + driver];
 }
 
 bool GPLRpyFile::IsSampleValid(std::uint32_t driver, std::uint32_t frame) const {
-    const Driver& entry = DriverAt(driver);
-    return frame < entry.samples.size() && entry.samples[frame].IsRecorded();
+    TESSEL_CHECK(driver < drivers.size());
+    return frame < frameCount && SampleAt(driver, frame).IsRecorded();
 }
 
 double GPLRpyFile::LongitudeOf(const Sample& sample) const {

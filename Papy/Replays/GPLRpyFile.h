@@ -2,6 +2,7 @@
 
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Replays/TanQuantizer.h"
+#include "Util/HugePageAllocator.h"
 
 #include <array>
 #include <vector>
@@ -96,13 +97,14 @@ private:
         std::uint32_t attitude = 0;
     };
 
+    using SampleTable = std::vector<Sample, Util::HugePageAllocator<Sample>>;
+
     struct Driver {
         std::string firstName;
         std::string lastName;
         std::uint32_t carNumber = 0;
         std::array<unsigned char, 32> kept{};  // entry bytes 72 to 103, not interpreted
         std::vector<LapTable> lapTables;
-        std::vector<Sample> samples;  // one per frame
     };
 
     friend class GPLRpyFrameReader;
@@ -137,6 +139,8 @@ private:
     std::uint32_t headerWord2 = 0;
     std::vector<std::uint32_t> headerValues;
     std::vector<Driver> drivers;  // indexed by the slot index of each driver entry
+    // Frame by frame, one sample of every driver in slot order: a frame is read into one place.
+    SampleTable samples;
     std::uint32_t playerIndex = 0;
     TanQuantizer playerQuantizer{20};
     TanQuantizer carQuantizer{16};

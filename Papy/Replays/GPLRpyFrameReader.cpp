@@ -23,11 +23,16 @@ GPLRpyFrameReader::GPLRpyFrameReader(GPLRpyFile& replay, std::uint32_t flags)
     : replay(replay), layout(LayoutOf(replay.version)),
       floatSamples(replay.version < firstN4Version && (flags & floatSamplesFlag)),
       lapStartUnits(lapStartLongitude * replay.longitudeDivisor),
-      lapEndUnits(lapEndLongitude * replay.longitudeDivisor), drivers(replay.drivers.size()) {
-    for (std::size_t driver = 0; driver < drivers.size(); ++driver) {
-        auto& lapTables = replay.drivers[driver].lapTables;
-        drivers[driver].samples = &replay.drivers[driver].samples;
-        drivers[driver].marks = lapTables.empty() ? nullptr : &lapTables.back();
+      lapEndUnits(lapEndLongitude * replay.longitudeDivisor), drivers(replay.drivers.size()),
+      samples(replay.samples) {
+    for (std::size_t slot = 0; slot < drivers.size(); ++slot) {
+        auto& lapTables = replay.drivers[slot].lapTables;
+        if (lapTables.empty())
+            continue;
+        DriverState& driver = drivers[slot];
+        driver.marks = &lapTables.back();
+        driver.markCount = static_cast<std::uint32_t>(driver.marks->size());
+        driver.LoadLap();
     }
 }
 
@@ -47,12 +52,11 @@ void GPLRpyFrameReader::ReadFrames(Util::BinaryStream& source, std::uint32_t siz
         previousSize = frameSize;
         View(frameSize);
         at += frameHeaderSize;
-        for (DriverState& driver : drivers)
-            driver.seen = false;
-        clock.reset();
+        StartFrame();
         ReadRecords(frameSize - frameHeaderSize);
         EndFrame();
     }
+    StoreLaps();
 }
 
 // Brings the next count bytes of the chunk into the window from `at` on; the chunk holds them.
@@ -101,13 +105,15 @@ void GPLRpyFrameReader::ReadPlayerSample(std::size_t body, std::uint32_t bodySiz
         const auto index = static_cast<std::uint32_t>(replay.floatSamples.size());
         // In raw units: a float's product with the divisor is exact in double precision.
         const double longitude = values[0] * replay.longitudeDivisor;
-        if (AddSample(drivers[replay.playerIndex], Sample(SampleKind::floats, index, 0, 0), longitude))
+        if (AddSample(replay.playerIndex, Sample(SampleKind::floats, index, 0, 0), longitude))
             replay.floatSamples.push_back(values);
         return;
     }
-    AddCodes(replay.playerIndex, SampleKind::playerCodes, Bits(view.Get<std::uint32_t>(body), 0, 26),
-             Bits(view.Get<std::uint32_t>(body + 4), 0, playerLateralBits),
-             Bits(view.Get<std::uint32_t>(body + 8), 10, angleBits));
+    const std::uint32_t longitude = Bits(view.Get<std::uint32_t>(body), 0, 26);
+    AddSample(replay.playerIndex,
+              Sample(SampleKind::playerCodes, longitude, Bits(view.Get<std::uint32_t>(body + 4), 0, playerLateralBits),
+                     Bits(view.Get<std::uint32_t>(body + 8), 10, angleBits)),
+              longitude);
 }
 
 void GPLRpyFrameReader::ReadCarSamples(std::size_t body, std::uint32_t bodySize) {
@@ -117,12 +123,16 @@ void GPLRpyFrameReader::ReadCarSamples(std::size_t body, std::uint32_t bodySize)
         const std::uint32_t slot = gpl ? position >> 26 : Bits(position, 24, 7);
         Check(slot < drivers.size(), *stream, "GPL rpy car sample driver slot error");
         if (gpl) {
-            AddCodes(slot, SampleKind::carCodes, Bits(position, 0, 26), Bits(view.Get<std::uint32_t>(entry + 8), 0, 16),
-                     Bits(view.Get<std::uint32_t>(entry + 12), 7, angleBits));
+            const std::uint32_t longitude = Bits(position, 0, 26);
+            AddSample(slot,
+                      Sample(SampleKind::carCodes, longitude, Bits(view.Get<std::uint32_t>(entry + 8), 0, 16),
+                             Bits(view.Get<std::uint32_t>(entry + 12), 7, angleBits)),
+                      longitude);
         } else {
+            const std::uint32_t longitude = Bits(position, 0, 24);
             const auto attitude = view.Get<std::uint32_t>(entry + 12);
-            AddCodes(slot, SampleKind::carCodes, Bits(position, 0, 24), Bits(attitude, 12, 17),
-                     Bits(attitude, 0, angleBits));
+            AddSample(slot, Sample(SampleKind::carCodes, longitude, Bits(attitude, 12, 17), Bits(attitude, 0, angleBits)),
+                      longitude);
         }
     }
 }
@@ -132,9 +142,17 @@ void GPLRpyFrameReader::ReadClock(std::size_t body, std::uint32_t bodySize) {
     clock = (view.Get<std::uint32_t>(body) >> 8) * 10;
 }
 
-void GPLRpyFrameReader::AddCodes(std::uint32_t driver, SampleKind kind, std::uint32_t longitude,
-                                 std::uint32_t lateralCode, std::uint32_t angleCode) {
-    AddSample(drivers[driver], Sample(kind, longitude, lateralCode, angleCode), longitude);
+// Gives every driver an unrecorded sample in the new frame, for its records to fill.
+void GPLRpyFrameReader::StartFrame() {
+    const std::size_t start = samples.size();
+    samples.resize(start + drivers.size());
+    frame = samples.data() + start;
+    ++frames;
+    clock.reset();
+}
+
+const GPLRpyFrameReader::Sample& GPLRpyFrameReader::SampleOf(std::uint32_t slot, std::uint32_t frameIndex) const {
+    return samples[std::size_t{frameIndex} * drivers.size() + slot];
 }
 
 // A lap that ends at a start-line crossing, and the next one that begins there.
@@ -147,75 +165,71 @@ void GPLRpyFrameReader::MarkCrossing(LapTable& marks, std::uint32_t mark, std::u
 // False when the driver already has a sample in this frame: a second one would part sample
 // indices from frame indices, so it is dropped. The longitude is in raw units, which compare
 // with the crossing bounds in raw units exactly as the metres would with theirs.
-bool GPLRpyFrameReader::AddSample(DriverState& driver, const Sample& sample, double longitude) {
-    if (driver.seen)
+bool GPLRpyFrameReader::AddSample(std::uint32_t slot, Sample sample, double longitude) {
+    Sample& place = frame[slot];
+    if (place.IsRecorded())
         return false;
-    LapTable* marks = driver.marks;
-    const bool crossed = marks && !driver.samples->empty() && !beforeFirstClock && longitude < lapStartUnits &&
-                         driver.lastLongitude > lapEndUnits;
-    if (crossed && driver.lapCounter + 1 < marks->size()) {
-        if ((*marks)[driver.lapCounter].flags != 0)
-            MarkCrossing(*marks, driver.lapCounter, 0);
-        ++driver.lapCounter;
-    }
-    driver.samples->push_back(sample);
+    DriverState& driver = drivers[slot];
+    // Most samples lie beyond the start line, so that test comes first.
+    const bool crossed = longitude < lapStartUnits && driver.lastLongitude > lapEndUnits && driver.marks &&
+                         frames > 1 && !beforeFirstClock;
+    if (crossed && driver.lapCounter + 1 < driver.markCount)
+        driver.EndLap();
+    place = sample;
     driver.lastLongitude = longitude;
-    driver.seen = true;
     return true;
 }
 
 void GPLRpyFrameReader::EndFrame() {
-    for (DriverState& driver : drivers) {
-        if (!driver.seen) {
-            driver.samples->emplace_back();
+    for (std::uint32_t slot = 0; slot < drivers.size(); ++slot) {
+        DriverState& driver = drivers[slot];
+        const bool seen = frame[slot].IsRecorded();
+        if (!seen)
             driver.lastLongitude = 0.0;
-        }
         if (!driver.marks)
             continue;
         if (clock)
-            PassClock(driver, *clock);
-        if (clock && beforeFirstClock)
-            WalkBackToFirstClock(driver);
-        SpanLap(driver);
+            PassClock(driver, seen, *clock);
+        if (clock && beforeFirstClock) {
+            driver.StoreLap();
+            WalkBackToFirstClock(slot);
+            driver.LoadLap();
+        }
+        SpanLap(driver, seen);
     }
     if (clock)
         beforeFirstClock = false;
 }
 
 // Moves the driver past every lap-end time that the clock has reached.
-void GPLRpyFrameReader::PassClock(DriverState& driver, std::uint32_t time) {
-    LapTable& marks = *driver.marks;
-    std::uint32_t& counter = driver.lapCounter;
-    const std::uint32_t last = static_cast<std::uint32_t>(marks.size()) - 1;
-    while (counter <= last) {
-        if (counter == last && driver.seen)
-            marks[counter].endTime = time;
-        if (time <= marks[counter].endTime || counter == last)
+void GPLRpyFrameReader::PassClock(DriverState& driver, bool seen, std::uint32_t time) {
+    const std::uint32_t last = driver.markCount - 1;
+    while (driver.lapCounter <= last) {
+        if (driver.lapCounter == last && seen)
+            driver.lap.endTime = time;
+        if (time <= driver.lap.endTime || driver.lapCounter == last)
             break;
-        if (marks[counter].flags != 0)
-            MarkCrossing(marks, counter, 0);
-        ++counter;
+        driver.EndLap();
     }
-    if (counter <= last)
-        marks[counter].flags |= driver.seen ? carSeen : carMissing;
+    if (driver.HasLap())
+        driver.lap.flags |= seen ? carSeen : carMissing;
 }
 
 // Before the first clock record crossings do not advance the laps; when it arrives, the samples
 // so far are given to laps by walking back from the current one.
-void GPLRpyFrameReader::WalkBackToFirstClock(const DriverState& driver) {
-    LapTable& marks = *driver.marks;
-    const auto& samples = *driver.samples;
-    std::uint32_t lap = driver.lapCounter;
-    for (auto n = static_cast<std::uint32_t>(samples.size()); n > 0; --n) {
-        const Sample& sample = samples[n - 1];
+void GPLRpyFrameReader::WalkBackToFirstClock(std::uint32_t slot) {
+    LapTable& marks = *drivers[slot].marks;
+    std::uint32_t lap = drivers[slot].lapCounter;
+    for (std::uint32_t n = frames; n > 0; --n) {
+        const Sample& sample = SampleOf(slot, n - 1);
         if (!sample.IsRecorded()) {
             if (lap < marks.size())
                 marks[lap].flags |= carMissing;
             continue;
         }
         // An unrecorded frame after the car is no crossing, just as going forward.
-        if (n < samples.size() && samples[n].IsRecorded() && replay.LongitudeOf(sample) > lapEndLongitude &&
-            replay.LongitudeOf(samples[n]) < lapStartLongitude) {
+        if (n < frames && SampleOf(slot, n).IsRecorded() && replay.LongitudeOf(sample) > lapEndLongitude &&
+            replay.LongitudeOf(SampleOf(slot, n)) < lapStartLongitude) {
             TESSEL_CHECK(lap > 0);
             --lap;
             MarkCrossing(marks, lap, carSeen);
@@ -229,15 +243,35 @@ void GPLRpyFrameReader::WalkBackToFirstClock(const DriverState& driver) {
 }
 
 // Stretches the driver's current lap over the frame just read.
-void GPLRpyFrameReader::SpanLap(const DriverState& driver) {
-    LapTable& marks = *driver.marks;
-    const std::uint32_t lap = driver.lapCounter;
-    if (!driver.seen || lap >= marks.size())
+void GPLRpyFrameReader::SpanLap(DriverState& driver, bool seen) {
+    if (!seen || !driver.HasLap())
         return;
-    const auto sampleCount = static_cast<std::uint32_t>(driver.samples->size());
-    if (marks[lap].firstFrame == unset)
-        marks[lap].firstFrame = sampleCount - 1;
-    marks[lap].endFrame = sampleCount;
+    if (driver.lap.firstFrame == unset)
+        driver.lap.firstFrame = frames - 1;
+    driver.lap.endFrame = frames;
+}
+
+void GPLRpyFrameReader::StoreLaps() const {
+    for (const DriverState& driver : drivers)
+        driver.StoreLap();
+}
+
+void GPLRpyFrameReader::DriverState::StoreLap() const {
+    if (HasLap())
+        (*marks)[lapCounter] = lap;
+}
+
+void GPLRpyFrameReader::DriverState::LoadLap() {
+    if (HasLap())
+        lap = (*marks)[lapCounter];
+}
+
+void GPLRpyFrameReader::DriverState::EndLap() {
+    StoreLap();
+    if (lap.flags != 0)
+        MarkCrossing(*marks, lapCounter, 0);
+    ++lapCounter;
+    LoadLap();
 }
 
 }  // namespace Tessel::Papy

@@ -11,7 +11,7 @@
 namespace Tessel::Papy {
 
 // Walks the frames of the RPTP chunk: keeps the samples in their stored width, gives every
-// driver one sample per frame and keeps each driver's newest lap table up to date with
+// driver one sample per frame, a frame's samples side by side, and keeps each driver's newest lap table up to date with
 // crossings and clock records. The chunk is read in blocks, a whole frame at a time in view,
 // and never held whole.
 class GPLRpyFrameReader {
@@ -24,6 +24,7 @@ public:
     void ReadFrames(Util::BinaryStream& stream, std::uint32_t size);
 
 private:
+    using LapMark = GPLRpyFile::LapMark;
     using LapTable = GPLRpyFile::LapTable;
     using Sample = GPLRpyFile::Sample;
     using SampleKind = GPLRpyFile::SampleKind;
@@ -37,21 +38,31 @@ private:
 
     // What the reader keeps of each driver while walking the frames.
     struct DriverState {
-        std::vector<Sample>* samples = nullptr;
         LapTable* marks = nullptr;     // the newest lap table; none without lap tables
+        std::uint32_t markCount = 0;
         std::uint32_t lapCounter = 1;  // the mark that ends the current lap
-        bool seen = false;             // recorded in the current frame
-        double lastLongitude = 0.0;    // of the newest sample in raw units, 0 when not recorded
+        // A working copy of mark lapCounter while there is one, written back when the lap
+        // changes: every frame updates it, and the marks of twenty drivers lie far apart.
+        LapMark lap{0};
+        double lastLongitude = 0.0;  // of the newest sample in raw units, 0 when not recorded
+
+        bool HasLap() const { return lapCounter < markCount; }
+        void StoreLap() const;
+        void LoadLap();
+        // Moves on to the next lap, marking a start-line crossing if the lap was ever reached.
+        void EndLap();
     };
 
-    bool AddSample(DriverState& driver, const Sample& sample, double longitude);
-    void AddCodes(std::uint32_t driver, SampleKind kind, std::uint32_t longitude, std::uint32_t lateralCode,
-                  std::uint32_t angleCode);
+    void StartFrame();
+    // The driver's sample in frame frameIndex.
+    const Sample& SampleOf(std::uint32_t slot, std::uint32_t frameIndex) const;
+    bool AddSample(std::uint32_t slot, Sample sample, double longitude);
     void EndFrame();
-    void PassClock(DriverState& driver, std::uint32_t time);
-    void WalkBackToFirstClock(const DriverState& driver);
-    void SpanLap(const DriverState& driver);
+    void PassClock(DriverState& driver, bool seen, std::uint32_t time);
+    void WalkBackToFirstClock(std::uint32_t slot);
+    void SpanLap(DriverState& driver, bool seen);
     static void MarkCrossing(LapTable& marks, std::uint32_t mark, std::uint32_t setOnMark);
+    void StoreLaps() const;
 
     GPLRpyFile& replay;
     const GPLRpyFormat::GameLayout& layout;
@@ -60,6 +71,9 @@ private:
     const double lapStartUnits;
     const double lapEndUnits;
     std::vector<DriverState> drivers;    // indexed by slot
+    GPLRpyFile::SampleTable& samples;    // the replay's, frame by frame
+    std::uint32_t frames = 0;            // begun so far; the current one is the last
+    Sample* frame = nullptr;             // the current frame's samples, one a slot
     std::optional<std::uint32_t> clock;  // the current frame's session time, milliseconds
     bool beforeFirstClock = true;
 
