@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <sstream>
 
 using namespace Linewright::Testing;
 
@@ -134,8 +133,7 @@ TEST(GameFolderCli, N2SampleListsN3LapsAndConvertsAClosedRaceLine) {
     const auto lp = folder / "n2/tracks/indy/race.lp";
     EXPECT_EQ(converted.status, 0) << converted.err;
     EXPECT_EQ(converted.out, "LP file created.\n" + lp.string() + "\n");
-    std::ifstream in(lp, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = ReadFile(lp);
     ASSERT_EQ(bytes.size(), 4u + 12u * (records + 1));
     EXPECT_EQ(bytes.substr(bytes.size() - 12), bytes.substr(4, 12));  // the closing record repeats record 0
 }

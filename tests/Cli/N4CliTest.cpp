@@ -55,10 +55,6 @@ TEST(N4Cli, SampleFoldersListTheirLapsAndConvertIntoTheTrackFolder) {
     EXPECT_EQ(gplType.status, 1);
     EXPECT_NE(gplType.err.find("Unknown LP type pass1"), std::string::npos) << gplType.err;
 
-    const CliResult all = RunCli({"sample", (folder / "all").string(), "--family", "all"});
-    EXPECT_EQ(all.status, 0) << all.err;
-    EXPECT_NE(all.out.find("gpl\t"), std::string::npos);
-    EXPECT_NE(all.out.find("n4\t"), std::string::npos);
 }
 
 TEST(N4Cli, LoosePtfTracksAndTracksNamedOtherwise) {
@@ -110,4 +106,15 @@ TEST(N4Cli, BadFilesFailWithTheirNameAndWriteNothing) {
     EXPECT_EQ(RunCli({"info", lp.string()}).out, "format: N4 lp\nrecords: 4\nspacing_m: 3.000000\n");
     const auto cut = folder.Write("loose/cut.lp", WriteN4Lp(MakeN4LpRecords(4)).substr(0, 50));
     EXPECT_EQ(RunCli({"info", cut.string()}).status, 1);
+}
+
+TEST(N4Cli, InfoCountsTheObjectsOfA3doAndNamesItsFault) {
+    const TemporaryFolder folder;
+    const ArchiveRef tree = SampleTdoTree();
+    EXPECT_EQ(RunCli({"info", folder.Write("car.3do", WriteArchive(tree)).string()}).out, "format: N4 3do\nobjects: 9\n");
+    FindObject(tree, "ShapeDescriptor")->Set("reserved0", U32Bytes(0));
+    const auto damaged = RunCli({"info", folder.Write("bad.3do", WriteArchive(tree)).string()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("N4 3do Shape reserved0 not 1"), std::string::npos) << damaged.err;
+    EXPECT_EQ(damaged.out, "");
 }
