@@ -28,7 +28,6 @@ private slots:
     void openingAReplayFillsTheForm();
     void convertWritesTheLpAndAsksBeforeReplacingIt();
     void convertWritesTheChosenType();
-    void convertWithoutTypeOnlySaysSo();
     void convertErrorIsShownAndNothingWritten();
     void n4ReplayOpensAndConvertsALap();
     void faultyPtfTrackIsShownAndNothingWritten();
@@ -36,7 +35,6 @@ private slots:
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
     void n2ReplayFillsTheFormAndConvertsAClosedRaceLine();
-    void n2ReplayThatFailsToReadShowsTheReaderMessage();
     // The preview and the window around it (PreviewGuiTest.cpp).
     void previewDrawsTheSampleLapOnTheTrack();
     void previewOverlaysTheExistingLp();
