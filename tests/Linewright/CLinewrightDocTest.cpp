@@ -88,27 +88,3 @@ TEST_F(DocumentTest, AnUnclaimedDirectoryIsReadByTheDefaultGame) {
     EXPECT_EQ(document.GetRpy(), nullptr);
     EXPECT_EQ(document.GetTrackFactory(), nullptr);
 }
-
-TEST_F(DocumentTest, OpensN4AndN2003ReplaysWithTheirTrackLooseOrImploded) {
-    for (const bool loose : {false, true}) {
-        const N4Folder n4 = WriteN4Folder(folder / (loose ? "n4loose" : "n4"), {{4, 5}, loose});
-        for (const auto& replay : n4.replays) {
-            document.OnOpenDocument(replay.string());
-            EXPECT_EQ(document.GetRpy()->GetTrackName(), "sebring");
-            auto& factory = *document.GetTrackFactory();
-            const TrackLpSummary summary = SummarizeTrackLps(factory);
-            ASSERT_EQ(summary.types.size(), 14u);
-            EXPECT_EQ(summary.types[1], "raceline");
-            EXPECT_EQ(summary.records, 305u);  // trunc((600 + 100 pi) / 3) + 1
-
-            const std::vector<LapListEntry> laps = ListCompleteLaps(*document.GetRpy());
-            ASSERT_FALSE(laps.empty()) << replay;
-            const auto lp = ConvertToNewLp(factory, *document.GetRpy(), laps.front().lap, "race");
-            const std::string output = GetLpOutputPath(factory, "race");
-            EXPECT_EQ(output, (n4.trackDirectory / "race.lp").string());
-            WriteLpFile(*lp, output, true);
-            EXPECT_EQ(std::filesystem::file_size(output), 8u + 24u * 305u);
-            EXPECT_NEAR(lp->GetRecordSpeed(100), 46.0, 0.1);
-        }
-    }
-}
