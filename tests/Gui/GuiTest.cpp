@@ -127,7 +127,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
     QCOMPARE(messages.shown.size(), std::size_t{0});
 }
 
-void GuiTest::menusAndStatusBar() {
+void GuiTest::menusStatusBarAndAboutBox() {
     const auto menus = Menus(Frame());
     QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->title(), QString("&File"));
@@ -142,22 +142,19 @@ void GuiTest::menusAndStatusBar() {
     QCOMPARE(panes, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
     menus[1]->actions().front()->trigger();
     QVERIFY(!Frame().statusBar()->isVisible());
-}
 
-void GuiTest::aboutBoxNamesTheVersion() {
-    QStringList seen;
+    QStringList about;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        seen << dialog->windowTitle();
+        about << dialog->windowTitle();
         for (const QLabel* label : dialog->findChildren<QLabel*>())
-            seen << label->text();
+            about << label->text();
         dialog->accept();
     });
-    Menus(Frame())[2]->actions().front()->trigger();
-    QCOMPARE(seen, (QStringList{"About Linewright", "Linewright Version 1.2"}));
+    menus[2]->actions().front()->trigger();
+    QCOMPARE(about, (QStringList{"About Linewright", "Linewright Version 1.2"}));
 }
-
 
 void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");

@@ -19,8 +19,7 @@ private slots:
     void cleanup();
 
     void startsEmptyAndConvertDoesNothing();
-    void menusAndStatusBar();
-    void aboutBoxNamesTheVersion();
+    void menusStatusBarAndAboutBox();
     void failedOpenShowsTheReaderMessageAndKeepsTheForm();
     void recentFilesKeepTheNewestFour();
     void currentDirectoryIsRememberedAcrossRuns();
