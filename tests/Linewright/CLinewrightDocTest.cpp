@@ -1,9 +1,5 @@
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/LapList.h"
-#include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
 #include "Papy/Factory/FileFactory.h"
-#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 #include "testing/GameFolderWriter.h"
@@ -31,25 +27,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(DocumentTest, OpensTheReplayAndFindsItsTrackInTheArchive) {
-    document.OnOpenDocument(game.replay.string());
-    ASSERT_NE(document.GetRpy(), nullptr);
-    EXPECT_EQ(document.GetRpy()->GetTrackName(), "monza");
-    auto& factory = *document.GetTrackFactory();
-    EXPECT_EQ(GetLpOutputPath(factory, "race"), (game.trackDirectory / "race.lp").string());
-
-    const TrackLpSummary summary = SummarizeTrackLps(factory);
-    EXPECT_EQ(summary.types, (std::vector<std::string>{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
-    EXPECT_EQ(summary.records, 533u);
-
-    const std::vector<LapListEntry> laps = ListCompleteLaps(*document.GetRpy());
-    ASSERT_FALSE(laps.empty());
-    const auto lp = ConvertToNewLp(factory, *document.GetRpy(), laps.front().lap, "race");
-    EXPECT_EQ(lp->GetRecordCount(), 533u);
-    EXPECT_NEAR(lp->GetRecordSpeed(100), 46.0, 0.1);
-    EXPECT_NEAR(lp->GetRecordLateral(100), 1.5, 3.01);  // the drive weaves 3 m either side
-}
 
 TEST_F(DocumentTest, ReplaysOfOneTrackShareItsFactory) {
     RpyScript script = ExampleRpyScript(2);

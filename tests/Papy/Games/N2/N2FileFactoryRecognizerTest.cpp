@@ -1,6 +1,5 @@
 #include "Papy/Factory/CreateDat.h"
 #include "Papy/Factory/CreateLp.h"
-#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDirectory.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakePtf.h"
@@ -15,7 +14,6 @@
 #include "Papy/Tracks/Trk/TrkFile.h"
 #include "testing/DatWriter.h"
 #include "testing/GPLTrkWriter.h"
-#include "testing/GameFolderWriter.h"
 #include "testing/ICR2TrkWriter.h"
 #include "testing/N3RplWriter.h"
 #include "testing/TemporaryFolder.h"
@@ -109,17 +107,4 @@ TEST_F(N2RecognizerTest, RepliesAreN3Replays) {
     EXPECT_EQ(read->GetTrackName(), "indy");
     EXPECT_EQ(read->GetFrameCount(), 600u);
     EXPECT_EQ(makeRpy->Make("LAP", "rpl"), read);
-}
-
-TEST(N2GameFolder, IsRecognisedAsTheSecondGame) {
-    const TemporaryFolder folder;
-    const N2Folder game = WriteN2Folder(folder.path);
-    auto& registry = FileFactoryRegistry::Instance();
-    for (const auto& directory : {game.replay.parent_path(), game.trackDirectory}) {
-        const auto factory = registry.GetFactory(directory.string(), false);
-        ASSERT_EQ(factory->GetFacet<MakeLp>()->GetTypeCount(), 10u) << directory;
-    }
-    const auto replay = registry.GetFactory(game.replay.parent_path().string(), false)->GetFacet<MakeRpy>()->Make(
-        "practice", "");
-    EXPECT_EQ(replay->GetPlayerName(), "Al Unser");
 }
