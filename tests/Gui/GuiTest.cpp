@@ -302,27 +302,42 @@ void GuiTest::convertWritesTheChosenType() {
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
 }
 
-void GuiTest::n4ReplayOpensAndConvertsALap() {
-    const auto game = Linewright::Testing::WriteN4Folder(folder->path / "n4");
-    for (const auto& replay : game.replays) {
+void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
+    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    const struct {
+        std::filesystem::path replay, lp;
+        QString track, records;
+        int typeCount;
+        qsizetype lpSize;
+    } games[] = {
+        {n2.replay, n2.trackDirectory / "race.lp", "indy", "369", 11, 4 + 12 * (369 + 1)},
+        {n4.replays[0], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
+        {n4.replays[1], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
+    };
+    for (const auto& game : games) {
         messages = {};
-        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(replay.string())));
+        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(game.replay.string())));
         QCOMPARE(messages.shown.size(), std::size_t{0});
+        QCOMPARE(Frame().windowTitle(), QString::fromStdString(game.replay.filename().string()) + " - Linewright");
+        const QStringList laps = DocumentLapTexts(game.replay);
+        QVERIFY(laps.size() > 1);
+        QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
         auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-        QCOMPARE(typeList->count(), 14);
-        QCOMPARE(typeList->item(1)->text(), QString("raceline"));
-        QCOMPARE(typeList->item(13)->text(), QString("limp"));
-        QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 1);
-        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("sebring"));
-        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("305"));
+        QCOMPARE(typeList->count(), game.typeCount);
+        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), game.track);
+        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), game.records);
 
-        typeList->setCurrentRow(2);
-        std::filesystem::remove(game.trackDirectory / "race.lp");
+        typeList->setCurrentItem(typeList->findItems("race", Qt::MatchExactly).front());
+        std::filesystem::remove(game.lp);
         ClickConvert();
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
-        QCOMPARE(ReadFile(game.trackDirectory / "race.lp").size(), 8 + 24 * 305);
+        QCOMPARE(ReadFile(game.lp).size(), game.lpSize);
     }
+    // The N2 LP's closing record repeats record 0.
+    const QByteArray n2Lp = ReadFile(n2.trackDirectory / "race.lp");
+    QCOMPARE(n2Lp.mid(n2Lp.size() - 12), n2Lp.mid(4, 12));
 }
 
 void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {
@@ -391,29 +406,5 @@ void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
     press(QMessageBox::Ok);
     QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
     QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
-}
-
-void GuiTest::n2ReplayFillsTheFormAndConvertsAClosedRaceLine() {
-    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string())));
-    QCOMPARE(messages.shown.size(), std::size_t{0});
-    QCOMPARE(Frame().windowTitle(), QString("practice.rpl - Linewright"));
-    const QStringList laps = DocumentLapTexts(sample.replay);
-    QVERIFY(laps.size() > 4);
-    QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
-    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "maxpanic",
-                                                "minpanic", "pit", "pace", "spot1"}));
-    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("indy"));
-    const int records = FindControl<QLineEdit>(Resources::LpRecordsEdit)->text().toInt();
-
-    typeList->setCurrentRow(1);
-    ClickConvert();
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
-    // The stored count, the records, and a closing record that repeats record 0.
-    const QByteArray written = ReadFile(sample.trackDirectory / "race.lp");
-    QCOMPARE(written.size(), 4 + 12 * (records + 1));
-    QCOMPARE(written.mid(written.size() - 12), written.mid(4, 12));
 }
 

@@ -28,12 +28,11 @@ private slots:
     void convertWritesTheLpAndAsksBeforeReplacingIt();
     void convertWritesTheChosenType();
     void convertErrorIsShownAndNothingWritten();
-    void n4ReplayOpensAndConvertsALap();
+    void n2AndN4ReplaysFillTheFormAndConvertALap();
     void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
-    void n2ReplayFillsTheFormAndConvertsAClosedRaceLine();
     // The preview and the window around it (PreviewGuiTest.cpp).
     void previewDrawsTheSampleLapOnTheTrack();
     void previewOverlaysTheExistingLp();
