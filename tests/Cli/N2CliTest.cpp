@@ -26,9 +26,12 @@ TEST(N2Cli, InfoDescribesEachN2Kind) {
                                                       "0\\.000000 0\\.000000 0\\.000000 1\n")))
         << trk.out;
 
-    // An LP converted in the game folder, and the same bytes loose: recognised by count and size.
-    ASSERT_EQ(RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "spot1"}).status, 0);
-    const auto lp = game.trackDirectory / "spot1.lp";
+    // An LP converted beside a track named otherwise than its folder, and the same bytes loose:
+    // recognised by count and size.
+    const CliResult converted =
+        RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "spot1", "--track", track.string()});
+    ASSERT_EQ(converted.status, 0) << converted.err;
+    const auto lp = folder / "loose/spot1.lp";
     const auto loose = folder.Write("elsewhere/line.lp", ReadFile(lp));
     for (const auto& path : {lp, loose}) {
         const CliResult info = RunCli({"info", path.string(), "--records"});
