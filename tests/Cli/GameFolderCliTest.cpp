@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 using namespace Linewright::Testing;
 
 namespace {
@@ -17,42 +14,72 @@ const std::string sampleHeader =
     "# types: work race maxrace minrace pass1 pass2 pit\n"
     "# records: 533\n";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+const std::string n4Header =
+    "# track: sebring\n"
+    "# player: Jim Clark\n"
+    "# types: work raceline race maxrace minrace maxpanic minpanic pit0 maxpit0 minpit0 pit1 maxpit1 minpit1 limp\n"
+    "# records: 305\n";
+
+// What one sample replay lists and converts into: paths below the sample folder.
+struct SampleReplay {
+    const char* replay;
+    std::string laps;  // the header and the first lap
+    const char* lp;
+    const char* lpInfo;
+};
+
+const SampleReplay sampleReplays[] = {
+    {"gpl/replays/practice.rpy", sampleHeader + "0\t0\t1\tJim Clark\t0m 34.693s\n", "gpl/tracks/monza/race.lp",
+     "format: GPL lp\nrecords: 533\nspacing_m: 3.000000\n"},
+    // N2 lap times are whole frames of 1/15 s.
+    {"n2/replays/practice.rpl",
+     "# track: indy\n# player: Al Unser\n"
+     "# types: work race maxrace minrace pass1 pass2 maxpanic minpanic pit pace spot1\n# records: 369\n"
+     "0\t0\t1\tRick Mears\t0m 27.333s\n",
+     "n2/tracks/indy/race.lp", "format: ICR2 lp\nrecords: 369\nspacing_m: 3.329229\n"},
+    {"n4/replays/practice4.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 19.873s\n", "n4/tracks/sebring/race.lp",
+     "format: N4 lp\nrecords: 305\nspacing_m: 3.000000\n"},
+    {"n4/replays/practice5.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 19.873s\n", "n4/tracks/sebring/race.lp",
+     "format: N4 lp\nrecords: 305\nspacing_m: 3.000000\n"},
+};
 
 }  // namespace
 
-TEST(GameFolderCli, SampleListsItsLapsAndConvertsIntoTheTrackDirectory) {
+TEST(GameFolderCli, EveryFamilysSampleListsItsLapsAndConvertsIntoItsTrackFolder) {
     const TemporaryFolder folder;
-    const CliResult sample = RunCli({"sample", folder.path.string()});
+    const CliResult sample = RunCli({"sample", folder.path.string(), "--family", "all"});
     ASSERT_EQ(sample.status, 0) << sample.err;
+    EXPECT_EQ(sample.out, "gpl\t" + (folder / "gpl/replays/practice.rpy").string() + "\nn2\t" +
+                              (folder / "n2/replays/practice.rpl").string() + "\nn4\t" +
+                              (folder / "n4/replays/practice4.rpy").string() + "\nn4\t" +
+                              (folder / "n4/replays/practice5.rpy").string() + "\n");
+    for (const SampleReplay& game : sampleReplays) {
+        const std::string replay = (folder / game.replay).string();
+        const CliResult laps = RunCli({"laps", replay});
+        EXPECT_EQ(laps.status, 0) << laps.err;
+        EXPECT_EQ(laps.out.substr(0, game.laps.size()), game.laps);
+        const CliResult converted = RunCli({"convert", replay, "--lap", "best", "--type", "race", "--overwrite"});
+        EXPECT_EQ(converted.status, 0) << converted.err;
+        EXPECT_EQ(converted.out, "LP file created.\n" + (folder / game.lp).string() + "\n");
+        EXPECT_EQ(RunCli({"info", (folder / game.lp).string()}).out, game.lpInfo) << game.replay;
+    }
+}
+
+TEST(GameFolderCli, ConvertKeepsAnLpOfAKnownTypeUnlessToldToReplaceIt) {
+    const TemporaryFolder folder;
+    ASSERT_EQ(RunCli({"sample", folder.path.string(), "--family", "all"}).status, 0);
     const std::string replay = (folder / "gpl/replays/practice.rpy").string();
-    EXPECT_EQ(sample.out, "gpl\t" + replay + "\n");
-
-    const CliResult laps = RunCli({"laps", replay});
-    EXPECT_EQ(laps.status, 0) << laps.err;
-    EXPECT_EQ(laps.out.substr(0, sampleHeader.size()), sampleHeader);
-    const auto lines = Lines(laps.out);
-    ASSERT_GE(lines.size(), 4u + 9u);  // several complete laps of each of three cars
-    EXPECT_EQ(lines[4], "0\t0\t1\tJim Clark\t0m 34.693s");
-
-    const CliResult converted = RunCli({"convert", replay, "--lap", "0:0:2", "--type", "race"});
-    const std::string lp = (folder / "gpl/tracks/monza/race.lp").string();
-    EXPECT_EQ(converted.status, 0) << converted.err;
-    EXPECT_EQ(converted.out, "LP file created.\n" + lp + "\n");
-    const CliResult info = RunCli({"info", lp});
-    EXPECT_EQ(info.out, "format: GPL lp\nrecords: 533\nspacing_m: 3.000000\n") << info.err;
-
+    EXPECT_EQ(RunCli({"convert", replay, "--lap", "0:0:2", "--type", "race"}).status, 0);
     EXPECT_EQ(RunCli({"convert", replay, "--lap", "best", "--type", "race"}).status, 3);
     EXPECT_EQ(RunCli({"convert", replay, "--lap", "best", "--type", "race", "--overwrite"}).status, 0);
     const CliResult unknown = RunCli({"convert", replay, "--lap", "best", "--type", "../race"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("Unknown LP type ../race"), std::string::npos) << unknown.err;
+    // Only the N4 types name a file in an N4 track folder.
+    const CliResult gplType =
+        RunCli({"convert", (folder / "n4/replays/practice4.rpy").string(), "--lap", "best", "--type", "pass1"});
+    EXPECT_EQ(gplType.status, 1);
+    EXPECT_NE(gplType.err.find("Unknown LP type pass1"), std::string::npos) << gplType.err;
     EXPECT_EQ(RunCli({"sample", folder.path.string(), "--family", "zx"}).status, 2);
 }
 
@@ -110,42 +137,4 @@ TEST(GameFolderCli, ConvertNeverWritesOverTheFilesItReads) {
         EXPECT_EQ(ReadFile(input), before) << input;
     }
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "replay.lp"));
-}
-
-TEST(GameFolderCli, N2SampleListsN3LapsAndConvertsAClosedRaceLine) {
-    const TemporaryFolder folder;
-    const CliResult sample = RunCli({"sample", folder.path.string(), "--family", "n2"});
-    ASSERT_EQ(sample.status, 0) << sample.err;
-    const std::string replay = (folder / "n2/replays/practice.rpl").string();
-    EXPECT_EQ(sample.out, "n2\t" + replay + "\n");
-
-    const CliResult laps = RunCli({"laps", replay});
-    EXPECT_EQ(laps.status, 0) << laps.err;
-    const auto lines = Lines(laps.out);
-    ASSERT_GE(lines.size(), 4u + 9u);
-    EXPECT_EQ(lines[0], "# track: indy");
-    EXPECT_EQ(lines[1], "# player: Al Unser");
-    EXPECT_EQ(lines[2], "# types: work race maxrace minrace pass1 pass2 maxpanic minpanic pit pace spot1");
-    const int records = std::stoi(lines[3].substr(std::string("# records: ").size()));
-    // Lap times are whole frames of 1/15 s.
-    EXPECT_EQ(lines[4], "0\t0\t1\tRick Mears\t0m 27.333s");
-
-    const CliResult converted = RunCli({"convert", replay, "--lap", "best", "--type", "race"});
-    const auto lp = folder / "n2/tracks/indy/race.lp";
-    EXPECT_EQ(converted.status, 0) << converted.err;
-    EXPECT_EQ(converted.out, "LP file created.\n" + lp.string() + "\n");
-    std::ifstream in(lp, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    ASSERT_EQ(bytes.size(), 4u + 12u * (records + 1));
-    EXPECT_EQ(bytes.substr(bytes.size() - 12), bytes.substr(4, 12));  // the closing record repeats record 0
-}
-
-TEST(GameFolderCli, SampleOfEveryFamilyWritesEachFolder) {
-    const TemporaryFolder folder;
-    const CliResult sample = RunCli({"sample", folder.path.string(), "--family", "all"});
-    ASSERT_EQ(sample.status, 0) << sample.err;
-    EXPECT_EQ(sample.out, "gpl\t" + (folder / "gpl/replays/practice.rpy").string() + "\nn2\t" +
-                              (folder / "n2/replays/practice.rpl").string() + "\nn4\t" +
-                              (folder / "n4/replays/practice4.rpy").string() + "\nn4\t" +
-                              (folder / "n4/replays/practice5.rpy").string() + "\n");
 }

@@ -23,10 +23,10 @@ std::string Field(const std::string& out, const std::string& key) {
     return "missing";
 }
 
-TEST(CliTrkInfo, DescribesAGPLTrack) {
+TEST(CliTrkInfo, DescribesAGPLTrackAndThePointAskedFor) {
     const TemporaryFolder folder;
     const auto path = folder.Write("oval.trk", WriteGPLTrk(SampleTrkShape()));
-    const auto result = RunCli({"info", path.string()});
+    auto result = RunCli({"info", path.string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, 16), "format: GPL trk\n");
     EXPECT_EQ(Field(result.out, "sections"), "12");
@@ -35,12 +35,8 @@ TEST(CliTrkInfo, DescribesAGPLTrack) {
     EXPECT_TRUE(std::regex_match(length2D, std::regex("[0-9]+\\.[0-9]{6}")));
     EXPECT_NEAR(std::stod(length2D), SampleTrkShape().Get2DLength(), 1.0e-3);
     EXPECT_EQ(Field(result.out, "point"), "missing");
-}
 
-TEST(CliTrkInfo, GivesThePointAskedFor) {
-    const TemporaryFolder folder;
-    const auto path = folder.Write("oval.trk", WriteGPLTrk(SampleTrkShape()));
-    auto result = RunCli({"info", path.string(), "--point", "50,3"});
+    result = RunCli({"info", path.string(), "--point", "50,3"});
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string point = Field(result.out, "point");
     EXPECT_TRUE(std::regex_match(point, std::regex("(-?[0-9]+\\.[0-9]{6} ){6}-?[0-9]+"))) << point;

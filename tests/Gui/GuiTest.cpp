@@ -4,8 +4,6 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapList.h"
 #include "Linewright/Gui/CMainFrame.h"
-#include "Papy/Factory/CreateLp.h"
-#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
 #include "Linewright/Gui/LapListView.h"
@@ -71,6 +69,16 @@ QStringList ReadLines(const QString& path) {
     return QString::fromLocal8Bit(file.readAll()).split('\n');
 }
 
+// The lap list's rows as the document lists the replay's complete laps.
+QStringList DocumentLapTexts(const std::filesystem::path& replay) {
+    Linewright::CLinewrightDoc document;
+    document.OnOpenDocument(replay.string());
+    QStringList laps;
+    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
+        laps << QString::fromStdString(entry.Text());
+    return laps;
+}
+
 }  // namespace
 
 void GuiTest::init() {
@@ -119,7 +127,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
     QCOMPARE(messages.shown.size(), std::size_t{0});
 }
 
-void GuiTest::menusAndStatusBar() {
+void GuiTest::menusStatusBarAndAboutBox() {
     const auto menus = Menus(Frame());
     QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->title(), QString("&File"));
@@ -134,28 +142,32 @@ void GuiTest::menusAndStatusBar() {
     QCOMPARE(panes, (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
     menus[1]->actions().front()->trigger();
     QVERIFY(!Frame().statusBar()->isVisible());
-}
 
-void GuiTest::aboutBoxNamesTheVersion() {
-    QStringList seen;
+    QStringList about;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        seen << dialog->windowTitle();
+        about << dialog->windowTitle();
         for (const QLabel* label : dialog->findChildren<QLabel*>())
-            seen << label->text();
+            about << label->text();
         dialog->accept();
     });
-    Menus(Frame())[2]->actions().front()->trigger();
-    QCOMPARE(seen, (QStringList{"About Linewright", "Linewright Version 1.2"}));
+    menus[2]->actions().front()->trigger();
+    QCOMPARE(about, (QStringList{"About Linewright", "Linewright Version 1.2"}));
 }
 
 void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
-    const auto path = QString::fromStdString(folder->Write("replays/bad.rpy", "not a replay").string());
-    QVERIFY(!Frame().OpenDocumentFile(path));
+    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    QFile replay(QString::fromStdString(sample.replay.string()));
+    QVERIFY(replay.open(QIODevice::ReadWrite));
+    QVERIFY(replay.seek(replay.size() - 4));
+    replay.write(QByteArray(4, '\0'));  // the last frame's trailer
+    replay.close();
+    QVERIFY(!Frame().OpenDocumentFile(replay.fileName()));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
-    QVERIFY(!messages.shown[0].text.isEmpty());
+    QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
+    QVERIFY(messages.shown[0].text.contains(replay.fileName()));
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
     QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QVERIFY(RecentFileList().GetFiles().isEmpty());
@@ -223,11 +235,7 @@ void GuiTest::openingAReplayFillsTheForm() {
     QCOMPARE(RecentFileList().GetFiles(), QStringList{replay});
     QCOMPARE(MenuTexts(*Menus(Frame())[0]), (QStringList{"&Open...", "-", "&1 " + replay, "-", "E&xit"}));
 
-    Linewright::CLinewrightDoc document;
-    document.OnOpenDocument(sample.replay.string());
-    QStringList laps;
-    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
-        laps << QString::fromStdString(entry.Text());
+    const QStringList laps = DocumentLapTexts(sample.replay);
     QVERIFY(laps.size() > 1);
     auto* lapList = FindControl<LapListView>(Resources::LapList);
     QCOMPARE(ListTexts(*lapList), laps);
@@ -240,9 +248,7 @@ void GuiTest::openingAReplayFillsTheForm() {
     QCOMPARE(typeList->selectedItems().front()->text(), QString("work"));
 
     QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString::fromStdString(sample.trackName));
-    const auto records = document.GetTrackFactory()->GetFacet<Tessel::Papy::CreateLp>()->Create("x", 0.0)->GetRecordCount();
-    QVERIFY(records > 1);
-    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString::number(records));
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("533"));  // 3 m apart
 }
 
 void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
@@ -274,9 +280,18 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     QCOMPARE(ReadFile(output), written);
 }
 
+
+
 void GuiTest::convertWritesTheChosenType() {
     const auto sample = OpenSample();
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
+    typeList->clearSelection();
+    ClickConvert();
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(messages.shown[0].text, QString("Choose an LP type to convert to."));
+    QVERIFY(!std::filesystem::exists(sample.trackDirectory / ".lp"));
+
+    messages = {};
     typeList->setCurrentRow(1);
     auto* lapList = FindControl<LapListView>(Resources::LapList);
     lapList->setCurrentRow(lapList->count() - 1);
@@ -287,37 +302,42 @@ void GuiTest::convertWritesTheChosenType() {
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
 }
 
-void GuiTest::convertWithoutTypeOnlySaysSo() {
-    const auto sample = OpenSample();
-    FindControl<QListWidget>(Resources::TypeList)->clearSelection();
-    ClickConvert();
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].text, QString("Choose an LP type to convert to."));
-    QVERIFY(!std::filesystem::exists(sample.trackDirectory / ".lp"));
-    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
-}
-
-void GuiTest::n4ReplayOpensAndConvertsALap() {
-    const auto game = Linewright::Testing::WriteN4Folder(folder->path / "n4");
-    for (const auto& replay : game.replays) {
+void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
+    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    const struct {
+        std::filesystem::path replay, lp;
+        QString track, records;
+        int typeCount;
+        qsizetype lpSize;
+    } games[] = {
+        {n2.replay, n2.trackDirectory / "race.lp", "indy", "369", 11, 4 + 12 * (369 + 1)},
+        {n4.replays[0], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
+        {n4.replays[1], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
+    };
+    for (const auto& game : games) {
         messages = {};
-        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(replay.string())));
+        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(game.replay.string())));
         QCOMPARE(messages.shown.size(), std::size_t{0});
+        QCOMPARE(Frame().windowTitle(), QString::fromStdString(game.replay.filename().string()) + " - Linewright");
+        const QStringList laps = DocumentLapTexts(game.replay);
+        QVERIFY(laps.size() > 1);
+        QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
         auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-        QCOMPARE(typeList->count(), 14);
-        QCOMPARE(typeList->item(1)->text(), QString("raceline"));
-        QCOMPARE(typeList->item(13)->text(), QString("limp"));
-        QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 1);
-        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("sebring"));
-        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("305"));
+        QCOMPARE(typeList->count(), game.typeCount);
+        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), game.track);
+        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), game.records);
 
-        typeList->setCurrentRow(2);
-        std::filesystem::remove(game.trackDirectory / "race.lp");
+        typeList->setCurrentItem(typeList->findItems("race", Qt::MatchExactly).front());
+        std::filesystem::remove(game.lp);
         ClickConvert();
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
-        QCOMPARE(ReadFile(game.trackDirectory / "race.lp").size(), 8 + 24 * 305);
+        QCOMPARE(ReadFile(game.lp).size(), game.lpSize);
     }
+    // The N2 LP's closing record repeats record 0.
+    const QByteArray n2Lp = ReadFile(n2.trackDirectory / "race.lp");
+    QCOMPARE(n2Lp.mid(n2Lp.size() - 12), n2Lp.mid(4, 12));
 }
 
 void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {
@@ -388,45 +408,3 @@ void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
     QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
 }
 
-void GuiTest::n2ReplayFillsTheFormAndConvertsAClosedRaceLine() {
-    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string())));
-    QCOMPARE(messages.shown.size(), std::size_t{0});
-    QCOMPARE(Frame().windowTitle(), QString("practice.rpl - Linewright"));
-    Linewright::CLinewrightDoc document;
-    document.OnOpenDocument(sample.replay.string());
-    QStringList laps;
-    for (const auto& entry : Linewright::ListCompleteLaps(*document.GetRpy()))
-        laps << QString::fromStdString(entry.Text());
-    QVERIFY(laps.size() > 4);
-    QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
-    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-    QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "maxpanic",
-                                                "minpanic", "pit", "pace", "spot1"}));
-    QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString("indy"));
-    const int records = FindControl<QLineEdit>(Resources::LpRecordsEdit)->text().toInt();
-
-    typeList->setCurrentRow(1);
-    ClickConvert();
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
-    // The stored count, the records, and a closing record that repeats record 0.
-    const QByteArray written = ReadFile(sample.trackDirectory / "race.lp");
-    QCOMPARE(written.size(), 4 + 12 * (records + 1));
-    QCOMPARE(written.mid(written.size() - 12), written.mid(4, 12));
-}
-
-void GuiTest::n2ReplayThatFailsToReadShowsTheReaderMessage() {
-    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    QFile replay(QString::fromStdString(sample.replay.string()));
-    QVERIFY(replay.open(QIODevice::ReadWrite));
-    QVERIFY(replay.seek(replay.size() - 4));
-    replay.write(QByteArray(4, '\0'));  // the last frame's trailer
-    replay.close();
-    QVERIFY(!Frame().OpenDocumentFile(replay.fileName()));
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].icon, Icon::Warning);
-    QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
-    QVERIFY(messages.shown[0].text.contains(replay.fileName()));
-    QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
-}

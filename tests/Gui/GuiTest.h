@@ -19,8 +19,7 @@ private slots:
     void cleanup();
 
     void startsEmptyAndConvertDoesNothing();
-    void menusAndStatusBar();
-    void aboutBoxNamesTheVersion();
+    void menusStatusBarAndAboutBox();
     void failedOpenShowsTheReaderMessageAndKeepsTheForm();
     void recentFilesKeepTheNewestFour();
     void currentDirectoryIsRememberedAcrossRuns();
@@ -28,15 +27,12 @@ private slots:
     void openingAReplayFillsTheForm();
     void convertWritesTheLpAndAsksBeforeReplacingIt();
     void convertWritesTheChosenType();
-    void convertWithoutTypeOnlySaysSo();
     void convertErrorIsShownAndNothingWritten();
-    void n4ReplayOpensAndConvertsALap();
+    void n2AndN4ReplaysFillTheFormAndConvertALap();
     void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();
-    void n2ReplayFillsTheFormAndConvertsAClosedRaceLine();
-    void n2ReplayThatFailsToReadShowsTheReaderMessage();
     // The preview and the window around it (PreviewGuiTest.cpp).
     void previewDrawsTheSampleLapOnTheTrack();
     void previewOverlaysTheExistingLp();

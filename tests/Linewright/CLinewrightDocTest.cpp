@@ -1,9 +1,5 @@
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/LapList.h"
-#include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
 #include "Papy/Factory/FileFactory.h"
-#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 #include "testing/GameFolderWriter.h"
@@ -31,25 +27,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(DocumentTest, OpensTheReplayAndFindsItsTrackInTheArchive) {
-    document.OnOpenDocument(game.replay.string());
-    ASSERT_NE(document.GetRpy(), nullptr);
-    EXPECT_EQ(document.GetRpy()->GetTrackName(), "monza");
-    auto& factory = *document.GetTrackFactory();
-    EXPECT_EQ(GetLpOutputPath(factory, "race"), (game.trackDirectory / "race.lp").string());
-
-    const TrackLpSummary summary = SummarizeTrackLps(factory);
-    EXPECT_EQ(summary.types, (std::vector<std::string>{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
-    EXPECT_EQ(summary.records, 533u);
-
-    const std::vector<LapListEntry> laps = ListCompleteLaps(*document.GetRpy());
-    ASSERT_FALSE(laps.empty());
-    const auto lp = ConvertToNewLp(factory, *document.GetRpy(), laps.front().lap, "race");
-    EXPECT_EQ(lp->GetRecordCount(), 533u);
-    EXPECT_NEAR(lp->GetRecordSpeed(100), 46.0, 0.1);
-    EXPECT_NEAR(lp->GetRecordLateral(100), 1.5, 3.01);  // the drive weaves 3 m either side
-}
 
 TEST_F(DocumentTest, ReplaysOfOneTrackShareItsFactory) {
     RpyScript script = ExampleRpyScript(2);
@@ -87,28 +64,4 @@ TEST_F(DocumentTest, AnUnclaimedDirectoryIsReadByTheDefaultGame) {
     EXPECT_EQ(FormatFault(junk, [&] { document.OnOpenDocument(junk); }), "GPL rpy file id not RPLY");
     EXPECT_EQ(document.GetRpy(), nullptr);
     EXPECT_EQ(document.GetTrackFactory(), nullptr);
-}
-
-TEST_F(DocumentTest, OpensN4AndN2003ReplaysWithTheirTrackLooseOrImploded) {
-    for (const bool loose : {false, true}) {
-        const N4Folder n4 = WriteN4Folder(folder / (loose ? "n4loose" : "n4"), {{4, 5}, loose});
-        for (const auto& replay : n4.replays) {
-            document.OnOpenDocument(replay.string());
-            EXPECT_EQ(document.GetRpy()->GetTrackName(), "sebring");
-            auto& factory = *document.GetTrackFactory();
-            const TrackLpSummary summary = SummarizeTrackLps(factory);
-            ASSERT_EQ(summary.types.size(), 14u);
-            EXPECT_EQ(summary.types[1], "raceline");
-            EXPECT_EQ(summary.records, 305u);  // trunc((600 + 100 pi) / 3) + 1
-
-            const std::vector<LapListEntry> laps = ListCompleteLaps(*document.GetRpy());
-            ASSERT_FALSE(laps.empty()) << replay;
-            const auto lp = ConvertToNewLp(factory, *document.GetRpy(), laps.front().lap, "race");
-            const std::string output = GetLpOutputPath(factory, "race");
-            EXPECT_EQ(output, (n4.trackDirectory / "race.lp").string());
-            WriteLpFile(*lp, output, true);
-            EXPECT_EQ(std::filesystem::file_size(output), 8u + 24u * 305u);
-            EXPECT_NEAR(lp->GetRecordSpeed(100), 46.0, 0.1);
-        }
-    }
 }

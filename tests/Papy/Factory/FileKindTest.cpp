@@ -70,12 +70,6 @@ TEST(FileKind, FirstBytesTellEveryKind) {
     }
 }
 
-TEST(FileKind, NamesAreThoseInfoPrints) {
-    EXPECT_STREQ(GetKindName(FileKind::N4Tdo), "N4 3do");
-    EXPECT_STREQ(GetKindName(FileKind::N2003Rpy), "N2003 rpy");
-    EXPECT_STREQ(GetKindName(FileKind::Unknown), "");
-}
-
 // A damaged header still reaches its reader: the folder's game names the kind by extension.
 TEST(FileKind, ADamagedFileIsTakenForItsFolderGamesKindOfItsExtension) {
     TemporaryFolder folder;

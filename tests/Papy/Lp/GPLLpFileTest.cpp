@@ -45,6 +45,7 @@ TEST(GPLLpFile, NewTableHasOneRecordPerThreeMetresPlusOne) {
     EXPECT_EQ(lp.GetRecordSpacing(), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(0), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(1500), 4503.0);
+    EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);
     EXPECT_EQ(Written(lp), WriteGPLLp(std::vector<GPLLpRecord>(1501)));
     const GPLLpFile wide(Papy::TrkTrack(track), 2.0);
     EXPECT_EQ(wide.GetRecordCount(), 2251u);
@@ -106,11 +107,4 @@ TEST(GPLLpFile, SingleFlagsSkipBitsSevenAndEleven) {
     EXPECT_EQ(lp.GetRecordFlags(4), (1u << 12) | (1u << 16));
     EXPECT_TRUE(lp.HasCapability1() && lp.HasCapability3() && lp.HasCapability4() && lp.HasCapability15());
     EXPECT_FALSE(lp.HasCapability0() || lp.HasCapability2() || lp.HasCapability5());
-}
-
-TEST(GPLLpFile, RecordIndexAssertionsNameThisFormat) {
-    const GPLLpFile lp(Papy::TrkTrack(Track4500()), 0.0);
-    EXPECT_EQ(lp.GetRecordIndex(3.0), 0u);
-    EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);
-    EXPECT_NE(AssertionText([&] { lp.GetRecordIndex(0.0); }).find("Papy/Lp/GPLLpFile.cpp"), std::string::npos);
 }

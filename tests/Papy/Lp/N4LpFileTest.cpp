@@ -50,6 +50,7 @@ TEST(N4LpFile, NewTableHasOneRecordPerWholeSpacingPlusOne) {
     EXPECT_EQ(lp.GetRecordSpacing(), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(0), 3.0);
     EXPECT_EQ(lp.GetRecordLongitude(1500), 4503.0);
+    EXPECT_EQ(lp.GetRecordIndex(7.5), 1u);
     EXPECT_EQ(lp.GetRecordLength(7), 3.0);
     EXPECT_EQ(Written(lp), WriteN4Lp(std::vector<N4LpRecord>(1501)));
     // Truncated, not rounded.
@@ -106,17 +107,4 @@ TEST(N4LpFile, ScalesRatesAndKeepsLengthAndFlags) {
     EXPECT_EQ(lp.GetRecordFlags(0), 0x80000001u);
     EXPECT_TRUE(lp.HasCapability0() && lp.HasCapability1() && lp.HasCapability4());
     EXPECT_FALSE(lp.HasCapability2() || lp.HasCapability3() || lp.HasCapability5() || lp.HasCapability15());
-    // What the format lacks keeps the model's defaults.
-    EXPECT_EQ(lp.GetRecordCoefficient(0), 1.0);
-    EXPECT_FALSE(lp.GetRecordFlag0(0));
-    EXPECT_EQ(BrokenCheck([&] { lp.SetRecordCoefficient(0, 0.5); }), "false");
-    EXPECT_EQ(BrokenCheck([&] { lp.SetRecordFlag3(0, true); }), "false");
-}
-
-TEST(N4LpFile, RecordIndexAssertionsNameThisFormat) {
-    const N4LpFile lp(*TrackOf(4500.0), 0.0);
-    EXPECT_EQ(lp.GetRecordIndex(3.0), 0u);
-    EXPECT_EQ(lp.GetRecordIndex(7.5), 1u);
-    EXPECT_EQ(lp.GetRecordIndex(4503.0), 1500u);
-    EXPECT_NE(AssertionText([&] { lp.GetRecordIndex(0.0); }).find("Papy/Lp/N4LpFile.cpp"), std::string::npos);
 }

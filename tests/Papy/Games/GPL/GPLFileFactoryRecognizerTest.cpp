@@ -19,6 +19,7 @@
 #include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
+#include "tests/Papy/Games/RecognizerTest.h"
 
 #include <gtest/gtest.h>
 
@@ -28,34 +29,10 @@ using namespace Linewright::Testing;
 
 namespace {
 
-// Ids as the files store them: the last character first.
-const std::string object4 = std::string("4OD3") + std::string(4, '\0');
-const std::string object3 = std::string("3OD3") + std::string(4, '\0');
+std::string Replay(std::uint32_t version) { return WriteRpy(ExampleRpyScript(version)); }
 
-std::string Values(std::uint32_t first, std::uint32_t second) {
-    std::string bytes;
-    AppendLittleEndian(bytes, first);
-    AppendLittleEndian(bytes, second);
-    return bytes;
-}
-
-std::string Replay(std::uint32_t version) {
-    RpyScript script = ExampleRpyScript(version);
-    return WriteRpy(script);
-}
-
-class GPLRecognizerTest : public ::testing::Test {
+class GPLRecognizerTest : public RecognizerTest<GPLFileFactoryRecognizer> {
 protected:
-    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
-    bool IsGameDirectory(const std::string& name) {
-        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
-    }
-    std::shared_ptr<FileFactory> Factory(const std::string& name) {
-        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
-    }
-
-    TemporaryFolder folder;
-    GPLFileFactoryRecognizer recognizer;
     const std::string track = WriteGPLTrk(SampleTrkShape());
 };
 
@@ -113,9 +90,7 @@ TEST_F(GPLRecognizerTest, FactoryFacetsAndLpTypes) {
     ASSERT_EQ(makeLp->GetTypeCount(), 6u);
     EXPECT_EQ(makeLp->GetTypeName(0), "race");
     EXPECT_EQ(makeLp->GetTypeName(5), "pit");
-    const std::string failure = AssertionText([&] { makeLp->GetTypeName(6); });
-    EXPECT_NE(failure.find("Papy/Games/GPL/GPLMakeLp.cpp"), std::string::npos);
-    EXPECT_NE(failure.find("\ni < GetTypeCount()\n"), std::string::npos);
+    EXPECT_EQ(Linewright::Testing::BrokenCheck([&] { makeLp->GetTypeName(6); }), "i < GetTypeCount()");
 }
 
 TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {

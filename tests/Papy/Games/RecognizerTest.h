@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Papy/Factory/FileFactory.h"
+#include "Papy/Factory/PapyDirectory.h"
+#include "testing/DatWriter.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace Tessel::Papy {
+
+// Object file heads as the files store their ids: the last character first.
+inline const std::string object3 = std::string("3OD3") + std::string(4, '\0');
+inline const std::string object4 = std::string("4OD3") + std::string(4, '\0');
+
+inline std::string Values(std::uint32_t first, std::uint32_t second) {
+    std::string bytes;
+    Linewright::Testing::AppendLittleEndian(bytes, first);
+    Linewright::Testing::AppendLittleEndian(bytes, second);
+    return bytes;
+}
+
+// One game's recognizer over a fresh folder.
+template <class Recognizer>
+class RecognizerTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
+    bool IsGameDirectory(const std::string& name) {
+        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
+    }
+    std::shared_ptr<FileFactory> Factory(const std::string& name) {
+        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
+    }
+
+    TemporaryFolder folder;
+    Recognizer recognizer;
+};
+
+}  // namespace Tessel::Papy
