@@ -340,7 +340,8 @@ constexpr std::uint32_t ShortCopyReach = 64u << ShortCopyLowBits;
 constexpr unsigned HashBits = 12;
 constexpr unsigned ShortHashBits = 12;
 constexpr unsigned MaxChainSteps = 24;
-constexpr unsigned LazyLimit = 32;  // a copy this long is taken without looking one byte on
+constexpr unsigned LazyMin = 6;     // a shorter copy is taken without looking one byte on
+constexpr unsigned LazyLimit = 32;  // and so is a copy this long
 
 // Writes bits, lowest first. While eight bytes fit, each Put stores the whole 64-bit store
 // and moves on by its whole bytes (the next Put rewrites the rest), so that no branch hangs
@@ -533,7 +534,7 @@ std::uint32_t EncodeTokens(const unsigned char* data, std::uint32_t size, BitWri
         if (pending.length >= 2) {
             // The next position's match, when looked at, is already in the finder.
             std::uint32_t inserted = position + 1;
-            if (pending.length > 3 && pending.length < LazyLimit && position + 1 < size) {
+            if (pending.length >= LazyMin && pending.length < LazyLimit && position + 1 < size) {
                 const Match next = finder.FindAndInsert(position + 1);
                 if (next.length > pending.length) {
                     PutLiteral(out, data[position++]);
