@@ -349,32 +349,46 @@ constexpr unsigned MaxTokenBits = 1 + LongestCode(LengthCodes) + LengthExtraBits
                                   MaxDictionaryBits;
 static_assert(MaxTokenBits >= 1 + LongestCode(LiteralCodes) && MaxTokenBits <= 57);
 
+// Whether the store begins with two binary literals, as stretches that do not repeat do: they
+// go in one test.
+template <unsigned Mode>
+bool StartsWithPair(const BitReader& in) {
+    return Mode == BinaryMode && in.Has(2 * BinaryLiteralBits) &&
+           (in.Peek(2 * BinaryLiteralBits) & (1u | 1u << BinaryLiteralBits)) == 0;
+}
+
+void PutPair(BitReader& in, ExplodeOutput& out) {
+    const unsigned pair = in.Take(2 * BinaryLiteralBits);
+    out.Literal(static_cast<unsigned char>(pair >> 1));
+    out.Literal(static_cast<unsigned char>(pair >> (BinaryLiteralBits + 1)));
+}
+
+// Puts the literal after the flag bit; false when the data end within it.
+template <unsigned Mode>
+bool PutLiteral(BitReader& in, ExplodeOutput& out) {
+    const unsigned literal = Mode == BinaryMode ? in.Take(8) : ReadCode(in, LiteralTable, LiteralTableBits);
+    if (in.IsOverdrawn())
+        return false;
+    out.Literal(static_cast<unsigned char>(literal));
+    return true;
+}
+
 // Decodes the tokens up to and including the end code. Each token is read whole and then
-// checked, before anything is written for it.
+// checked, before anything is written for it. Literals are followed by more literals or by a
+// copy, which goes on at once when the store still holds it whole.
 template <unsigned Mode>
 Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned dictionaryBits) {
     const CopyTable& copies = CopyTables[dictionaryBits - MinDictionaryBits];
     for (;;) {
         if (!in.Has(MaxTokenBits))
             in.Refill();
-        if (Mode == BinaryMode && in.Has(2 * BinaryLiteralBits)) {
-            // Two literals in a row, as in stretches that do not repeat, take one test.
-            const unsigned pair = in.Peek(2 * BinaryLiteralBits);
-            if ((pair & (1u | 1u << BinaryLiteralBits)) == 0) {
-                out.Literal(static_cast<unsigned char>(pair >> 1));
-                out.Literal(static_cast<unsigned char>(pair >> (BinaryLiteralBits + 1)));
-                in.Drop(2 * BinaryLiteralBits);
-                continue;
-            }
-        }
-        if (!in.Take(1)) {
-            const unsigned literal = Mode == BinaryMode ? in.Take(8) : ReadCode(in, LiteralTable, LiteralTableBits);
-            if (in.IsOverdrawn())
+        const bool pair = StartsWithPair<Mode>(in);
+        if (pair || !in.Take(1)) {
+            if (pair)
+                PutPair(in, out);
+            else if (!PutLiteral<Mode>(in, out))
                 return CMP_BAD_DATA;
-            out.Literal(static_cast<unsigned char>(literal));
-            // A binary literal that is not one of a pair comes before a copy, which then goes on
-            // without the tests at the top when the store still holds it whole.
-            if (Mode != BinaryMode || !in.Has(MaxTokenBits) || in.Peek(1) == 0)
+            if (!in.Has(MaxTokenBits) || in.Peek(1) == 0)
                 continue;
             in.Drop(1);
         }
