@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 namespace Tessel::Papy::PkCompression {
 
@@ -425,7 +426,10 @@ Result ExplodeStream(TransferRecord& dp) {
 constexpr unsigned DictionaryBits = MaxDictionaryBits;
 constexpr std::uint32_t WindowSize = DistanceCodes.size() << DictionaryBits;  // 4096 bytes
 constexpr std::uint32_t ShortCopyReach = 64u << ShortCopyLowBits;
-constexpr unsigned HashBits = 12;
+// The chains of three bytes start from a table as large as the input warrants, up to 2^16
+// heads: the fewer unrelated positions share a chain, the fewer steps a search takes.
+constexpr unsigned MinHashBits = 12;
+constexpr unsigned MaxHashBits = 16;
 constexpr unsigned ShortHashBits = 12;
 constexpr unsigned MaxChainSteps = 24;
 constexpr unsigned LazyMin = 6;     // a shorter copy is taken without looking one byte on
@@ -479,14 +483,16 @@ struct Match {
 };
 
 // Finds earlier occurrences through hash chains over the last WindowSize positions. Positions
-// are kept by their low 16 bits, which keeps the tables small enough for the first-level cache:
-// as a copy reaches back at most WindowSize bytes, the low bits give the distance to any
-// position that matters. An entry left from further back reads as some nearer position, whose
+// are kept by their low 16 bits, which halves the tables: as a copy reaches back at most
+// WindowSize bytes, the low bits give the distance to any position that matters. An entry left from further back reads as some nearer position, whose
 // bytes are then compared like any other candidate's.
 class MatchFinder {
 public:
-    MatchFinder(const unsigned char* data, std::uint32_t size) : data(data), size(size) {
-        head.fill(0);
+    MatchFinder(const unsigned char* data, std::uint32_t size)
+        : data(data),
+          size(size),
+          hashBits(std::clamp<unsigned>(std::bit_width(size), MinHashBits, MaxHashBits)),
+          head(std::size_t{1} << hashBits) {
         shortHead.fill(0);
         previous.fill(0);
     }
@@ -522,7 +528,7 @@ private:
         else
             for (std::uint32_t at = position; at < size; ++at)
                 key |= std::uint32_t{data[at]} << 8 * (at - position);
-        return {((key & 0xFFFFFF) * 2654435761u) >> (32 - HashBits), ((key & 0xFFFF) * 2654435761u) >> (32 - ShortHashBits)};
+        return {((key & 0xFFFFFF) * 2654435761u) >> (32 - hashBits), ((key & 0xFFFF) * 2654435761u) >> (32 - ShortHashBits)};
     }
 
     void Insert(std::uint32_t position, const Hashes& hashes) {
@@ -593,7 +599,8 @@ private:
 
     const unsigned char* data;
     std::uint32_t size;
-    std::array<Slot, (1u << HashBits)> head;
+    unsigned hashBits;
+    std::vector<Slot> head;
     std::array<Slot, (1u << ShortHashBits)> shortHead;
     std::array<Slot, WindowSize> previous;
 };
