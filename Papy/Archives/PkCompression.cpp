@@ -573,13 +573,12 @@ private:
     }
 
     // A copy of 2 bytes from the last position with the same two, when within reach; its
-    // length is 0 otherwise. Found without a branch on the bytes, which are too random to
-    // foretell.
+    // length is 0 otherwise.
     Match FindShort(std::uint32_t position, Slot stored) const {
         const std::uint32_t distance = DistanceTo(position, stored);
-        const bool found = IsWithin(position, distance, ShortCopyReach) &
-                           (std::memcmp(data + position - std::min(distance, position), data + position, 2) == 0);
-        return {found ? 2u : 0u, distance};
+        if (IsWithin(position, distance, ShortCopyReach) && std::memcmp(data + position - distance, data + position, 2) == 0)
+            return {2, distance};
+        return {};
     }
 
     // Compares eight bytes at a time while eight remain below the limit.
