@@ -484,8 +484,9 @@ struct Match {
 
 // Finds earlier occurrences through hash chains over the last WindowSize positions. Positions
 // are kept by their low 16 bits, which halves the tables: as a copy reaches back at most
-// WindowSize bytes, the low bits give the distance to any position that matters. An entry left from further back reads as some nearer position, whose
-// bytes are then compared like any other candidate's.
+// WindowSize bytes, the low bits give the distance to any position that matters. An entry left
+// from further back reads as some nearer position, whose bytes are then compared like any
+// other candidate's.
 class MatchFinder {
 public:
     MatchFinder(const unsigned char* data, std::uint32_t size)
