@@ -316,6 +316,24 @@ constexpr CopyTable MakeCopyTable(unsigned dictionaryBits) {
 constexpr std::array<CopyTable, MaxDictionaryBits - MinDictionaryBits + 1> CopyTables = {
     MakeCopyTable(MinDictionaryBits), MakeCopyTable(MinDictionaryBits + 1), MakeCopyTable(MaxDictionaryBits)};
 
+// Whether every entry says what reading its copy code by code says.
+constexpr bool ReadsAsCodeByCode(const CopyTable& table, unsigned dictionaryBits) {
+    for (unsigned bits = 0; bits < table.size(); ++bits) {
+        const CopyEntry entry = table[bits];
+        const Entry lengthCode = LengthTable[LowBits(bits, LengthTableBits)];
+        const unsigned extraBits = LengthExtraBits[lengthCode.symbol];
+        const auto length = static_cast<unsigned>(LengthBase[lengthCode.symbol] + LowBits(bits >> lengthCode.length, extraBits));
+        const Entry high = DistanceTable[LowBits(bits >> (lengthCode.length + extraBits), DistanceTableBits)];
+        const unsigned used = lengthCode.length + extraBits + high.length;
+        const unsigned lowBits = length == 2 ? ShortCopyLowBits : dictionaryBits;
+        if (entry.bits != 0 && (entry.length != length || entry.high != high.symbol || entry.bits != used + lowBits))
+            return false;
+    }
+    return true;
+}
+static_assert(ReadsAsCodeByCode(CopyTables[0], MinDictionaryBits) && ReadsAsCodeByCode(CopyTables[1], MinDictionaryBits + 1) &&
+              ReadsAsCodeByCode(CopyTables[2], MaxDictionaryBits));
+
 struct CopyToken {
     unsigned length;
     unsigned distance;
