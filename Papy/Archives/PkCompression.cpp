@@ -394,7 +394,8 @@ bool PutLiteral(BitReader& in, ExplodeOutput& out) {
 
 // Decodes the tokens up to and including the end code. Each token is read whole and then
 // checked, before anything is written for it. Literals are followed by more literals or by a
-// copy, which goes on at once when the store still holds it whole.
+// copy, which goes on at once when the store holds it whole. The store is refilled after
+// literals without a test, as their size is known early, while a copy's is known late.
 template <unsigned Mode>
 Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned dictionaryBits) {
     const CopyTable& copies = CopyTables[dictionaryBits - MinDictionaryBits];
@@ -407,6 +408,7 @@ Result DecodeTokens(BitReader& in, ExplodeOutput& out, unsigned dictionaryBits) 
                 PutPair(in, out);
             else if (!PutLiteral<Mode>(in, out))
                 return CMP_BAD_DATA;
+            in.Refill();
             if (!in.Has(MaxTokenBits) || in.Peek(1) == 0)
                 continue;
             in.Drop(1);
