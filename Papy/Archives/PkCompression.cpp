@@ -142,7 +142,7 @@ class BitReader {
 public:
     BitReader(const unsigned char* data, std::uint32_t size) : next(data), end(data + size) {}
 
-    // Fills the store to at least 57 bits while input lasts: enough for any one token.
+    // Fills the store to at least 56 bits while input lasts: enough for any one token.
     void Refill() {
         if (end - next >= 8) {
             // Whole bytes go in; the store may also hold the low bits of the next byte, which
@@ -366,7 +366,7 @@ constexpr unsigned LongestCode(const std::array<Code, Symbols>& codes) {
 // bits (a literal takes fewer).
 constexpr unsigned MaxTokenBits = 1 + LongestCode(LengthCodes) + LengthExtraBits.back() + LongestCode(DistanceCodes) +
                                   MaxDictionaryBits;
-static_assert(MaxTokenBits >= 1 + LongestCode(LiteralCodes) && MaxTokenBits <= 57);
+static_assert(MaxTokenBits >= 1 + LongestCode(LiteralCodes) && MaxTokenBits <= 56);
 
 // Whether the store begins with two binary literals, as stretches that do not repeat do: they
 // go in one test.
