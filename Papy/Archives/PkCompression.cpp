@@ -451,7 +451,7 @@ constexpr std::uint32_t ShortCopyReach = 64u << ShortCopyLowBits;
 constexpr unsigned MinHashBits = 12;
 constexpr unsigned MaxHashBits = 16;
 constexpr unsigned ShortHashBits = 12;
-constexpr unsigned MaxChainSteps = 24;
+constexpr unsigned MaxChainSteps = 16;
 constexpr unsigned LazyMin = 6;     // a shorter copy is taken without looking one byte on
 constexpr unsigned LazyLimit = 32;  // and so is a copy this long
 
