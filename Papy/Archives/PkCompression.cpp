@@ -84,6 +84,18 @@ constexpr auto LiteralCodes = MakeCodes<256>(LiteralRuns);
 constexpr auto LengthCodes = MakeCodes<16>(LengthRuns);
 constexpr auto DistanceCodes = MakeCodes<64>(DistanceRuns);
 
+struct CodeLengths {
+    unsigned shortest;
+    unsigned longest;
+};
+
+template <std::size_t Symbols>
+constexpr CodeLengths LengthsOf(const std::array<Code, Symbols>& codes) {
+    const auto [shortest, longest] =
+        std::minmax_element(codes.begin(), codes.end(), [](Code a, Code b) { return a.length < b.length; });
+    return {shortest->length, longest->length};
+}
+
 // A decoding table indexed by the next TableBits bits of the stream; length 0 marks bits that
 // begin no code.
 struct Entry {
@@ -299,6 +311,8 @@ constexpr CopyTable MakeCopyTable(unsigned dictionaryBits) {
         const Code lengthCode = LengthCodes[s];
         const unsigned lengthBits = lengthCode.length + LengthExtraBits[s];
         const unsigned lowBits = LengthBase[s] == 2 ? ShortCopyLowBits : dictionaryBits;
+        if (lengthBits + LengthsOf(DistanceCodes).shortest > CopyTableBits)
+            continue;  // which also keeps the work within what compilers allow a constant
         for (unsigned extra = 0; extra < (1u << LengthExtraBits[s]) && LengthBase[s] + extra < EndLength; ++extra) {
             for (std::size_t d = 0; d < DistanceCodes.size(); ++d) {
                 const Code distanceCode = DistanceCodes[d];
@@ -357,16 +371,11 @@ inline CopyToken ReadCopy(BitReader& in, const CopyTable& table, unsigned dictio
     return {length, (high << lowBits) + in.Take(lowBits) + 1};
 }
 
-template <std::size_t Symbols>
-constexpr unsigned LongestCode(const std::array<Code, Symbols>& codes) {
-    return std::max_element(codes.begin(), codes.end(), [](Code a, Code b) { return a.length < b.length; })->length;
-}
-
 // The most bits of one token: a copy's flag, length code and extra bits, distance code and low
 // bits (a literal takes fewer).
-constexpr unsigned MaxTokenBits = 1 + LongestCode(LengthCodes) + LengthExtraBits.back() + LongestCode(DistanceCodes) +
+constexpr unsigned MaxTokenBits = 1 + LengthsOf(LengthCodes).longest + LengthExtraBits.back() + LengthsOf(DistanceCodes).longest +
                                   MaxDictionaryBits;
-static_assert(MaxTokenBits >= 1 + LongestCode(LiteralCodes) && MaxTokenBits <= 56);
+static_assert(MaxTokenBits >= 1 + LengthsOf(LiteralCodes).longest && MaxTokenBits <= 56);
 
 // Whether the store begins with two binary literals, as stretches that do not repeat do: they
 // go in one test.
