@@ -10,7 +10,7 @@ namespace {
 
 const SeedRegistration seeds("PtfTrackFuzzer", [] {
     using namespace Testing;
-    PtfSegmentSpec straight;
+    PtfSegmentFields straight;
     straight.endX = 100.0;
     straight.xSections = {PtfXSection({-5.0, 0.0, 1.0, -5.0, 1.0, 1.0}), PtfXSection({5.0, 0.0, 1.0, 5.0, 1.0, 1.0})};
     straight.fSections = {PtfFSection(-6.0, -6.0, 2), PtfFSection(6.0, 6.0, 1)};

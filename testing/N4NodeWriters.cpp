@@ -282,19 +282,19 @@ void FloatRecords(ArchiveObject& record, const std::string& name, std::uint32_t 
 
 }  // namespace
 
-ArchiveRef PtfSegment(const PtfSegmentSpec& spec) {
+ArchiveRef PtfSegment(const PtfSegmentFields& fields) {
     ArchiveRef record = TrackRecord("SegmentDescriptor");
-    record->U32("version", spec.version);
-    References(*record, "xSection", spec.xSections);
-    References(*record, "fSection", spec.fSections);
-    References(*record, "wSection", spec.wSections);
-    record->U32("type", spec.type);
-    record->F64("startX", spec.startX).F64("startY", spec.startY).F64("startHeading", spec.startHeading);
-    record->F64("endX", spec.endX).F64("endY", spec.endY).F64("endHeading", spec.endHeading);
+    record->U32("version", fields.version);
+    References(*record, "xSection", fields.xSections);
+    References(*record, "fSection", fields.fSections);
+    References(*record, "wSection", fields.wSections);
+    record->U32("type", fields.type);
+    record->F64("startX", fields.startX).F64("startY", fields.startY).F64("startHeading", fields.startHeading);
+    record->F64("endX", fields.endX).F64("endY", fields.endY).F64("endHeading", fields.endHeading);
     record->U8("flag", 1).U8("flag", 0);
-    if (spec.version == 2) {
-        FloatRecords(*record, "bm", spec.bmCount, 12);
-        FloatRecords(*record, "bs", spec.bsCount, 16);
+    if (fields.version == 2) {
+        FloatRecords(*record, "bm", fields.bmCount, 12);
+        FloatRecords(*record, "bs", fields.bsCount, 16);
     }
     return record;
 }
@@ -338,24 +338,24 @@ public:
         double x = shape.startX, y = shape.startY, heading = shape.startHeading;
         for (std::size_t i = 0; i < shape.pieces.size(); ++i) {
             const PtfPiece& piece = shape.pieces[i];
-            PtfSegmentSpec spec;
-            spec.version = i % 2 == 0 ? 1 : 2;
-            spec.bmCount = static_cast<std::uint32_t>(i % 3);
-            spec.bsCount = 1;
-            spec.startX = x, spec.startY = y, spec.startHeading = heading;
+            PtfSegmentFields fields;
+            fields.version = i % 2 == 0 ? 1 : 2;
+            fields.bmCount = static_cast<std::uint32_t>(i % 3);
+            fields.bsCount = 1;
+            fields.startX = x, fields.startY = y, fields.startHeading = heading;
             Advance(piece, x, y, heading);
-            spec.type = piece.IsArc() ? 1 : 0;
-            spec.endX = x, spec.endY = y, spec.endHeading = heading;
+            fields.type = piece.IsArc() ? 1 : 0;
+            fields.endX = x, fields.endY = y, fields.endHeading = heading;
             for (const double offset : shape.xSectionOffsets) {
                 const PtfLine line{offset, piece.startAltitude, piece.startGrade,
                                    offset, piece.endAltitude,   piece.endGrade};
-                spec.xSections.push_back(XSection(line, i % 2 == 0 ? 2 : 3));
+                fields.xSections.push_back(XSection(line, i % 2 == 0 ? 2 : 3));
             }
             for (std::size_t j = 0; j < shape.boundaries.size(); ++j)
-                spec.fSections.push_back(FSection(shape.boundaries[j], j == 0 ? 4 + i % 2 : 4));
+                fields.fSections.push_back(FSection(shape.boundaries[j], j == 0 ? 4 + i % 2 : 4));
             for (std::size_t w = 0; w < shape.wallOffsets.size(); ++w)
-                spec.wSections.push_back(WSection(shape.wallOffsets[w], w == 0 ? 5 + i % 3 : 5));
-            segments.push_back(PtfSegment(spec));
+                fields.wSections.push_back(WSection(shape.wallOffsets[w], w == 0 ? 5 + i % 3 : 5));
+            segments.push_back(PtfSegment(fields));
         }
         return segments;
     }

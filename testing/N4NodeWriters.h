@@ -77,7 +77,8 @@ ArchiveRef PtfTsoReference(const std::array<double, 6>& placement, const Archive
                            std::uint32_t version = 1, std::uint8_t flag = 1, std::uint32_t recordCount = 2);
 ArchiveRef PtfTrackDetail(const ArchiveRef& object);
 
-struct PtfSegmentSpec {
+// The fields of a segment record to write.
+struct PtfSegmentFields {
     std::uint32_t version = 1;
     std::uint32_t type = 0;  // 0 straight, 1 arc
     double startX = 0.0;
@@ -92,7 +93,7 @@ struct PtfSegmentSpec {
     std::uint32_t bmCount = 0;  // version 2
     std::uint32_t bsCount = 0;  // version 2
 };
-ArchiveRef PtfSegment(const PtfSegmentSpec& spec);
+ArchiveRef PtfSegment(const PtfSegmentFields& fields);
 // Version 8 writes bumpMapCount 48-byte records; version 6 its 21 values.
 ArchiveRef PtfTrack(const std::vector<ArchiveRef>& segments, std::uint32_t version = 8,
                     const std::vector<ArchiveRef>& details = {}, const std::vector<ArchiveRef>& tsoReferences = {},

@@ -305,7 +305,7 @@ std::uint32_t GPLRpyFile::GetHeaderValue(std::uint32_t index) const {
 
 const GPLRpyFile::Sample& GPLRpyFile::SampleAt(std::uint32_t driver, std::uint32_t frame) const {
     TESSEL_CHECK(driver < drivers.size() && frame < frameCount);
-    return samples[std::size_t{frame} * drivers.size() + driver];
+    return samples[SampleIndex(driver, frame)];
 }
 
 bool GPLRpyFile::IsSampleValid(std::uint32_t driver, std::uint32_t frame) const {

@@ -125,6 +125,10 @@ private:
     // The mark that ends lap `lap`.
     const LapMark& LapEndMark(std::uint32_t table, std::uint32_t driver, std::uint32_t lap) const;
     const Sample& SampleAt(std::uint32_t driver, std::uint32_t frame) const;
+    // Where a driver's sample of a frame lies in samples.
+    std::size_t SampleIndex(std::uint32_t driver, std::uint32_t frame) const {
+        return std::size_t{frame} * drivers.size() + driver;
+    }
     // Metres along the track; 0 when not recorded.
     double LongitudeOf(const Sample& sample) const;
 

@@ -152,7 +152,7 @@ void GPLRpyFrameReader::StartFrame() {
 }
 
 const GPLRpyFrameReader::Sample& GPLRpyFrameReader::SampleOf(std::uint32_t slot, std::uint32_t frameIndex) const {
-    return samples[std::size_t{frameIndex} * drivers.size() + slot];
+    return samples[replay.SampleIndex(slot, frameIndex)];
 }
 
 // A lap that ends at a start-line crossing, and the next one that begins there.
@@ -171,8 +171,8 @@ bool GPLRpyFrameReader::AddSample(std::uint32_t slot, Sample sample, double long
         return false;
     DriverState& driver = drivers[slot];
     // Most samples lie beyond the start line, so that test comes first.
-    const bool crossed = longitude < lapStartUnits && driver.lastLongitude > lapEndUnits && driver.marks &&
-                         frames > 1 && !beforeFirstClock;
+    const bool crossed = longitude < lapStartUnits && driver.lastLongitude > lapEndUnits && frames > 1 &&
+                         !beforeFirstClock;
     if (crossed && driver.lapCounter + 1 < driver.markCount)
         driver.EndLap();
     place = sample;

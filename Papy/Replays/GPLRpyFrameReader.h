@@ -11,8 +11,8 @@
 namespace Tessel::Papy {
 
 // Walks the frames of the RPTP chunk: keeps the samples in their stored width, gives every
-// driver one sample per frame, a frame's samples side by side, and keeps each driver's newest lap table up to date with
-// crossings and clock records. The chunk is read in blocks, a whole frame at a time in view,
+// driver one sample per frame, a frame's samples side by side, and keeps each driver's newest
+// lap table up to date with crossings and clock records. The chunk is read in blocks, a whole frame at a time in view,
 // and never held whole.
 class GPLRpyFrameReader {
 public:

@@ -41,23 +41,23 @@ std::vector<ArchiveRef> Boundaries() {
             Testing::PtfFSection(8.0, 8.0, 4), Testing::PtfFSection(12.0, 12.0, 3)};
 }
 
-Testing::PtfSegmentSpec Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
+Testing::PtfSegmentFields Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
                                 double eh) {
-    Testing::PtfSegmentSpec spec;
-    spec.type = type;
-    spec.startX = sx;
-    spec.startY = sy;
-    spec.startHeading = sh;
-    spec.endX = ex;
-    spec.endY = ey;
-    spec.endHeading = eh;
-    spec.xSections = Lines({{0.0, 0.0}});
-    spec.fSections = Boundaries();
-    return spec;
+    Testing::PtfSegmentFields fields;
+    fields.type = type;
+    fields.startX = sx;
+    fields.startY = sy;
+    fields.startHeading = sh;
+    fields.endX = ex;
+    fields.endY = ey;
+    fields.endHeading = eh;
+    fields.xSections = Lines({{0.0, 0.0}});
+    fields.fSections = Boundaries();
+    return fields;
 }
 
-std::shared_ptr<Papy::PtfTrack> OneSegment(const Testing::PtfSegmentSpec& spec) {
-    return TrackOf(Testing::PtfTrack({Testing::PtfSegment(spec)}));
+std::shared_ptr<Papy::PtfTrack> OneSegment(const Testing::PtfSegmentFields& fields) {
+    return TrackOf(Testing::PtfTrack({Testing::PtfSegment(fields)}));
 }
 
 void ExpectAt(const Papy::TrackPoint& point, double x, double y) {
@@ -84,9 +84,9 @@ TEST(PtfTrack, SegmentsEvaluateThroughTheirGeometry) {
 }
 
 TEST(PtfTrack, CrossSectionsGiveAltitudeBankAndSurface) {
-    Testing::PtfSegmentSpec spec = Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0);
-    spec.xSections = Lines({{-5.0, 1.0}, {0.0, 2.0}, {5.0, 4.0}});
-    const auto track = OneSegment(spec);
+    Testing::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0);
+    fields.xSections = Lines({{-5.0, 1.0}, {0.0, 2.0}, {5.0, 4.0}});
+    const auto track = OneSegment(fields);
     // On the last line: no interpolation, no bank.
     const Papy::TrackPoint edge = track->GetPoint(40.0, 5.0);
     EXPECT_DOUBLE_EQ(edge.z, 4.0);
@@ -115,18 +115,18 @@ TEST(PtfTrack, CrossSectionsGiveAltitudeBankAndSurface) {
 
 TEST(PtfTrack, PitchOnAHillIsTheSlopeAngle) {
     // 200 m rising 2 m at an even 1 %: the grade is the rise per whole segment.
-    Testing::PtfSegmentSpec spec = Segment(0, 0.0, 0.0, 0.0, 200.0, 0.0, 0.0);
-    spec.xSections = {Testing::PtfXSection({-5.0, 0.0, 2.0, -5.0, 2.0, 2.0}),
+    Testing::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 200.0, 0.0, 0.0);
+    fields.xSections = {Testing::PtfXSection({-5.0, 0.0, 2.0, -5.0, 2.0, 2.0}),
                       Testing::PtfXSection({5.0, 0.0, 2.0, 5.0, 2.0, 2.0})};
-    const auto track = OneSegment(spec);
+    const auto track = OneSegment(fields);
     for (const double longitude : {0.0, 50.0, 100.0, 199.0}) {
         const Papy::TrackPoint point = track->GetPoint(longitude, 1.0);
         EXPECT_NEAR(point.pitch, std::atan(0.01), 1e-12) << longitude;
         EXPECT_NEAR(point.z, longitude / 100.0, 1e-12) << longitude;
     }
     // A crest: up, level at the top, down; the slope follows the cubic's derivative.
-    spec.xSections = {Testing::PtfXSection({0.0, 0.0, 8.0, 0.0, 0.0, -8.0})};
-    const auto crest = OneSegment(spec);
+    fields.xSections = {Testing::PtfXSection({0.0, 0.0, 8.0, 0.0, 0.0, -8.0})};
+    const auto crest = OneSegment(fields);
     EXPECT_NEAR(crest->GetPoint(0.0, 0.0).pitch, std::atan(8.0 / 200.0), 1e-12);
     EXPECT_NEAR(crest->GetPoint(100.0, 0.0).pitch, 0.0, 1e-12);
     EXPECT_NEAR(crest->GetPoint(100.0, 0.0).z, 2.0, 1e-12);
@@ -177,9 +177,9 @@ TEST(PtfTrack, RefusesFilesThatAreNoTrack) {
     const auto fault = [](const ArchiveRef& root) {
         return Testing::FormatFault("t.ptf", [&] { TrackOf(root); });
     };
-    Testing::PtfSegmentSpec noLines = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    Testing::PtfSegmentFields noLines = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
     noLines.xSections.clear();
-    Testing::PtfSegmentSpec noBoundaries = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    Testing::PtfSegmentFields noBoundaries = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
     noBoundaries.fSections.clear();
     EXPECT_EQ(fault(Testing::SampleTdoTree()), "N4 ptf root object not a Track");
     EXPECT_EQ(fault(Testing::PtfTrack({})), "N4 ptf Track without segments");
