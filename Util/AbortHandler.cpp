@@ -1,76 +1,14 @@
 #include "Util/AbortHandler.h"
 
-#include "Util/Exception.h"
+#include "Util/FileSystem.h"
 #include "Util/VersionInfo.h"
-
-#include <atomic>
-#include <fcntl.h>
-#include <filesystem>
-#include <unistd.h>
 
 namespace Tessel::Util {
 
-namespace {
-
-constexpr std::size_t SignalStackSize = 1024 * 1024;
-
-std::atomic<AbortHandler*> installedHandler{nullptr};
-std::atomic_flag reporting = ATOMIC_FLAG_INIT;
-
-std::string GetTemporaryDirectory() {
-    std::error_code error;
-    const auto directory = std::filesystem::temp_directory_path(error);
-    return error ? std::string("/tmp") : directory.string();
-}
-
-bool WriteAll(int file, std::string_view bytes) noexcept {
-    while (!bytes.empty()) {
-        const auto written = ::write(file, bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-[[noreturn]] void ReportFault(std::string_view title, const ucontext_t& context, const siginfo_t* signal) noexcept {
-    // A fault while reporting ends the process at once rather than looping.
-    if (reporting.test_and_set())
-        ::_exit(1);
-    const XProcessorException report(title, context, signal);
-    installedHandler.load()->Report(report);
-    ::_exit(1);  // only if a handler broke its promise not to return
-}
-
-void OnProcessorException(int, siginfo_t* signal, void* context) {
-    ReportFault("Processor exception\n\n", *static_cast<const ucontext_t*>(context), signal);
-}
-
-void OnAbort(int, siginfo_t*, void* context) {
-    ReportFault("abort() called\n\n", *static_cast<const ucontext_t*>(context), nullptr);
-}
-
-void OnTerminate() {
-    ucontext_t context;
-    ::getcontext(&context);
-    ReportFault("terminate() called\n\n", context, nullptr);
-}
-
-struct sigaction MakeAction(void (*handler)(int, siginfo_t*, void*)) {
-    struct sigaction action = {};
-    action.sa_sigaction = handler;
-    // SA_NODEFER lets a fault inside the handler reach it again, where it ends the process.
-    action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_NODEFER;
-    sigemptyset(&action.sa_mask);
-    return action;
-}
-
-}  // namespace
-
 AbortHandler::AbortHandler(std::string_view applicationTitle) {
     const std::string title(applicationTitle);
-    errorFilePath = (std::filesystem::path(GetTemporaryDirectory()) / (title + "Err.txt")).string();
-    temporaryPath = errorFilePath + ".tmp" + std::to_string(::getpid());
+    errorFilePath = ToText(ToPath(GetTemporaryFolder()) / ToPath(title + "Err.txt"));
+    temporaryPath = errorFilePath + ".tmp" + std::to_string(GetProcessId());
     const auto version = VersionInfo().GetVersion();
     heading = title + " Version " + std::to_string(version.major) + "," + std::to_string(version.minor) + "," +
               std::to_string(version.build) + "," + std::to_string(version.revision) + " Error File\n";
@@ -78,56 +16,5 @@ AbortHandler::AbortHandler(std::string_view applicationTitle) {
 }
 
 AbortHandler::~AbortHandler() = default;
-
-AbortHandler& AbortHandler::Instance() {
-    AbortHandler* handler = installedHandler.load();
-    TESSEL_CHECK(handler != nullptr);
-    return *handler;
-}
-
-// The report goes to a fresh file beside the error file and is renamed over it, so a reader
-// never sees half a report; O_NOFOLLOW keeps a planted link in the shared temporary directory
-// from redirecting the write.
-void AbortHandler::WriteErrorFile(const XProcessorException& exception) const noexcept {
-    ::unlink(temporaryPath.c_str());
-    const int file = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (file < 0)
-        return;
-    const bool written = WriteAll(file, heading) && WriteAll(file, exception.GetReport());
-    const bool closed = ::close(file) == 0;
-    if (!written || !closed || ::rename(temporaryPath.c_str(), errorFilePath.c_str()) != 0)
-        ::unlink(temporaryPath.c_str());
-}
-
-void AbortHandler::TellOnStandardError() const noexcept {
-    if (WriteAll(STDERR_FILENO, userMessage))
-        WriteAll(STDERR_FILENO, "\n");
-}
-
-AbortHandlerScope::AbortHandlerScope(AbortHandler& handler) : signalStack(new char[SignalStackSize]) {
-    AbortHandler* none = nullptr;
-    TESSEL_CHECK(installedHandler.compare_exchange_strong(none, &handler));
-    XProcessorException::Prepare();
-
-    stack_t stack = {};
-    stack.ss_sp = signalStack.get();
-    stack.ss_size = SignalStackSize;
-    ::sigaltstack(&stack, &previousSignalStack);
-    const auto processorAction = MakeAction(OnProcessorException);
-    for (std::size_t index = 0; index < ProcessorSignals.size(); ++index)
-        ::sigaction(ProcessorSignals[index], &processorAction, &previousProcessorActions[index]);
-    const auto abortAction = MakeAction(OnAbort);
-    ::sigaction(SIGABRT, &abortAction, &previousAbortAction);
-    previousTerminate = std::set_terminate(OnTerminate);
-}
-
-AbortHandlerScope::~AbortHandlerScope() {
-    std::set_terminate(previousTerminate);
-    ::sigaction(SIGABRT, &previousAbortAction, nullptr);
-    for (std::size_t index = ProcessorSignals.size(); index-- > 0;)
-        ::sigaction(ProcessorSignals[index], &previousProcessorActions[index], nullptr);
-    ::sigaltstack(&previousSignalStack, nullptr);
-    installedHandler.store(nullptr);
-}
 
 }  // namespace Tessel::Util

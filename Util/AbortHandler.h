@@ -2,9 +2,6 @@
 
 #include "Util/XProcessorException.h"
 
-#include <array>
-#include <csignal>
-#include <exception>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -47,9 +44,10 @@ private:
     std::string userMessage;
 };
 
-// Sends processor exceptions (SIGSEGV, SIGBUS, SIGFPE, SIGILL, handled on a stack of their own
-// so that a stack overflow still reports), SIGABRT and std::terminate to a handler's Report for
-// its lifetime, and puts back the previous handlers afterwards. Scopes do not nest.
+// Sends processor exceptions (on POSIX the signals SIGSEGV, SIGBUS, SIGFPE and SIGILL, on Windows
+// structured exceptions; handled on a stack of their own so that a stack overflow still reports),
+// abort and std::terminate to a handler's Report for its lifetime, and puts back the previous
+// handlers afterwards. Scopes do not nest.
 class AbortHandlerScope {
 public:
     // handler must outlive the scope.
@@ -59,13 +57,9 @@ public:
     AbortHandlerScope& operator=(const AbortHandlerScope&) = delete;
 
 private:
-    static constexpr std::array<int, 4> ProcessorSignals{SIGSEGV, SIGBUS, SIGFPE, SIGILL};
-
-    std::unique_ptr<char[]> signalStack;
-    stack_t previousSignalStack;
-    std::array<struct sigaction, ProcessorSignals.size()> previousProcessorActions;
-    struct sigaction previousAbortAction;
-    std::terminate_handler previousTerminate;
+    // The handlers this scope replaced, as the platform keeps them.
+    struct Previous;
+    std::unique_ptr<Previous> previous;
 };
 
 }  // namespace Tessel::Util

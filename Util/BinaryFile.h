@@ -12,6 +12,9 @@ namespace Tessel::Util {
 // of this process (Util/InputFiles.h).
 class BinaryFile : public BinaryStream {
 public:
+    // How the open functions below open a file.
+    enum class Disposition { OpenRead, OpenReadWrite, CreateNew, CreateAlways };
+
     static std::unique_ptr<BinaryFile> OpenRead(const std::string& path);
     static std::unique_ptr<BinaryFile> OpenReadWrite(const std::string& path);
     // Fails when the file exists.
@@ -41,9 +44,10 @@ public:
     void Sync();
 
 private:
+    // The platform's own part: the handle and how it opens.
     struct Impl;
     explicit BinaryFile(std::unique_ptr<Impl> impl);
-    static std::unique_ptr<BinaryFile> Open(const std::string& path, int flags);
+    static std::unique_ptr<BinaryFile> Open(const std::string& path, Disposition disposition);
 
     std::unique_ptr<Impl> impl;
 };

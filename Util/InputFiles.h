@@ -1,13 +1,16 @@
 #pragma once
 
+#include "Util/FileSystem.h"
+
 #include <string>
 
 // What this process has read, so that none of its outputs replaces one of its inputs. A file is
-// remembered by its device and inode, which every path, link and other spelling of it shares.
+// remembered by its identity (Util/FileSystem.h), which every path, link and other spelling of
+// it shares.
 namespace Tessel::Util {
 
-// Remembers the regular file open at handle, opened as path, as an input.
-void RememberInputFile(const std::string& path, int handle);
+// Remembers the regular file of the given identity, opened as path, as an input.
+void RememberInputFile(const std::string& path, const FileIdentity& identity);
 
 // Forgets the file that path leads to, under every name it was read by: a file read only to be
 // shown beside what will replace it (an existing LP) is no input of that replacement.

@@ -4,19 +4,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
-#include <filesystem>
-#include <memory>
-#include <sys/stat.h>
 
 namespace Tessel::Util {
 
 namespace {
 
-constexpr char Separator = '/';
-
+// A trailing separator goes, but a root's ("/", "C:\") stays.
 std::string DropTrailingSeparator(std::string path) {
-    if (path.size() > 1 && path.back() == Separator)
+    if (path.size() > 1 && IsSeparator(path.back()) && path.size() > GetRootLength(path))
         path.pop_back();
     return path;
 }
@@ -24,11 +19,10 @@ std::string DropTrailingSeparator(std::string path) {
 // Resolves path into buf like the system's full-path call: returns the length the absolute
 // path needs (0 when it cannot be resolved) and fills buf only when it fits.
 std::size_t ResolvePath(const std::string& path, char* buf, std::size_t bufSize) {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(path, error);
-    if (error)
+    const auto resolved = ResolveAbsolutePath(path);
+    if (!resolved)
         return 0;
-    const std::string text = DropTrailingSeparator(absolute.lexically_normal().string());
+    const std::string& text = *resolved;
     if (text.size() < bufSize)
         std::memcpy(buf, text.c_str(), text.size() + 1);
     return text.size();
@@ -52,13 +46,13 @@ PathName::PathName(const std::string& path) {
     TESSEL_CHECK(result != 0);
     TESSEL_CHECK(result < sizeof(buf));
     full.assign(buf, result);
-    const std::size_t fileStart = full.rfind(Separator) + 1;
+    const std::size_t fileStart = GetFileNameStart(full);
     if (fileStart == full.size()) {
         asDirectory = fileName = baseName = directoryAndBaseName = full;
         isRoot = true;
         return;
     }
-    asDirectory = full + Separator;
+    asDirectory = full + PreferredSeparator;
     fileName = full.substr(fileStart);
     const std::size_t dot = fileName.rfind('.');
     baseName = fileName.substr(0, dot);
@@ -67,24 +61,16 @@ PathName::PathName(const std::string& path) {
     directoryAndBaseName = directory + baseName;
 }
 
-DirectoryListing::DirectoryListing(const PathName& directory) : directory(directory) {
-    // Closed on every way out, a path that breaks PathName's assertion included.
-    const std::unique_ptr<DIR, int (*)(DIR*)> handle(::opendir(directory.full.c_str()), ::closedir);
-    if (!handle)
-        return;
-    while (const dirent* entry = ::readdir(handle.get())) {
-        const std::string name = entry->d_name;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = directory.asDirectory + name;
-        std::error_code error;
-        entries.push_back({PathName(path), std::filesystem::is_directory(path, error)});
-    }
+std::size_t GetFileNameStart(const std::string& absolute) {
+    std::size_t start = absolute.size();
+    while (start > GetRootLength(absolute) && !IsSeparator(absolute[start - 1]))
+        --start;
+    return start;
 }
 
-bool IsFile(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+DirectoryListing::DirectoryListing(const PathName& directory) : directory(directory) {
+    for (const FolderEntry& entry : ListFolder(directory.full))
+        entries.push_back({PathName(directory.asDirectory + entry.name), entry.isFolder});
 }
 
 std::string ToLower(const std::string& text, const std::locale& locale) {
@@ -110,18 +96,18 @@ bool EqualsOneOfNoCase(const std::string& text, std::span<const char* const> can
 }
 
 std::optional<std::string> FindEntryNoCase(const std::string& directory, const std::string& name) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path exact = fs::path(directory) / name;
-    if (fs::exists(exact, error))
-        return exact.string();
+    const std::string folder = directory.empty() || IsSeparator(directory.back()) ? directory
+                                                                                 : directory + PreferredSeparator;
+    if (GetEntryKind(folder + name) != EntryKind::Missing)
+        return folder + name;
     std::optional<std::string> best;
-    for (const auto& entry : fs::directory_iterator(directory, error)) {
-        const std::string entryName = entry.path().filename().string();
-        if (CompareNoCase(entryName, name) == 0 && (!best || entryName < fs::path(*best).filename()))
-            best = entry.path().string();
+    for (const FolderEntry& entry : ListFolder(directory)) {
+        if (CompareNoCase(entry.name, name) == 0 && (!best || entry.name < *best))
+            best = entry.name;
     }
-    return best;
+    if (!best)
+        return std::nullopt;
+    return folder + *best;
 }
 
 }  // namespace Tessel::Util

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Util/FileSystem.h"
+
 #include <locale>
 #include <optional>
 #include <span>
@@ -17,6 +19,9 @@ std::optional<std::string> MakeAbsolutePath(const std::string& path);
 
 // A path split into its parts. A path ending in a separator is split as the same path without
 // it; the root keeps its separator. Breaks an assertion when the path cannot be resolved.
+// Where the file-name part of an absolute path begins; its size when there is none (a root).
+std::size_t GetFileNameStart(const std::string& absolute);
+
 struct PathName {
     PathName() = default;
     explicit PathName(const std::string& path);
@@ -45,9 +50,6 @@ struct DirectoryListing {
     PathName directory;
     std::vector<DirectoryEntry> entries;
 };
-
-// True when path exists and is not a directory.
-bool IsFile(const std::string& path);
 
 std::string ToLower(const std::string& text, const std::locale& locale = std::locale::classic());
 

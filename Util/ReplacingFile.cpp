@@ -4,11 +4,6 @@
 #include "Util/InputFiles.h"
 #include "Util/PathName.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Tessel::Util {
 
@@ -17,25 +12,20 @@ namespace {
 // A fresh name beside target that no other writer uses.
 std::unique_ptr<BinaryFile> CreateTemporary(const std::string& target, std::string& temporary) {
     for (int attempt = 0;; ++attempt) {
-        temporary = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary = target + ".tmp" + std::to_string(GetProcessId()) + "-" + std::to_string(attempt);
         try {
             return BinaryFile::CreateNew(temporary);
         } catch (const XFileOpen& error) {
-            if (errno != EEXIST || attempt >= 100)
+            if (GetEntryKind(temporary) == EntryKind::Missing || attempt >= 100)
                 throw XFileOpen(target, error.GetReason());
         }
     }
 }
 
 // Not following a link: a link at path is what would be replaced.
-bool IsFolder(const std::string& path) {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 void RefuseFolder(const std::string& path) {
-    if (IsFolder(path))
-        throw XFileOpen(path, std::strerror(EISDIR));
+    if (GetEntryKind(path) == EntryKind::Folder)
+        throw XFileOpen(path, DescribeError(std::make_error_code(std::errc::is_a_directory)));
 }
 
 }  // namespace
@@ -53,7 +43,7 @@ ReplacingFile::ReplacingFile(const std::string& path) {
 ReplacingFile::~ReplacingFile() {
     if (file) {
         file.reset();
-        std::remove(temporary.c_str());
+        RemoveEntry(temporary);
     }
 }
 
@@ -68,32 +58,27 @@ void ReplacingFile::Commit(bool overwrite) {
     try {
         RefuseToReplaceInput(target);
     } catch (const XUsage&) {
-        std::remove(temporary.c_str());
+        RemoveEntry(temporary);
         throw;
     }
-    const bool renamed = std::rename(temporary.c_str(), target.c_str()) == 0;
-    const int renameError = errno;
-    if (!renamed) {
-        std::remove(temporary.c_str());
-        throw XFileWrite(target, std::strerror(renameError));
+    if (const std::error_code error = ReplaceEntry(temporary, target)) {
+        RemoveEntry(temporary);
+        throw XFileWrite(target, DescribeError(error));
     }
 }
 
-// A hard link never replaces an existing file (nor a link), so a file that appeared meanwhile
-// survives, and no input can be lost.
+// A file that appeared meanwhile survives, and no input can be lost.
 void ReplacingFile::PutInPlaceOfNothing() {
-    const bool linked = ::link(temporary.c_str(), target.c_str()) == 0;
-    const int linkError = errno;
-    std::remove(temporary.c_str());
-    if (!linked && linkError == EEXIST)
+    const std::error_code error = MoveToFreePlace(temporary, target);
+    if (IsExistsError(error))
         throw XFileExists(target);
-    if (!linked)
-        throw XFileWrite(target, std::strerror(linkError));
+    if (error)
+        throw XFileWrite(target, DescribeError(error));
 }
 
 bool ReplacingFile::TargetExists(const std::string& path) {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+    const EntryKind kind = GetEntryKind(path);
+    return kind == EntryKind::File || kind == EntryKind::Link;
 }
 
 void ReplacingFile::CheckTarget(const std::string& path, bool overwrite) {

@@ -5,11 +5,6 @@
 #include "Util/ReplacingFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace Tessel::Util {
 
@@ -21,18 +16,15 @@ bool IsWithin(const fs::path& root, const fs::path& path) {
     return std::mismatch(root.begin(), root.end(), path.begin(), path.end()).first == root.end();
 }
 
-// Without following a link at from: a link is moved as itself.
-bool Link(const fs::path& from, const fs::path& to) {
-    return ::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) == 0;
-}
+std::string Describe(std::errc error) { return DescribeError(std::make_error_code(error)); }
 
 }  // namespace
 
 StagingFolder::StagingFolder(const fs::path& target) {
-    const auto absolute = MakeAbsolutePath(target.string());
+    const auto absolute = MakeAbsolutePath(ToText(target));
     if (!absolute)
-        throw XFileOpen(target.string(), "");
-    root = *absolute;
+        throw XFileOpen(ToText(target), "");
+    root = ToPath(*absolute);
     try {
         MakeFolders(root);
         MakeStaging();
@@ -47,16 +39,16 @@ StagingFolder::~StagingFolder() { RemoveStaged(); }
 void StagingFolder::MakeStaging() {
     std::error_code error;
     for (int attempt = 0; staging.empty(); ++attempt) {
-        const fs::path candidate = root / (".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt));
+        const fs::path candidate = root / (".tmp" + std::to_string(GetProcessId()) + "-" + std::to_string(attempt));
         if (fs::create_directory(candidate, error))
             staging = candidate;
         else if (error || attempt >= 100)
-            throw XFileOpen(root.string(), error ? error.message() : std::strerror(EEXIST));
+            throw XFileOpen(ToText(root), error ? error.message() : Describe(std::errc::file_exists));
     }
     files = staging / "new";
     kept = staging / "old";
     if (!fs::create_directory(files, error) || !fs::create_directory(kept, error))
-        throw XFileOpen(root.string(), error.message());
+        throw XFileOpen(ToText(root), error.message());
 }
 
 void StagingFolder::RemoveStaged() {
@@ -73,19 +65,19 @@ void StagingFolder::RemoveStaged() {
 void StagingFolder::MakeFolders(const fs::path& folder) {
     std::vector<fs::path> missing;
     std::error_code error;
-    for (fs::path path = folder; !fs::exists(fs::symlink_status(path, error)); path = path.parent_path())
+    for (fs::path path = folder; GetEntryKind(ToText(path)) == EntryKind::Missing; path = path.parent_path())
         missing.push_back(path);
     for (auto path = missing.rbegin(); path != missing.rend(); ++path) {
         if (!fs::create_directory(*path, error))
-            throw XFileOpen(path->string(), error ? error.message() : std::strerror(EEXIST));
+            throw XFileOpen(ToText(*path), error ? error.message() : Describe(std::errc::file_exists));
         madeFolders.push_back(*path);
     }
-    if (!fs::is_directory(folder, error))
-        throw XFileOpen(folder.string(), std::strerror(ENOTDIR));
+    if (!IsFolder(ToText(folder)))
+        throw XFileOpen(ToText(folder), Describe(std::errc::not_a_directory));
 }
 
 std::unique_ptr<BinaryFile> StagingFolder::CreateFile(const fs::path& relative) {
-    const std::string place = (root / relative).string();
+    const std::string place = ToText(root / relative);
     const fs::path staged = files / relative;
     std::error_code error;
     fs::create_directories(staged.parent_path(), error);
@@ -93,7 +85,7 @@ std::unique_ptr<BinaryFile> StagingFolder::CreateFile(const fs::path& relative) 
         throw XFileOpen(place, error.message());
     std::unique_ptr<BinaryFile> file;
     try {
-        file = BinaryFile::CreateNew(staged.string());
+        file = BinaryFile::CreateNew(ToText(staged));
     } catch (const XFileOpen& failure) {
         throw XFileOpen(place, failure.GetReason());
     }
@@ -125,63 +117,61 @@ void StagingFolder::Commit(bool overwrite) {
 
 // The staged file's bytes written through to the disk before it is moved into place.
 void StagingFolder::Sync(const fs::path& relative) const {
-    const int handle = ::open((files / relative).c_str(), O_RDONLY | O_CLOEXEC);
-    const bool synced = handle >= 0 && ::fsync(handle) == 0;
-    const int error = errno;
-    if (handle >= 0)
-        ::close(handle);
-    if (!synced)
-        throw XFileWrite((root / relative).string(), std::strerror(error));
+    if (const std::error_code error = SyncFile(ToText(files / relative)))
+        throw XFileWrite(ToText(root / relative), DescribeError(error));
 }
 
 void StagingFolder::CheckPlace(const fs::path& relative, bool overwrite) const {
-    const fs::path canonicalRoot = fs::canonical(root);
+    const fs::path finalRoot = ToPath(ResolveLinks(ToText(root)).value_or(ToText(root)));
     fs::path folder = root;
-    std::error_code error;
     // The folders on the way that exist already; the move makes the others.
     for (auto part = relative.begin(); std::next(part) != relative.end(); ++part) {
         folder /= *part;
-        const fs::file_status status = fs::symlink_status(folder, error);
-        if (!fs::exists(status))
+        const std::string place = ToText(folder);
+        const EntryKind kind = GetEntryKind(place);
+        if (kind == EntryKind::Missing)
             break;
-        if (fs::is_symlink(status) && !IsWithin(canonicalRoot, fs::weakly_canonical(folder, error)))
-            throw XUsage(folder.string() + ": refusing to write through a link out of the target folder");
-        if (!fs::is_directory(folder, error))
-            throw XFileOpen(folder.string(), std::strerror(ENOTDIR));
+        const auto leadsTo = kind == EntryKind::Link ? ResolveLinks(place) : std::nullopt;
+        if (kind == EntryKind::Link && (!leadsTo || !IsWithin(finalRoot, ToPath(*leadsTo))))
+            throw XUsage(place + ": refusing to write through a link out of the target folder");
+        if (!IsFolder(place))
+            throw XFileOpen(place, Describe(std::errc::not_a_directory));
     }
-    ReplacingFile::CheckTarget((root / relative).string(), overwrite);
+    ReplacingFile::CheckTarget(ToText(root / relative), overwrite);
 }
 
 StagingFolder::Move StagingFolder::Place(const fs::path& relative, bool overwrite, std::size_t index) {
     const fs::path staged = files / relative;
     Move move{root / relative, {}};
     MakeFolders(move.target.parent_path());
-    if (overwrite && ReplacingFile::TargetExists(move.target.string())) {
-        const fs::path keep = kept / std::to_string(index);
-        if (!Link(move.target, keep) || std::rename(staged.c_str(), move.target.c_str()) != 0) {
-            const int error = errno;
-            std::remove(keep.c_str());
-            throw XFileWrite(move.target.string(), std::strerror(error));
+    const std::string target = ToText(move.target);
+    if (overwrite && ReplacingFile::TargetExists(target)) {
+        // The replaced file is kept under a second name until the end; a link is kept as itself.
+        const std::string keep = ToText(kept / std::to_string(index));
+        std::error_code error = MakeHardLink(target, keep);
+        if (!error)
+            error = ReplaceEntry(ToText(staged), target);
+        if (error) {
+            RemoveEntry(keep);
+            throw XFileWrite(target, DescribeError(error));
         }
-        move.kept = keep;
+        move.kept = ToPath(keep);
         return move;
     }
-    // A hard link never replaces a file that appeared meanwhile.
-    if (!Link(staged, move.target)) {
-        const int error = errno;
-        if (error == EEXIST)
-            throw XFileExists(move.target.string());
-        throw XFileWrite(move.target.string(), std::strerror(error));
-    }
+    const std::error_code error = MoveToFreePlace(ToText(staged), target);
+    if (IsExistsError(error))
+        throw XFileExists(target);
+    if (error)
+        throw XFileWrite(target, DescribeError(error));
     return move;
 }
 
 void StagingFolder::Undo(const std::vector<Move>& moves) {
     for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
         if (move->kept.empty())
-            std::remove(move->target.c_str());
+            RemoveEntry(ToText(move->target));
         else
-            std::rename(move->kept.c_str(), move->target.c_str());
+            ReplaceEntry(ToText(move->kept), ToText(move->target));
     }
 }
 

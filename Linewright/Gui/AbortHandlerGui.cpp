@@ -3,7 +3,7 @@
 #include "Linewright/Gui/MessageBoxes.h"
 #include "Linewright/Gui/Resources.h"
 
-#include <unistd.h>
+#include <cstdlib>
 
 namespace Linewright::Gui {
 
@@ -20,7 +20,7 @@ void AbortHandlerGui::Report(const Tessel::Util::XProcessorException& exception)
         messages.Show(nullptr, message, MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok);
     } catch (...) {
     }
-    ::_exit(1);
+    std::_Exit(1);
 }
 
 }  // namespace Linewright::Gui

@@ -26,7 +26,7 @@ void FileFactoryRegistry::Register(std::shared_ptr<FileFactoryRecognizer> recogn
 
 std::shared_ptr<FileFactory> FileFactoryRegistry::GetFactory(const std::string& given, bool writable) {
     std::string path = given;
-    if (path.size() > 1 && path.back() == '/')
+    if (path.size() > 1 && Util::IsSeparator(path.back()))
         path.pop_back();
     const std::string key = GetCacheKey(path);
     if (const auto cached = cache.find(key); cached != cache.end() && (!writable || cached->second.writable))

@@ -3,23 +3,18 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
-#include <sys/stat.h>
-
 namespace Tessel::Papy {
 
 using Util::AssertionFailed;
 
 namespace {
 
-constexpr char Separator = '/';
-
 enum class Kind { Missing, File, Directory };
 
 Kind GetKind(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0)
-        return Kind::Missing;
-    return S_ISDIR(status.st_mode) ? Kind::Directory : Kind::File;
+    if (Util::IsFolder(path))
+        return Kind::Directory;
+    return Util::IsFile(path) ? Kind::File : Kind::Missing;
 }
 
 std::string Resolve(const std::string& path) {
@@ -31,8 +26,8 @@ std::string Resolve(const std::string& path) {
 
 // The position after the separator that begins the last component; 0 for the root.
 std::size_t LastComponentStart(const std::string& resolved) {
-    const std::size_t separator = resolved.rfind(Separator);
-    return separator == std::string::npos || resolved.size() == 1 ? 0 : separator + 1;
+    const std::size_t start = Util::GetFileNameStart(resolved);
+    return start == resolved.size() ? 0 : start;
 }
 
 // The resolved path without its last component; the root keeps its separator.
@@ -40,7 +35,8 @@ std::string CutLastComponent(const std::string& resolved) {
     const std::size_t start = LastComponentStart(resolved);
     if (start == 0)
         AssertionFailed("path_sep[depth] != 0", __FILE__, __LINE__);
-    return Resolve(start == 1 ? resolved.substr(0, 1) : resolved.substr(0, start - 1));
+    const std::size_t rootLength = Util::GetRootLength(resolved);
+    return Resolve(start == rootLength ? resolved.substr(0, rootLength) : resolved.substr(0, start - 1));
 }
 
 // Where an existing path is missing, the nearest directory the path can stand for.
@@ -67,7 +63,7 @@ std::string ResolveMissing(const std::string& resolved) {
 
 PapyDirectory::PapyDirectory(const std::string& given) {
     std::string current = given;
-    if (current.size() > 1 && current.back() == Separator)
+    if (current.size() > 1 && Util::IsSeparator(current.back()))
         current.pop_back();
     current = Resolve(current);
     const Kind kind = GetKind(current);
@@ -86,7 +82,7 @@ PapyDirectory::PapyDirectory(const std::string& given) {
         return;
     }
     name = current.substr(start);
-    path = current + Separator;
+    path = current + Util::PreferredSeparator;
     parentPath = current.substr(0, start);
 }
 
@@ -102,7 +98,7 @@ std::string GetTrackDirectoryPath(const PapyDirectory& replayDirectory, const st
         trackName.find_first_of("/\\") != std::string::npos)
         throw Util::XUsage("The replay names the track \"" + trackName + "\", which is not a directory name");
     const std::string tracks = Util::FindEntryNoCase(gamePath, "tracks").value_or(gamePath + "tracks");
-    return Util::FindEntryNoCase(tracks, trackName).value_or(tracks + Separator + trackName);
+    return Util::FindEntryNoCase(tracks, trackName).value_or(tracks + Util::PreferredSeparator + trackName);
 }
 
 }  // namespace Tessel::Papy

@@ -1,4 +1,5 @@
 #include "Util/AbortHandler.h"
+#include "Util/Posix/FaultState.h"
 #include "Util/ReportText.h"
 #include "testing/TemporaryFolder.h"
 
@@ -49,7 +50,7 @@ siginfo_t MakeSignal(int number, int code) {
 std::string ReportFor(const siginfo_t* signal) {
     ucontext_t context;
     ::getcontext(&context);
-    return XProcessorException("Processor exception\n\n", context, signal).GetMessageText();
+    return XProcessorException("Processor exception\n\n", FaultState{context, signal}).GetMessageText();
 }
 
 std::vector<std::string> Lines(const std::string& text) {

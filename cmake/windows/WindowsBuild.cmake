@@ -1,0 +1,26 @@
+# What a Windows build needs beyond the common one, for the mingw-w64 cross-build.
+
+# One exe needs no DLL beside it: the C and C++ runtimes and winpthreads are linked in.
+add_link_options(-static -static-libgcc -static-libstdc++)
+# Windows 7 is the oldest system whose API the platform layer calls.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE _WIN32_WINNT=0x0601)
+
+# Boost's uBLAS and CLI11 are header-only: the host's headers serve the target as they are. They
+# are reached through a folder of their own, so that no other host header gets in the way of
+# mingw's.
+set(host_headers ${CMAKE_BINARY_DIR}/host-headers)
+file(MAKE_DIRECTORY ${host_headers})
+foreach(folder boost CLI)
+  file(CREATE_LINK /usr/include/${folder} ${host_headers}/${folder} SYMBOLIC)
+endforeach()
+add_library(Boost::headers INTERFACE IMPORTED)
+target_include_directories(Boost::headers SYSTEM INTERFACE ${host_headers})
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+target_include_directories(CLI11::CLI11 SYSTEM INTERFACE ${host_headers})
+
+# GoogleTest, built from Debian's sources for the target (its own GTest:: aliases).
+if(LINEWRIGHT_TESTS)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endif()
