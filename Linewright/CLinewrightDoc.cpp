@@ -7,7 +7,6 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
-#include <filesystem>
 
 namespace Linewright {
 
@@ -23,9 +22,8 @@ void CLinewrightDoc::OnOpenDocument(const std::string& path) {
     std::string trackDirectory = GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName());
     // A missing directory would resolve to its nearest existing parent and lead the search for
     // the track elsewhere.
-    std::error_code error;
     std::shared_ptr<FileFactory> factory;
-    if (std::filesystem::is_directory(trackDirectory, error))
+    if (Tessel::Util::IsFolder(trackDirectory))
         factory = FileFactoryRegistry::Instance().GetFactory(PapyDirectory(trackDirectory).GetPath(), false);
     // Only a complete open replaces what the document holds, so the lap list and the factory
     // always belong to the same replay.

@@ -29,7 +29,7 @@ std::string Name(std::string name, const GPLFolderOptions& options) {
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
-    Tessel::Util::ReplacingFile file(path.string());
+    Tessel::Util::ReplacingFile file(Tessel::Util::ToText(path));
     file.GetStream().Write(static_cast<std::uint32_t>(bytes.size()), bytes.data());
     file.Commit(true);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -10,10 +10,15 @@
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "linewright-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do
+            path = std::filesystem::temp_directory_path() / ("linewright-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path));
     }
-    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+    ~TemporaryFolder() {
+        std::error_code error;
+        std::filesystem::remove_all(path, error);
+    }
 
     std::filesystem::path operator/(const std::string& name) const { return path / name; }
 

@@ -5,6 +5,7 @@
 #include "Papy/Archives/ICR2DatFile.h"
 #include "Papy/Archives/N4DatFile.h"
 #include "Util/Exception.h"
+#include "Util/FileSystem.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
 #include "Util/StagingFolder.h"
@@ -56,6 +57,8 @@ std::shared_ptr<Tessel::Util::BinaryStream> FindNamedMember(DatFile& archive, co
 
 // In pieces: a member's recorded size is only a claim until its bytes are read.
 void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
+    std::cout.flush();
+    Tessel::Util::SetStandardOutputBinary();
     std::vector<char> piece(1 << 16);
     while (!member.IsAtEnd()) {
         const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(piece.size(), member.GetRemaining()));
@@ -97,8 +100,7 @@ std::shared_ptr<DatFile> NewArchiveFor(const std::string& format, const std::str
 }
 
 void Create(const DatOptions& options) {
-    std::error_code error;
-    if (!fs::is_directory(options.folder, error))
+    if (!Tessel::Util::IsFolder(options.folder))
         throw Exit{Failed, options.folder + ": not a folder"};
     const Tessel::Util::PathName folder(options.folder);
     if (folder.isRoot)

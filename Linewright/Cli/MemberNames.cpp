@@ -30,7 +30,7 @@ std::optional<fs::path> RelativePathOf(const std::string& name) {
         const std::string part = name.substr(start, end - start);
         if (part.empty() || part == "." || part == "..")
             return std::nullopt;  // also a leading separator: an absolute name
-        path /= part;
+        path /= Tessel::Util::ToPath(part);
         if (end == std::string::npos)
             return path;
         start = end + 1;

@@ -1,6 +1,7 @@
 #include "Linewright/Cli/Commands.h"
 
 #include "testing/GameFolderWriter.h"
+#include "Util/PathName.h"
 #include "Util/StagingFolder.h"
 
 #include <functional>
@@ -32,7 +33,8 @@ const std::map<std::string, FolderWriter>& Families() {
 // The folders are made aside and put in place together, so a file that is there already (and
 // not to be replaced) stops the command before anything is written.
 void WriteSample(const SampleOptions& options) {
-    const std::filesystem::path root = std::filesystem::absolute(options.directory);
+    const std::filesystem::path root =
+        Tessel::Util::ToPath(Tessel::Util::MakeAbsolutePath(options.directory).value_or(options.directory));
     Tessel::Util::StagingFolder staging(root);
     std::vector<std::pair<std::string, std::filesystem::path>> replays;
     for (const auto& [family, write] : Families()) {
@@ -43,7 +45,7 @@ void WriteSample(const SampleOptions& options) {
     }
     staging.Commit(options.overwrite);
     for (const auto& [family, replay] : replays)
-        std::cout << family << '\t' << (root / replay).string() << '\n';
+        std::cout << family << '\t' << Tessel::Util::ToText(root / replay) << '\n';
 }
 
 std::vector<std::string> FamilyChoices() {

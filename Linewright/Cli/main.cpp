@@ -1,8 +1,10 @@
 #include "Linewright/Cli/Commands.h"
 #include "Util/Exception.h"
+#include "Util/FileSystem.h"
 #include "Util/Version.h"
 
 #include <iostream>
+#include <vector>
 
 void Linewright::Cli::PrintFailure(const std::string& text) {
     std::cerr << text;
@@ -32,7 +34,12 @@ int main(int argc, char** argv) {
     AddSampleCommand(app);
     AddPlotCommand(app);
     try {
-        app.parse(argc, argv);
+        // As UTF-8 on every system: a path typed on a Windows console may hold any character.
+        const std::vector<std::string> arguments = Tessel::Util::GetArguments(argc, argv);
+        std::vector<char*> pointers;
+        for (const std::string& argument : arguments)
+            pointers.push_back(const_cast<char*>(argument.c_str()));
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::Success& success) {
         return app.exit(success);
     } catch (const CLI::ParseError& error) {

@@ -2,12 +2,11 @@
 
 #include "Util/BinaryFile.h"
 #include "Util/Exception.h"
+#include "Util/FileSystem.h"
 #include "Util/ReplacingFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 namespace Tessel::Papy {
@@ -32,11 +31,10 @@ DatFile::DatFile(std::shared_ptr<Util::BinaryStream> stream)
     : path(stream->GetName()), stream(std::move(stream)) {}
 
 DatFile::DatFile(NewArchive tag, const std::string& path) : path(path), replacing(tag.replacing) {
-    std::error_code error;
-    if (!replacing && std::filesystem::exists(std::filesystem::symlink_status(this->path.full, error)))
+    if (!replacing && Util::GetEntryKind(this->path.full) != Util::EntryKind::Missing)
         throw Util::XFileExists(this->path.full);
-    if (!std::filesystem::is_directory(this->path.directory, error))
-        throw Util::XFileOpen(this->path.full, std::strerror(ENOENT));
+    if (!Util::IsFolder(this->path.directory))
+        throw Util::XFileOpen(this->path.full, Util::DescribeError(std::make_error_code(std::errc::no_such_file_or_directory)));
 }
 
 std::string DatFile::GetMemberBaseName(std::uint32_t index) const {

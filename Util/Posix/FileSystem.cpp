@@ -126,6 +126,8 @@ std::string GetTemporaryFolder() {
 
 std::uint64_t GetProcessId() { return static_cast<std::uint64_t>(::getpid()); }
 
+void SetStandardOutputBinary() {}
+
 std::vector<std::string> GetArguments(int argc, char** argv) { return {argv, argv + argc}; }
 
 }  // namespace Tessel::Util

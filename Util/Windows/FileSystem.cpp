@@ -2,6 +2,9 @@
 
 #include "Util/Windows/WideText.h"
 
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <memory>
 #include <windows.h>
 #include <shellapi.h>
@@ -96,9 +99,9 @@ std::optional<std::string> ResolveLinks(const std::string& path) {
         return std::nullopt;
     final.resize(length);
     // "\\?\C:\x" is "C:\x"; "\\?\UNC\server\share" is "\\server\share".
-    if (final.starts_with(L"\\?\UNC\"))
-        final.replace(0, 8, L"\\");
-    else if (final.starts_with(L"\\?\"))
+    if (final.starts_with(LR"(\\?\UNC\)"))
+        final.replace(0, 8, LR"(\\)");
+    else if (final.starts_with(LR"(\\?\)"))
         final.erase(0, 4);
     return Narrow(final);
 }
@@ -199,6 +202,8 @@ std::string GetTemporaryFolder() {
 }
 
 std::uint64_t GetProcessId() { return ::GetCurrentProcessId(); }
+
+void SetStandardOutputBinary() { ::_setmode(::_fileno(stdout), _O_BINARY); }
 
 // The console hands over UTF-16; the narrow argv is in the ANSI code page and loses what it cannot show.
 std::vector<std::string> GetArguments(int, char**) {

@@ -12,6 +12,9 @@ struct CliResult {
 
 CliResult RunCli(const std::vector<std::string>& arguments);
 
+// Whether RunCliWithFileLimit limits anything on this system (POSIX's file size limit).
+extern const bool FileSizeLimits;
+
 // Runs it as RunCli does with its files limited to kilobytes: a write beyond fails as on a full
 // disk, with the reason "File too large".
 CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes);

@@ -31,6 +31,8 @@ CliResult RunShell(const std::string& setup, const std::vector<std::string>& arg
 
 }  // namespace
 
+const bool FileSizeLimits = true;
+
 CliResult RunCli(const std::vector<std::string>& arguments) { return RunShell("", arguments); }
 
 CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes) {
