@@ -96,9 +96,9 @@ std::optional<std::string> ResolveLinks(const std::string& path) {
         return std::nullopt;
     final.resize(length);
     // "\\?\C:\x" is "C:\x"; "\\?\UNC\server\share" is "\\server\share".
-    if (final.starts_with(L"\\?\UNC\"))
-        final.replace(0, 8, L"\\");
-    else if (final.starts_with(L"\\?\"))
+    if (final.starts_with(L"\\\\?\\UNC\\"))
+        final.replace(0, 8, L"\\\\");
+    else if (final.starts_with(L"\\\\?\\"))
         final.erase(0, 4);
     return Narrow(final);
 }
