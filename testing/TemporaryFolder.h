@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -10,8 +11,11 @@
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "linewright-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        do
+            path = base / ("linewright-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path));
     }
     ~TemporaryFolder() { std::filesystem::remove_all(path); }
 
