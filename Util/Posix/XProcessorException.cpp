@@ -1,5 +1,6 @@
 #include "Util/XProcessorException.h"
 
+#include "Util/FaultReport.h"
 #include "Util/Posix/FaultState.h"
 
 #include <array>
@@ -12,8 +13,6 @@
 namespace Tessel::Util {
 
 namespace {
-
-constexpr int AddressDigits = sizeof(std::uintptr_t) * 2;
 
 // dladdr knows the program itself only by the name it was started with, which may be relative.
 char programPath[PATH_MAX];
@@ -42,12 +41,6 @@ constexpr CodeName codeNames[] = {
 // An access this close to the stack pointer hit the guard below the stack.
 constexpr std::uintptr_t StackOverflowReach = 64 * 1024;
 
-struct Register {
-    std::string_view name;
-    std::uint64_t value;
-    int digits;
-};
-
 #if defined(__x86_64__)
 
 std::uintptr_t GetInstructionPointer(const ucontext_t& context) {
@@ -58,7 +51,7 @@ std::uintptr_t GetStackPointer(const ucontext_t& context) {
     return static_cast<std::uintptr_t>(context.uc_mcontext.gregs[REG_RSP]);
 }
 
-std::array<Register, 22> GetRegisters(const ucontext_t& context) {
+std::array<NamedRegister, 22> GetRegisters(const ucontext_t& context) {
     const auto value = [&](int index) { return static_cast<std::uint64_t>(context.uc_mcontext.gregs[index]); };
     // CS, GS, FS and SS share one slot, 16 bits each from the lowest.
     const auto segment = [&](int field) { return value(REG_CSGSFS) >> (16 * field) & 0xFFFF; };
@@ -78,12 +71,12 @@ std::uintptr_t GetInstructionPointer(const ucontext_t& context) { return context
 
 std::uintptr_t GetStackPointer(const ucontext_t& context) { return context.uc_mcontext.sp; }
 
-std::array<Register, 34> GetRegisters(const ucontext_t& context) {
+std::array<NamedRegister, 34> GetRegisters(const ucontext_t& context) {
     static constexpr std::string_view names[] = {
         "X0",  "X1",  "X2",  "X3",  "X4",  "X5",  "X6",  "X7",  "X8",  "X9",  "X10",
         "X11", "X12", "X13", "X14", "X15", "X16", "X17", "X18", "X19", "X20", "X21",
         "X22", "X23", "X24", "X25", "X26", "X27", "X28", "X29", "X30"};
-    std::array<Register, 34> registers;
+    std::array<NamedRegister, 34> registers;
     for (int index = 0; index < 31; ++index)
         registers[index] = {names[index], context.uc_mcontext.regs[index], 16};
     registers[31] = {"SP", context.uc_mcontext.sp, 16};
@@ -109,23 +102,12 @@ const char* FindCodeName(const siginfo_t& signal, const ucontext_t& context) {
     return ::sigdescr_np(signal.si_signo);
 }
 
-struct LogicalAddress {
-    std::uintptr_t offset = 0;
-    const char* module = nullptr;
-};
-
 LogicalAddress Locate(std::uintptr_t address) {
     Dl_info info;
     if (::dladdr(reinterpret_cast<void*>(address), &info) == 0 || info.dli_fname == nullptr)
         return {};
     const char* module = info.dli_fbase == programBase && programPath[0] != '\0' ? programPath : info.dli_fname;
     return {address - reinterpret_cast<std::uintptr_t>(info.dli_fbase), module};
-}
-
-void AppendPadded(ReportText& text, std::string_view column, std::size_t width) {
-    text.Append(column);
-    for (auto length = column.size(); length < width; ++length)
-        text.Append(" ");
 }
 
 void WriteExceptionCode(ReportText& text, const siginfo_t& signal, const ucontext_t& context) noexcept {
@@ -140,53 +122,12 @@ void WriteExceptionCode(ReportText& text, const siginfo_t& signal, const ucontex
     text.Append("\n");
 }
 
-void WriteFaultAddress(ReportText& text, std::uintptr_t instruction) noexcept {
-    const auto logical = Locate(instruction);
-    if (!logical.module)
-        return;
-    text.Append("Fault address: ");
-    text.AppendHex(instruction, AddressDigits);
-    text.Append(" ");
-    text.AppendHex(logical.offset, AddressDigits);
-    text.Append(" ");
-    text.Append(logical.module);
-    text.Append("\n");
-}
-
-void WriteRegisters(ReportText& text, const ucontext_t& context) noexcept {
-    constexpr std::size_t PerLine = 4;
-    text.Append("Registers:\n");
-    const auto registers = GetRegisters(context);
-    for (std::size_t index = 0; index < registers.size(); ++index) {
-        const auto& entry = registers[index];
-        text.Append(entry.name);
-        text.Append("=");
-        text.AppendHex(entry.value, entry.digits);
-        const bool endsLine = index % PerLine == PerLine - 1 || index + 1 == registers.size();
-        text.Append(endsLine ? "\n" : " ");
-    }
-}
-
-void WriteStackLine(ReportText& text, std::uintptr_t address) noexcept {
-    const auto logical = Locate(address);
-    text.AppendHex(address, AddressDigits);
-    text.Append(" ");
-    text.AppendHex(logical.offset, AddressDigits);
-    text.Append(" ");
-    text.Append(logical.module ? logical.module : "");
-    text.Append("\n");
-}
-
 // The first line is the faulting instruction; the unwinder's frames follow from the one that
 // returns into it, so that the frames of the signal handler itself are left out. When the
 // unwinder cannot find that frame (a context captured by getcontext), every frame is listed.
 void WriteCallStack(ReportText& text, std::uintptr_t instruction) noexcept {
-    constexpr std::size_t Width = 2 + AddressDigits + 1;
-    text.Append("\nCall Stack\n");
-    AppendPadded(text, "Address", Width);
-    AppendPadded(text, "Logical Addr", Width);
-    text.Append("Module\n");
-    WriteStackLine(text, instruction);
+    WriteCallStackHeading(text);
+    WriteStackLine(text, instruction, Locate(instruction));
 
     std::array<void*, 64> frames;
     const auto count = static_cast<std::size_t>(::backtrace(frames.data(), static_cast<int>(frames.size())));
@@ -194,8 +135,10 @@ void WriteCallStack(ReportText& text, std::uintptr_t instruction) noexcept {
     while (first < count && reinterpret_cast<std::uintptr_t>(frames[first]) != instruction)
         ++first;
     first = first < count ? first + 1 : 0;
-    for (auto index = first; index < count; ++index)
-        WriteStackLine(text, reinterpret_cast<std::uintptr_t>(frames[index]));
+    for (auto index = first; index < count; ++index) {
+        const auto address = reinterpret_cast<std::uintptr_t>(frames[index]);
+        WriteStackLine(text, address, Locate(address));
+    }
     text.Append("End Call Stack\n");
 }
 
@@ -206,8 +149,8 @@ XProcessorException::XProcessorException(std::string_view title, const FaultStat
     if (fault.signal)
         WriteExceptionCode(text, *fault.signal, fault.context);
     const auto instruction = GetInstructionPointer(fault.context);
-    WriteFaultAddress(text, instruction);
-    WriteRegisters(text, fault.context);
+    WriteFaultAddress(text, instruction, Locate(instruction));
+    WriteRegisters(text, GetRegisters(fault.context));
     WriteCallStack(text, instruction);
 }
 

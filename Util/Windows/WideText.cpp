@@ -24,6 +24,24 @@ std::string Narrow(std::wstring_view utf16) {
     return narrow;
 }
 
+std::wstring_view WidenInto(std::string_view utf8, std::span<wchar_t> buffer) noexcept {
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), buffer.data(),
+                                             static_cast<int>(buffer.size()) - 1);
+    if (length <= 0)
+        return {};
+    buffer[static_cast<std::size_t>(length)] = L'\0';
+    return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
+std::string_view NarrowInto(std::wstring_view utf16, std::span<char> buffer) noexcept {
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), buffer.data(),
+                                             static_cast<int>(buffer.size()) - 1, nullptr, nullptr);
+    if (length <= 0)
+        return {};
+    buffer[static_cast<std::size_t>(length)] = '\0';
+    return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
 std::string GetSystemMessage(unsigned long code) {
     wchar_t* buffer = nullptr;
     const DWORD length = ::FormatMessageW(

@@ -2,6 +2,7 @@
 #include "Util/Posix/FaultState.h"
 #include "Util/ReportText.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Util/AbortHandlerTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +17,9 @@ using namespace Tessel::Util;
 
 namespace {
 
-class ExitingHandler : public AbortHandler {
-public:
-    ExitingHandler() : AbortHandler("Linewright") {}
-    [[noreturn]] void Report(const XProcessorException& exception) noexcept override {
-        WriteErrorFile(exception);
-        TellOnStandardError();
-        ::_exit(1);
-    }
-};
-
 // The sanitizers would stop a division by zero before the processor does.
 __attribute__((no_sanitize("integer-divide-by-zero"))) int Divide(int dividend, int divisor) {
     return dividend / divisor;
-}
-
-volatile int zero = 0;
-volatile int sink;
-
-int Recurse(int depth) {
-    volatile char frame[512] = {};
-    frame[0] = static_cast<char>(depth);
-    return zero == 0 ? Recurse(depth + 1) + frame[0] : 0;
 }
 
 siginfo_t MakeSignal(int number, int code) {
@@ -51,14 +33,6 @@ std::string ReportFor(const siginfo_t* signal) {
     ucontext_t context;
     ::getcontext(&context);
     return XProcessorException("Processor exception\n\n", FaultState{context, signal}).GetMessageText();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // Runs fault in a child process with the temporary directory pointed at a fresh folder, expects

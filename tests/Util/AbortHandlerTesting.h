@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Util/AbortHandler.h"
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// What the abort handler tests of every platform share: a handler that reports and ends the
+// process, and faults that the compiler cannot fold away.
+
+class ExitingHandler : public Tessel::Util::AbortHandler {
+public:
+    ExitingHandler() : AbortHandler("Linewright") {}
+    [[noreturn]] void Report(const Tessel::Util::XProcessorException& exception) noexcept override {
+        WriteErrorFile(exception);
+        TellOnStandardError();
+        std::_Exit(1);
+    }
+};
+
+inline volatile int zero = 0;
+inline volatile int sink;
+
+// The volatile frame and the addition after the call keep the compiler from making a loop of it.
+inline int Recurse(int depth) {
+    volatile char frame[512] = {};
+    frame[0] = static_cast<char>(depth);
+    return zero == 0 ? Recurse(depth + 1) + frame[0] : 0;
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
