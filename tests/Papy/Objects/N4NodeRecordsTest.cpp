@@ -214,7 +214,7 @@ TEST(N4NodeRecords, OnlyReferencesOfAFixedKindRefuseANodeOfAnotherKind) {
         {Ptf, TD, "object", 0, coords, "accepted"},
         {Ptf, FS, "appearance", 0, texture, wrongKind},
         {PtfWallsTextured, WS, "appearance", 0, coords, wrongKind},
-        {Ptf, FS, "textureCoords", 0, texture, wrongKind},
+        {PtfWallsTextured, WS, "textureCoords", 0, texture, wrongKind},
         {Ptf, TR, "tracksideObject", 0, texture, wrongKind},
         {Ptf, SG, "xSection", 0, coords, wrongKind},
         {Ptf, SG, "fSection", 0, coords, wrongKind},
