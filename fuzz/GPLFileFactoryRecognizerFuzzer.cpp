@@ -4,28 +4,23 @@
 #include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
 #include "Papy/Factory/MakeTrack.h"
 #include "Util/Exception.h"
+#include "fuzz/GameFolderFuzzing.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 namespace {
 
-// One track folder for the whole run, below the temporary directory, removed at the end.
-struct FuzzFolder {
-    FuzzFolder() { std::filesystem::create_directories(track); }
-    ~FuzzFolder() { std::filesystem::remove_all(root); }
-
-    std::string pattern = (std::filesystem::temp_directory_path() / "linewright-fuzz-XXXXXX").string();
-    std::filesystem::path root = ::mkdtemp(pattern.data());
-    std::filesystem::path track = root / "monza";
-};
-
+// One track folder for the whole run.
 const std::filesystem::path& TrackFolder() {
-    static const FuzzFolder folder;
-    return folder.track;
+    static const std::filesystem::path track = [] {
+        const auto folder = Linewright::Fuzz::FuzzFolder::Root() / "monza";
+        std::filesystem::create_directories(folder);
+        return folder;
+    }();
+    return track;
 }
 
 }  // namespace

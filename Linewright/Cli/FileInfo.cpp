@@ -53,6 +53,9 @@ void DescribeFile(const InfoOptions& options, std::ostream& out) {
     const Describer describe = DescriberOf(kind);
     if (describe == nullptr)
         throw Tessel::Util::XUsage(options.path + ": not a file of a known kind");
+    if (!options.track.empty() && describe != DescribeLp)
+        throw Tessel::Util::XUsage(options.path + ": --track names the track of an LP file, and this is a " +
+                                   Tessel::Papy::GetKindName(kind) + " file");
     std::ostringstream lines;
     describe(options, kind, lines);
     out << "format: " << Tessel::Papy::GetKindName(kind) << '\n' << lines.str();

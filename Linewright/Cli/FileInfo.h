@@ -18,12 +18,14 @@ struct InfoOptions {
     std::string path;
     bool records = false;
     std::vector<double> point;  // longitude and lateral offset, when given
+    std::string track;          // LP files: the track file to read them against, when given
 };
 
 // Prints "key: value" lines for the file, the first being "format: <kind>". The kind comes from
 // Papy::RecognizeFile and the file is read by a game that reads that kind, through its
 // factory's makers; nothing is printed unless the file reads without fault. Throws XUsage when
-// the file is of no known kind or no game reads its kind yet, and the reader's exceptions.
+// the file is of no known kind or no game reads its kind yet, or when a track is named for a
+// file that is no LP, and the reader's exceptions.
 void DescribeFile(const InfoOptions& options, std::ostream& out);
 
 // The number as a printf format for one double puts it ("%.6f").
@@ -43,8 +45,9 @@ void DescribeReplay(const InfoOptions& options, Tessel::Papy::FileKind kind, std
 void DescribeTrackFile(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 // N4 object archives: read whole; objects: the number of objects in the archive.
 void DescribeObjects(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
-// LP files, read as their folder's game reads them: records, spacing_m and, with --records,
-// one line per record.
+// LP files, read as their folder's game reads them (against the track file --track names, when
+// given): records, spacing_m and, with --records, one line per record. An LP that its format
+// reads against its track, whose track file cannot be opened, throws XUsage naming that file.
 void DescribeLp(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 // ICR2 and N4 DAT archives: the member count.
 void DescribeArchive(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);

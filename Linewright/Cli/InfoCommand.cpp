@@ -23,6 +23,7 @@ void AddInfoCommand(CLI::App& app) {
     CLI::App* info = app.add_subcommand("info", "Recognise a game file by its content and describe it");
     info->add_option("FILE", options->path, "replay, track, LP file or archive")->required();
     info->add_flag("--records", options->records, "LP files: one line per record");
+    info->add_option("--track", options->track, "LP files: the track file to read them against");
     info->add_option("--point", options->point, "tracks: the point at LONGITUDE,LATERAL")
         ->delimiter(',')
         ->expected(2)

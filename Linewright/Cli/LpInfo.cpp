@@ -1,7 +1,10 @@
 #include "Linewright/Cli/FileInfo.h"
 
+#include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/PapyDirectory.h"
 #include "Papy/Lp/LpFile.h"
+#include "Util/Exception.h"
 #include "Util/PathName.h"
 
 namespace Linewright::Cli {
@@ -20,13 +23,33 @@ void DescribeRecords(const Papy::LpFile& lp, std::ostream& out) {
     }
 }
 
+// The folder's own factory reads the LP whenever its game reads the kind, so a GPL LP is
+// checked against the track of the folder it lies in. The LP itself has just been opened to
+// recognise it, so a file that cannot be opened now is that track.
+std::shared_ptr<Papy::LpFile> MakeInItsFolder(Papy::MakeLp& makeLp, const std::string& path) {
+    const Util::PathName name(path);
+    try {
+        return makeLp.Make(name.baseName, name.extension);
+    } catch (const Util::XFileOpen& fault) {
+        if (Util::CompareNoCase(fault.GetPath(), name.full) == 0)
+            throw;
+        throw Util::XUsage(path + ": this LP is read against its track, and the track file " + fault.GetPath() +
+                           " could not be opened (" + fault.GetReason() + "); --track FILE names the track file");
+    }
+}
+
+std::shared_ptr<Papy::LpFile> MakeWithTrack(Papy::MakeLp& makeLp, const InfoOptions& options) {
+    const Util::PathName name(options.path);
+    const Papy::PapyDirectory trackDirectory(options.track);
+    const auto trackFactory = Papy::FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
+    return makeLp.MakeWithTrack(name.baseName, name.extension, *trackFactory, options.track);
+}
+
 }  // namespace
 
-// The folder's own factory reads the LP whenever its game reads the kind, so a GPL LP is
-// checked against the track of the folder it lies in.
 void DescribeLp(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
-    const Util::PathName name(options.path);
-    const auto lp = FactoryReading(options.path, kind)->GetFacet<Papy::MakeLp>()->Make(name.baseName, name.extension);
+    const auto makeLp = FactoryReading(options.path, kind)->GetFacet<Papy::MakeLp>();
+    const auto lp = options.track.empty() ? MakeInItsFolder(*makeLp, options.path) : MakeWithTrack(*makeLp, options);
     out << "records: " << lp->GetRecordCount() << '\n'
         << "spacing_m: " << FormatNumber("%.6f", lp->GetRecordSpacing()) << '\n';
     if (options.records)

@@ -51,6 +51,12 @@ bool IsLpHead(const RecordView& head, std::uint32_t version) {
     return head.Holds(0, 8) && head.Get<std::uint32_t>(0) == version;
 }
 
+bool HasLpLayout(const RecordView& head, std::uint64_t fileSize, std::uint32_t recordSize) {
+    if (!head.Holds(0, FileIds::lpHeaderSize) || head.Get<std::uint32_t>(0) >> 16 != FileIds::lpVersionUpperHalf)
+        return false;
+    return FileIds::lpHeaderSize + std::uint64_t{head.Get<std::uint32_t>(4)} * recordSize == fileSize;
+}
+
 bool IsICR2LpHead(const RecordView& head, std::uint64_t fileSize) {
     const std::uint64_t count = head.Find<std::uint32_t>(0).value_or(0);
     return count >= 1 && 4 + count * FileIds::icr2LpRecordSize == fileSize;

@@ -43,9 +43,14 @@ inline constexpr const char* n4TrackType = "TrackDescriptor";
 // The first two values of a GPL layout file (.lyt).
 inline constexpr std::uint32_t gplLayoutFirst = 6;
 inline constexpr std::uint32_t gplLayoutSecond = 809;
-// LP files: GPL and N4 begin with a version; ICR2 with its record count alone.
+// LP files: GPL and N4 begin with a version (whose upper half both share) and the record
+// count, then their records; ICR2 with its record count alone.
 inline constexpr std::uint32_t gplLpVersion = 0x10002;
 inline constexpr std::uint32_t n4LpVersion = 0x10003;
+inline constexpr std::uint32_t lpVersionUpperHalf = 1;
+inline constexpr std::uint32_t lpHeaderSize = 8;
+inline constexpr std::uint32_t gplLpRecordSize = 20;
+inline constexpr std::uint32_t n4LpRecordSize = 24;
 inline constexpr std::uint32_t icr2LpRecordSize = 12;
 // An N3 replay: a 16-byte header of the info block's size, the frame data's size, 0 and the
 // driver count; the info block always takes 4061 bytes.
@@ -77,6 +82,9 @@ std::string GetN4RootTypeName(const Util::RecordView& head);
 bool IsGPLLayoutHead(const Util::RecordView& head);
 // A GPL or N4 LP file of the given version, long enough for its header.
 bool IsLpHead(const Util::RecordView& head, std::uint32_t version);
+// The layout of a GPL or N4 LP file with records of recordSize bytes: a version of the LP
+// formats' upper half, whatever its lower half, and a record count that fills the file.
+bool HasLpLayout(const Util::RecordView& head, std::uint64_t fileSize, std::uint32_t recordSize);
 // An ICR2 LP file: a record count of at least one (the closing record) that fills the file.
 bool IsICR2LpHead(const Util::RecordView& head, std::uint64_t fileSize);
 // The N3 header's sizes add up to the file's size, as the N2 game tests it.

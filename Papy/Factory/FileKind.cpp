@@ -28,6 +28,18 @@ FileKind KindOfN4Objects(const Util::RecordView& head) {
     return rootType == FileIds::n4TrackType ? FileKind::N4Ptf : FileKind::N4Tdo;
 }
 
+// An LP's layout tells its format before its version does, so that a damaged version reaches
+// its own format's reader; only an empty table fits both layouts. A file that fits neither
+// (cut short, or with bytes to spare) goes by its version.
+FileKind KindOfLp(const Util::RecordView& head, std::uint64_t fileSize) {
+    const bool n4Layout = HasLpLayout(head, fileSize, FileIds::n4LpRecordSize);
+    if (n4Layout != HasLpLayout(head, fileSize, FileIds::gplLpRecordSize))
+        return n4Layout ? FileKind::N4Lp : FileKind::GPLLp;
+    if (IsLpHead(head, FileIds::gplLpVersion))
+        return FileKind::GPLLp;
+    return IsLpHead(head, FileIds::n4LpVersion) ? FileKind::N4Lp : FileKind::Unknown;
+}
+
 bool IsN3ReplayHead(const Util::RecordView& head, std::uint64_t fileSize) {
     return head.Find<std::uint32_t>(0) == FileIds::n3InfoSize && HasN3ReplaySizes(head, fileSize);
 }
@@ -60,10 +72,8 @@ FileKind RecognizeHead(const Util::RecordView& head, std::uint64_t fileSize) {
         return KindOfReplay(*version);
     if (StartsWithId(head, FileIds::track))
         return KindOfTrack(head);
-    if (IsLpHead(head, FileIds::gplLpVersion))
-        return FileKind::GPLLp;
-    if (IsLpHead(head, FileIds::n4LpVersion))
-        return FileKind::N4Lp;
+    if (const FileKind kind = KindOfLp(head, fileSize); kind != FileKind::Unknown)
+        return kind;
     if (IsN4DatHead(head))
         return FileKind::N4Dat;
     if (IsICR2LpHead(head, fileSize))

@@ -16,12 +16,7 @@ public:
 
     std::shared_ptr<FileT> Make(const std::string& baseName, const std::string& extension) override {
         const std::string fileName = locator.GetFileName(baseName, extension);
-        return cache.Find(fileName, [&] {
-            auto stream = locator.OpenLoose(fileName);
-            if (!stream)
-                locator.ThrowNotFound(fileName);
-            return Read(std::move(stream));
-        });
+        return cache.Find(fileName, [&] { return Read(Open(fileName)); });
     }
 
     void Purge() override { cache.Clear(); }
@@ -29,6 +24,14 @@ public:
 protected:
     // Builds the game's reader on the file's stream.
     virtual std::shared_ptr<FileT> Read(std::shared_ptr<Util::BinaryStream> stream) = 0;
+
+    // The file's stream; throws as Make does when it is missing.
+    std::shared_ptr<Util::BinaryStream> Open(const std::string& fileName) const {
+        auto stream = locator.OpenLoose(fileName);
+        if (!stream)
+            locator.ThrowNotFound(fileName);
+        return stream;
+    }
 
     void Keep(std::shared_ptr<FileT> file, const std::string& baseName, const std::string& extension) {
         cache.Keep(locator.GetFileName(baseName, extension), std::move(file));

@@ -22,6 +22,8 @@ struct N4AnimatedTransformFields {
 // Format notes ("AnimatedTransformDescriptor"): u32 1; string name; u32 1; u32 1; twelve u32 0;
 // u32 1; six f64 t0, t2, t1, t3, t4, t5; the child's record; u32 1; string name2; u32 count n;
 // u32 byte count n × 32; n states of eight 4-byte values s0, s1, s3, s2, s4, s5, s6, s7.
+//
+// References: the child is a node of any kind, or null; the format fixes none.
 class N4AnimatedTransform
     : public N4Node<N4AnimatedTransform, ThreeDObjectAnimatedTransform, N4AnimatedTransformFields> {
 public:

@@ -12,7 +12,7 @@ void N4Appearance::Transfer(Io& io, F& f) {
     io.String(f.name);
     io.Fixed(std::uint32_t{2}, "N4 3do Appearance unsupported version");
     for (auto& texture : f.textures)
-        io.template ReferenceOrNull<ThreeDObjectTexture2>(texture);
+        io.template ReferenceOrNull<ThreeDObject>(texture);
     io.Value(f.specular);
     io.Value(f.colours);
     io.Value(f.textureFunction);

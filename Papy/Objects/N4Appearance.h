@@ -11,7 +11,7 @@ namespace Tessel::Papy {
 
 struct N4AppearanceFields {
     std::string name;
-    std::array<std::uint32_t, 7> textures{};  // texture nodes or null
+    std::array<std::uint32_t, 7> textures{};  // nodes of any kind, or null
     std::array<double, 3> specular{};         // the specular colour
     std::array<double, 9> colours{};
     std::uint32_t textureFunction = 0;
@@ -19,6 +19,10 @@ struct N4AppearanceFields {
 
 // Format notes ("AppearanceDescriptor"): u32 1; string name; u32 version 2; seven texture
 // references; three f64 (the specular colour); nine f64; u32 texture function (0 to 3, 18 or 19).
+//
+// References: the format fixes no kind for the seven entries, and files name other nodes there
+// (texture coordinates among them), so each entry takes a node of any kind and saves it back
+// as read. The named-texture accessors give an empty handle for an entry of another kind.
 //
 // The entries 1, 3 and 6 (counted from 1) are the named textures: base, detail and light. The
 // queries of the track sections map onto the record thus:

@@ -34,6 +34,8 @@ struct N4FSectionFields {
 // Format notes ("F_SectionDescriptor"): u32 1, u32 0, u32 version (4 or 5); startOffset and
 // endOffset (f64 in version 4, f32 in version 5); u8 flag; u32; u32 surface; one section
 // texture.
+//
+// References: those of the section texture, checked as N4SectionTexture says.
 class N4FSection : public N4Node<N4FSection, ThreeDObjectFSection, N4FSectionFields> {
 public:
     static constexpr const char* DescriptorName = "F_SectionDescriptor";

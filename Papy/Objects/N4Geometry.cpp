@@ -10,8 +10,8 @@ void N4Geometry::Transfer(Io& io, F& f) {
     io.Fixed(std::uint32_t{1}, "N4 3do Geometry reserved0 not 1");
     io.Fixed(std::uint32_t{0}, "N4 3do Geometry reserved1 not 0");
     io.Fixed(std::uint32_t{1}, "N4 3do Geometry unsupported version");
-    io.template ReferenceOrNull<ThreeDObjectTriangles>(f.triangles);
-    io.template ReferenceOrNull<ThreeDObjectVertices>(f.vertices);
+    io.template ReferenceOrNull<ThreeDObject>(f.triangles);
+    io.template ReferenceOrNull<ThreeDObject>(f.vertices);
 }
 
 N4_NODE_TRANSFER(N4Geometry);

@@ -18,6 +18,10 @@ namespace Tessel::Papy {
 // (an inheriting layer keeps zeros). The appearance must have no specular highlight and no
 // other texture (see N4Appearance); its texture count and its two texture-function flags come
 // from the appearance node, not from the section's record.
+//
+// References: the appearance must be an appearance and the texture coordinates texture
+// coordinates ("N4 archive reference of the wrong kind" otherwise): the format says so, and
+// the section queries its appearance.
 template <class Layer>
 struct N4SectionTexture {
     std::uint32_t appearance = 0;

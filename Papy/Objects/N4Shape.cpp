@@ -11,8 +11,8 @@ void N4Shape::Transfer(Io& io, F& f) {
     io.String(f.name);
     io.Fixed(std::uint32_t{1}, "N4 3do Shape reserved1 not 1");
     io.Fixed(std::uint32_t{1}, "N4 3do Shape reserved2 not 1");
-    io.template ReferenceOrNull<ThreeDObjectGeometry>(f.geometry);
-    io.template ReferenceOrNull<ThreeDObjectAppearance>(f.appearance);
+    io.template ReferenceOrNull<ThreeDObject>(f.geometry);
+    io.template ReferenceOrNull<ThreeDObject>(f.appearance);
 }
 
 N4_NODE_TRANSFER(N4Shape);

@@ -30,6 +30,11 @@ struct N4TrackFields {
 // array (u32 count c, then when c > 0 a byte count c × 48 and c records of 48 bytes); u32 0;
 // the detail and the trackside-object reference arrays (a count c, a byte count c × 4 only when
 // c > 0, c records); a byte count s × 4, present even when s is 0; s segment records.
+//
+// References: the entries of the detail, trackside-object reference and segment arrays must be
+// track details, trackside-object references and track segments in turn ("N4 archive reference
+// of the wrong kind" otherwise, as for the null reference): the format says so, and the PTF
+// track reads the segments as such.
 class N4Track : public N4Node<N4Track, ThreeDObjectTrack, N4TrackFields> {
 public:
     static constexpr const char* DescriptorName = "TrackDescriptor";

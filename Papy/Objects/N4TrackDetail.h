@@ -18,6 +18,8 @@ struct N4TrackDetailFields {
 // Format notes ("TrackDetailDescriptor"): u32 1, u32 0, u32 0; a reference; five f64; then the
 // x and the y values of four points, each array a byte count of 32 and four f64 (as the
 // vertex arrays of a PlainVertexList are stored).
+//
+// References: the object is a node of any kind, or null; the format fixes none.
 class N4TrackDetail : public N4Node<N4TrackDetail, ThreeDObjectTrackDetail, N4TrackDetailFields> {
 public:
     static constexpr const char* DescriptorName = "TrackDetailDescriptor";

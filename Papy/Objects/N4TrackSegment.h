@@ -48,6 +48,10 @@ struct N4TrackSegmentFields {
 // then c records); u32 type (0 straight, 1 arc); f64 startX, startY, startHeading, endX, endY,
 // endHeading; two u8; version 2: the bm array (count, byte count c × 12 when c > 0, records)
 // and the bs array (likewise with 16-byte records).
+//
+// References: every entry of the X, F and W arrays must be a cross, F or W section in turn
+// ("N4 archive reference of the wrong kind" otherwise, as for the null reference): the format
+// says so, and the PTF track reads them as such.
 class N4TrackSegment : public N4Node<N4TrackSegment, ThreeDObjectTrackSegment, N4TrackSegmentFields> {
 public:
     static constexpr const char* DescriptorName = "SegmentDescriptor";

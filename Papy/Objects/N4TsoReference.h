@@ -29,6 +29,9 @@ struct N4TsoReferenceFields {
 // flag, and when the flag is 0: 32 bytes, three u32, a u32 count c, c records of 40 bytes and a
 // string.
 //
+// References: the trackside object must be one ("N4 archive reference of the wrong kind"
+// otherwise, as for the null reference): the format says so.
+//
 // The flag governs everything after it, the string included. The same reading of the
 // record's layout puts the version-6 fields under "version 6 only" and the fields after the
 // flag under "flag 0" alike; and a version-1 record, which counts as flag 1, has none of them,

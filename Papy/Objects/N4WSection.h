@@ -52,6 +52,8 @@ struct N4WSectionFields {
 // startWidth, endWidth and two more; u32 direction (0 or 1); version 7: u32 profile (0 or 1),
 // and for profile 1 an f32 -1, a u32 and twice four u32; u32 wallType; u32 strip count m; two
 // u32; then per strip (from the second on) an f64 and five section textures.
+//
+// References: those of the section textures, checked as N4SectionTexture says.
 class N4WSection : public N4Node<N4WSection, ThreeDObjectWSection, N4WSectionFields> {
 public:
     static constexpr const char* DescriptorName = "W_SectionDescriptor";

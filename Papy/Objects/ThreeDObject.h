@@ -39,8 +39,8 @@ protected:
         : file(&file), id(id), recordPosition(recordPosition) {}
 
     N4TdoFile& GetFile() const { return *file; }
-    // The node a reference names, as Kind; empty for the null reference. A loaded file holds
-    // only references of the right kind.
+    // The node a reference names, as Kind; empty for the null reference, and for a node of
+    // another kind where the node's format leaves the reference's kind open.
     template <class Kind>
     std::shared_ptr<Kind> Referenced(std::uint32_t referenceId) const {
         if (referenceId == 0)

@@ -18,7 +18,8 @@ class ThreeDObjectAppearance : public ThreeDObject {
 public:
     std::string GetTypeName() const override { return "Appearance"; }
     virtual const std::string& GetName() const = 0;
-    // The three named texture entries; empty handles for null references.
+    // The three named texture entries; empty handles for null references and for entries that
+    // name nodes other than textures.
     virtual std::shared_ptr<ThreeDObjectTexture2> GetBaseTexture() const = 0;
     virtual std::shared_ptr<ThreeDObjectTexture2> GetDetailTexture() const = 0;
     virtual std::shared_ptr<ThreeDObjectTexture2> GetLightTexture() const = 0;

@@ -13,7 +13,7 @@ class ThreeDObjectVertices;
 class ThreeDObjectGeometry : public ThreeDObject {
 public:
     std::string GetTypeName() const override { return "Geometry"; }
-    // Empty handles for null references.
+    // Empty handles for null references and for nodes of another kind.
     virtual std::shared_ptr<ThreeDObjectTriangles> GetTriangles() const = 0;
     virtual std::shared_ptr<ThreeDObjectVertices> GetVertices() const = 0;
 

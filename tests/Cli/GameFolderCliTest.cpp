@@ -138,3 +138,22 @@ TEST(GameFolderCli, ConvertNeverWritesOverTheFilesItReads) {
     }
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "replay.lp"));
 }
+
+// A GPL LP is read against its track: outside its track folder `info` names the track file it
+// looked for, and --track names another.
+TEST(GameFolderCli, AGPLLpOutsideItsTrackFolderNeedsItsTrackNamed) {
+    const TemporaryFolder folder;
+    const GPLFolder game = WriteGPLFolder(folder.path);
+    ASSERT_EQ(RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "race"}).status, 0);
+    const auto copy = folder.Write("copies/race.lp", ReadFile(game.trackDirectory / "race.lp"));
+
+    const CliResult alone = RunCli({"info", copy.string()});
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_NE(alone.err.find((folder / "copies/copies.trk").string()), std::string::npos) << alone.err;
+    EXPECT_NE(alone.err.find("--track FILE"), std::string::npos) << alone.err;
+
+    const std::string track = (game.trackDirectory / "monza.trk").string();  // a member of monza.dat
+    const CliResult named = RunCli({"info", copy.string(), "--track", track});
+    EXPECT_EQ(named.out, "format: GPL lp\nrecords: 533\nspacing_m: 3.000000\n") << named.err;
+    EXPECT_EQ(RunCli({"info", game.replay.string(), "--track", track}).status, 1);  // no LP
+}

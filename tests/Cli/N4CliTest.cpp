@@ -64,6 +64,10 @@ TEST(N4Cli, BadFilesFailWithTheirNameAndWriteNothing) {
     EXPECT_EQ(RunCli({"info", lp.string()}).out, "format: N4 lp\nrecords: 4\nspacing_m: 3.000000\n");
     const auto cut = folder.Write("loose/cut.lp", WriteN4Lp(MakeN4LpRecords(4)).substr(0, 50));
     EXPECT_EQ(RunCli({"info", cut.string()}).status, 1);
+    // Its layout tells a damaged N4 LP from a GPL LP of the same version.
+    const CliResult damaged = RunCli({"info", folder.Write("loose/version_10002.lp", WriteN4Lp(MakeN4LpRecords(4), 0x10002)).string()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("N4 Lp file version error"), std::string::npos) << damaged.err;
 }
 
 TEST(N4Cli, InfoCountsTheObjectsOfA3doAndNamesItsFault) {
@@ -75,4 +79,12 @@ TEST(N4Cli, InfoCountsTheObjectsOfA3doAndNamesItsFault) {
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.err.find("N4 3do Shape reserved0 not 1"), std::string::npos) << damaged.err;
     EXPECT_EQ(damaged.out, "");
+}
+
+TEST(N4Cli, InfoReadsA3doWhoseAppearanceNamesTextureCoordinates) {
+    const TemporaryFolder folder;
+    const ArchiveRef tree = SampleTdoTree();
+    FindObject(tree, "AppearanceDescriptor")->SetRef("texture", PtfTextureCoords(4, true), 1);
+    const CliResult info = RunCli({"info", folder.Write("car.3do", WriteArchive(tree)).string()});
+    EXPECT_EQ(info.out, "format: N4 3do\nobjects: 10\n") << info.err;
 }

@@ -1,6 +1,8 @@
 #include "Papy/Games/GPL/GPLMakeLp.h"
 
 #include "Papy/Lp/GPLLpFile.h"
+#include "Util/Exception.h"
+#include "Util/PathName.h"
 
 namespace Tessel::Papy {
 
@@ -9,6 +11,15 @@ std::uint32_t GPLMakeLp::GetTypeCount() const { return TypeNames.size(); }
 std::string GPLMakeLp::GetTypeName(std::uint32_t i) const {
     TESSEL_CHECK(i < GetTypeCount());
     return TypeNames[i];
+}
+
+std::shared_ptr<LpFile> GPLMakeLp::MakeWithTrack(const std::string& baseName, const std::string& extension,
+                                                 FileFactory& trackFactory, const std::string& trackPath) {
+    if (!trackFactory.HasFacet<MakeTrk>())
+        throw Util::XUsage(trackPath + ": the game of its folder reads no TRK track files");
+    const Util::PathName track(trackPath);
+    auto trk = trackFactory.GetFacet<MakeTrk>()->Make(track.baseName, track.extension, false);
+    return std::make_shared<GPLLpFile>(Open(locator.GetFileName(baseName, extension)), trk);
 }
 
 std::shared_ptr<LpFile> GPLMakeLp::Read(std::shared_ptr<Util::BinaryStream> stream) {

@@ -20,6 +20,8 @@ public:
     void Insert(std::shared_ptr<LpFile> lp, const std::string& baseName, const std::string& extension) override {
         Keep(std::move(lp), baseName, extension);
     }
+    std::shared_ptr<LpFile> MakeWithTrack(const std::string& baseName, const std::string& extension,
+                                          FileFactory& trackFactory, const std::string& trackPath) override;
     std::uint32_t GetTypeCount() const override;
     std::string GetTypeName(std::uint32_t i) const override;
 

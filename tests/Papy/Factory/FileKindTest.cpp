@@ -55,6 +55,11 @@ TEST(FileKind, FirstBytesTellEveryKind) {
         {"GPL LP", Words({0x10002, 1}), 28, FileKind::GPLLp},
         {"GPL LP version without a count", Words({0x10002}), 0, FileKind::Unknown},
         {"N4 LP", Words({0x10003, 0}), 0, FileKind::N4Lp},
+        {"N4 LP cut short", Words({0x10003, 2}), 8 + 24, FileKind::N4Lp},
+        {"N4 LP layout with the GPL version", Words({0x10002, 2}), 8 + 2 * 24, FileKind::N4Lp},
+        {"GPL LP layout with the N4 version", Words({0x10003, 2}), 8 + 2 * 20, FileKind::GPLLp},
+        {"GPL LP layout with another version", Words({0x1FFFF, 1}), 8 + 20, FileKind::GPLLp},
+        {"LP layout with a version of another upper half", Words({0x20002, 1}), 8 + 20, FileKind::Unknown},
         {"ICR2 LP: count and records fill the file", Words({3, 0, 0}), 4 + 3 * 12, FileKind::ICR2Lp},
         {"ICR2 LP size one byte off", Words({3, 0, 0}), 4 + 3 * 12 + 1, FileKind::Unknown},
         {"N3 replay", Words({4061, 100, 0, 2}), 4061 + 100 + 16, FileKind::N3Rpl},
@@ -73,7 +78,7 @@ TEST(FileKind, FirstBytesTellEveryKind) {
 // A damaged header still reaches its reader: the folder's game names the kind by extension.
 TEST(FileKind, ADamagedFileIsTakenForItsFolderGamesKindOfItsExtension) {
     TemporaryFolder folder;
-    const std::string damagedLp = Words({0x10001, 1}) + std::string(20, '\0');
+    const std::string damagedLp = Words({0x20002, 1}) + std::string(20, '\0');
     EXPECT_EQ(RecognizeFile(folder.Write("monza/race.lp", damagedLp).string()), FileKind::GPLLp);
     EXPECT_EQ(RecognizeFile(folder.Write("monza/monza.trk", Words({trak, 7})).string()), FileKind::GPLTrk);
     EXPECT_EQ(RecognizeFile(folder.Write("monza/notes.txt", damagedLp).string()), FileKind::Unknown);

@@ -187,6 +187,63 @@ TEST(N4NodeRecords, SectionsRejectAnAppearanceWithAnOtherTexture) {
     EXPECT_NE(LoadingFault(tree), "N4 ptf FSection with other texture");
 }
 
+// A reference of a node made to name a node of another kind.
+struct OtherKindReference {
+    std::function<ArchiveRef()> tree;
+    const char* descriptor;
+    const char* field;
+    int occurrence;
+    std::function<ArchiveRef()> node;
+    const char* expected;
+};
+
+// Only references whose kind the format fixes, and which the track then uses as that kind,
+// refuse a node of another kind; the others keep it and save it back as read.
+TEST(N4NodeRecords, OnlyReferencesOfAFixedKindRefuseANodeOfAnotherKind) {
+    const auto coords = [] { return PtfTextureCoords(4, true); };
+    const auto texture = [] { return TdoTexture("t.tga"); };
+    const auto wrongKind = "N4 archive reference of the wrong kind";
+    const std::vector<OtherKindReference> cases = {
+        {Tdo, AP, "texture", 1, coords, "accepted"},
+        {Ptf, AP, "texture", 0, coords, "accepted"},  // a named entry: still one texture layer
+        {Tdo, GE, "triangles", 0, texture, "accepted"},
+        {Tdo, GE, "vertices", 0, coords, "accepted"},
+        {Tdo, SH, "geometry", 0, texture, "accepted"},
+        {Tdo, SH, "appearance", 0, coords, "accepted"},
+        {Tdo, AT, "child", 0, coords, "accepted"},
+        {Ptf, TD, "object", 0, coords, "accepted"},
+        {Ptf, FS, "appearance", 0, texture, wrongKind},
+        {PtfWallsTextured, WS, "appearance", 0, coords, wrongKind},
+        {PtfWallsTextured, WS, "textureCoords", 0, texture, wrongKind},
+        {Ptf, TR, "tracksideObject", 0, texture, wrongKind},
+        {Ptf, SG, "xSection", 0, coords, wrongKind},
+        {Ptf, SG, "fSection", 0, coords, wrongKind},
+        {Ptf, SG, "wSection", 0, coords, wrongKind},
+        {Ptf, TK, "detail", 0, coords, wrongKind},
+        {Ptf, TK, "tso", 0, coords, wrongKind},
+        {Ptf, TK, "segment", 0, coords, wrongKind},
+    };
+    for (const OtherKindReference& c : cases) {
+        const ArchiveRef root = c.tree();
+        const ArchiveRef object = FindObject(root, c.descriptor);
+        ASSERT_TRUE(object) << c.descriptor;
+        object->SetRef(c.field, c.node(), c.occurrence);
+        const std::string bytes = WriteArchive(root);
+        ASSERT_EQ(LoadingFault(bytes), c.expected) << c.descriptor << " " << c.field;
+        if (c.expected == std::string("accepted")) {
+            EXPECT_EQ(Saved(*LoadArchive(bytes)), bytes) << c.descriptor << " " << c.field;
+        }
+    }
+}
+
+TEST(N4NodeRecords, AFieldAfterAReferenceToAnotherKindIsCheckedWithItsOwnMessage) {
+    const ArchiveRef root = Tdo();
+    const ArchiveRef appearance = FindObject(root, AP);
+    appearance->SetRef("texture", PtfTextureCoords(4, true), 1);
+    appearance->Set("textureFunction", U32Bytes(4));
+    EXPECT_EQ(LoadingFault(root), "N4 3do Appearance unknown texture function");
+}
+
 struct BrokenArray {
     std::function<ArchiveRef()> tree;
     const char* descriptor;
