@@ -24,3 +24,18 @@ if(LINEWRIGHT_TESTS)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+# The zip for Windows users: the programs and a README of their own.
+function(linewright_windows_zip)
+  set(name linewright-cli-${PROJECT_VERSION}-windows-x64)
+  set(folder ${CMAKE_BINARY_DIR}/zip/${name})
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/windows/README-Windows.txt ${CMAKE_BINARY_DIR}/zip/README.txt @ONLY NEWLINE_STYLE CRLF)
+  add_custom_target(windows-zip ALL
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder} ${CMAKE_BINARY_DIR}/${name}.zip
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:linewright-cli> ${CMAKE_BINARY_DIR}/zip/README.txt ${folder}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${name}.zip --format=zip ${name}
+    DEPENDS linewright-cli
+    COMMENT "Packing ${name}.zip"
+    VERBATIM)
+endfunction()
