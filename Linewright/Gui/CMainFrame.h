@@ -8,6 +8,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace Linewright {
 class CLinewrightDoc;
@@ -20,6 +21,8 @@ class MessageBoxes;
 
 // The main window: the File, View and Help menus with the recent-file list, the form as its
 // client area, and the status bar with its message pane and the CAP, NUM and SCRL indicators.
+// A replay dropped onto it opens as File/Open does. Its size, place and splitter are
+// remembered from one run to the next.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,14 +35,21 @@ public:
     bool OpenDocumentFile(const QString& path);
     CLinewrightView& GetView() { return *view; }
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateMenus();
     void CreateStatusBar();
+    void AddSpeedUnitActions(QMenu& menu);
     void OnFileOpen();
     void OnRecentFile(int index);
     void OnAppAbout();
     void UpdateRecentFileMenu();
     void SetTitle(const QString& documentName);
+    void RestoreWindowState();
 
     CLinewrightDoc& document;
     MessageBoxes& messages;

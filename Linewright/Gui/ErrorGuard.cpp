@@ -20,7 +20,7 @@ bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void
     } catch (...) {
         text = Resources::UnknownException.text;
     }
-    messages.Show(owner, text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+    messages.Show(owner, MessageBoxes::Message(text, MessageBoxes::Icon::Warning));
     return false;
 }
 

@@ -18,6 +18,7 @@ inline constexpr String OverwriteQuestion{61215, "File already exists - overwrit
 inline constexpr String LpFileCreated{61216, "LP file created."};
 inline constexpr String UnknownException{61217, "An unknown exception occurred."};
 inline constexpr String ChooseType{61219, "Choose an LP type to convert to."};
+inline constexpr const char* OpenFolder = "Open Folder";
 inline constexpr String IntegerRange{61713, "Please enter an integer between %1 and %2."};
 
 enum ControlId {

@@ -6,7 +6,11 @@
 #include "Linewright/Gui/Resources.h"
 #include "Linewright/SpeedScale.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QSettings>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -163,4 +167,73 @@ void GuiTest::everyControlStaysVisibleLargeAndSmall() {
     Frame().resize(1600, 1000);
     QVERIFY(FindControl<LapListView>(Resources::LapList)->height() > 500);
     QVERIFY(Frame().GetView().GetPreview().width() > 700);
+}
+
+void GuiTest::legendNeverCoversTheTrack() {
+    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    const auto gpl = Linewright::Testing::WriteGPLFolder(folder->path / "gpl");
+    const std::pair<const char*, std::filesystem::path> samples[] = {
+        {"gpl", gpl.replay}, {"n2", n2.replay}, {"n4", n4.replays[0]}};
+    auto& preview = Frame().GetView().GetPreview();
+    for (const auto& [name, replay] : samples) {
+        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(replay.string())));
+        for (const QSize size : {QSize(800, 600), QSize(1600, 1000)}) {
+            Frame().resize(size);
+            QApplication::processEvents();
+            KeepScreenshot(Frame(), QString("%1-%2").arg(name).arg(size.width()));
+            const auto& shown = *preview.GetPreview();
+            // Everything drawn on the map, with the width of its pen.
+            QRectF drawn;
+            const auto add = [&](Linewright::PlanePoint point) {
+                drawn |= QRectF(preview.MapToWidget(point), QSizeF(0, 0)).adjusted(-2, -2, 2, 2);
+            };
+            for (const auto& edge : {shown.outline.left, shown.outline.right})
+                for (const auto& point : edge)
+                    add(point);
+            for (const auto& point : shown.line)
+                add(point.position);
+            const QRectF legend = preview.GetLegendArea();
+            QVERIFY2(!legend.intersects(drawn) && preview.rect().contains(legend.toRect()),
+                     qPrintable(QString("%1 at %2").arg(name).arg(size.width())));
+            QVERIFY(drawn.width() > preview.width() / 3 || drawn.height() > preview.height() / 3);
+        }
+    }
+}
+
+void GuiTest::hoveringTellsTheRecordInTheChosenUnit() {
+    OpenSample();
+    Frame().resize(1200, 800);
+    QApplication::processEvents();
+    auto& preview = Frame().GetView().GetPreview();
+    const auto& line = preview.GetPreview()->line;
+    const auto move = [&](QPointF at) {
+        QMouseEvent event(QEvent::MouseMove, at, preview.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&preview, &event);
+    };
+    // On the map, over a record of the line.
+    const std::size_t record = line.size() / 3;
+    move(preview.MapToWidget(line[record].position));
+    QCOMPARE(preview.GetHovered(), std::optional(record));
+    const QString kmh = preview.GetHoverText();
+    QVERIFY2(kmh.contains(QString::number(line[record].speed * 3.6, 'f', 1) + " km/h"), qPrintable(kmh));
+
+    // In the lowest graph, across its middle: the record half way round.
+    move(QPointF(preview.width() / 2 + 20, preview.height() - 30));
+    QVERIFY(preview.GetHovered());
+    QVERIFY(std::abs(line[*preview.GetHovered()].longitude - line.back().longitude / 2) < line.back().longitude / 10);
+
+    QAction* mph = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->text() == "Speed in mph")
+            mph = action;
+    QVERIFY(mph && !mph->isChecked());
+    mph->trigger();
+    QVERIFY(preview.GetHoverText().contains(" mph"));
+    QCOMPARE(QSettings().value("View/SpeedUnit").toString(), QString("mph"));
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->text().startsWith("Speed in "))
+            QCOMPARE(action->isChecked(), action->text() == "Speed in mph");
 }
