@@ -108,8 +108,9 @@ void CLinewrightView::CreateLayout() {
     form->setRowStretch(4, 1);
     form->setColumnStretch(1, 1);
     m_lapList->setMinimumSize(240, 90);
-    m_typeList->setMinimumSize(70, 90);
-    m_typeList->setMaximumWidth(110);
+    m_typeList->setMinimumSize(90, 90);
+    m_typeList->setMaximumWidth(120);
+    m_typeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     trackEdit->setMinimumWidth(80);
     lpRecordsEdit->setMinimumWidth(80);
 
@@ -124,7 +125,7 @@ void CLinewrightView::CreateLayout() {
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(formPane);
     splitter->addWidget(lapPane);
-    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 3);
     auto* whole = new QHBoxLayout(this);
     whole->addWidget(splitter);

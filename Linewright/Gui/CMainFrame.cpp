@@ -2,6 +2,7 @@
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/FormContent.h"
+#include "Linewright/OpenFailure.h"
 #include "Linewright/SpeedUnit.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/CAboutDlg.h"
@@ -9,6 +10,7 @@
 #include "Linewright/Gui/ErrorGuard.h"
 #include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/Resources.h"
+#include "Util/Exception.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -91,11 +93,18 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     // succeeded does it replace the open document and the form.
     CLinewrightDoc opened;
     FormContent content;
-    const bool succeeded = RunGuarded(messages, this, [&] {
-        BusyCursor busy;
-        opened.OnOpenDocument(QFile::encodeName(path).toStdString());
-        content = FormContent::Read(opened);
-    });
+    bool replayRead = false;
+    const bool succeeded = RunGuarded(
+        messages, this,
+        [&] {
+            BusyCursor busy;
+            opened.OnOpenDocument(QFile::encodeName(path).toStdString());
+            replayRead = true;
+            content = FormContent::Read(opened);
+        },
+        [&](const Tessel::Util::Exception& failure) {
+            return QString::fromStdString(ExplainOpenFailure(failure, replayRead));
+        });
     if (!succeeded)
         return false;
     document = opened;

@@ -8,19 +8,22 @@
 
 namespace Linewright::Gui {
 
-bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work) {
-    QString text;
+bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work,
+                const std::function<QString(const Tessel::Util::Exception&)>& explain) {
+    MessageBoxes::Message message({}, MessageBoxes::Icon::Warning);
     try {
         work();
         return true;
     } catch (const Tessel::Util::Exception& exception) {
-        text = QString::fromStdString(exception.GetMessageText());
+        message.text = QString::fromStdString(exception.GetMessageText());
+        if (explain)
+            message.detail = explain(exception);
     } catch (const std::exception& exception) {
-        text = QString::fromLocal8Bit(exception.what());
+        message.text = QString::fromLocal8Bit(exception.what());
     } catch (...) {
-        text = Resources::UnknownException.text;
+        message.text = Resources::UnknownException.text;
     }
-    messages.Show(owner, MessageBoxes::Message(text, MessageBoxes::Icon::Warning));
+    messages.Show(owner, message);
     return false;
 }
 

@@ -168,7 +168,17 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
     QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
     QVERIFY(messages.shown[0].text.contains(replay.fileName()));
+    QVERIFY(messages.shown[0].detail.contains("is no replay of GPL, N2 or N4 that Linewright reads, or it is damaged"));
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
+
+    // Cut short.
+    QFile gpl(QString::fromStdString(Linewright::Testing::WriteGPLFolder(folder->path / "gpl").replay.string()));
+    QVERIFY(gpl.resize(gpl.size() / 2));
+    messages = {};
+    QVERIFY(!Frame().OpenDocumentFile(gpl.fileName()));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QVERIFY(messages.shown[0].text.startsWith("Couldn't read from"));
+    QVERIFY(messages.shown[0].detail.contains("incomplete or damaged"));
     QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QVERIFY(RecentFileList().GetFiles().isEmpty());
 }

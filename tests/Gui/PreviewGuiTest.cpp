@@ -135,6 +135,7 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QVERIFY(!Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, "The track folder " + tracks + " was not found");
+    QCOMPARE(messages.shown[0].detail, QString("Tracks are looked for in the folder \"tracks\" beside the replay's folder."));
     QCOMPARE(formState(), before);
 
     std::filesystem::create_directories(other.trackDirectory);
@@ -142,6 +143,8 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QVERIFY(!Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, "Couldn't open " + tracks + "/monza.trk\nFile not found\n");
+    QCOMPARE(messages.shown[0].detail,
+             "Looked for " + tracks + "/monza.trk, and for monza.trk inside " + tracks + "/monza.dat.");
     QCOMPARE(formState(), before);
 }
 
