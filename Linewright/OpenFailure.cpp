@@ -15,6 +15,8 @@ std::string ExplainOpenFailure(const Exception& failure, bool replayRead) {
             return "The file is no replay of GPL, N2 or N4 that Linewright reads, or it is damaged.";
         return {};
     }
+    if (!IsTrackMissing(failure, replayRead))
+        return {};
     // The track file is looked for loose in its folder, then in the archive named after the folder.
     if (const auto* missing = dynamic_cast<const XFileOpen*>(&failure)) {
         const PathName file(missing->GetPath());
@@ -24,9 +26,11 @@ std::string ExplainOpenFailure(const Exception& failure, bool replayRead) {
         return "Looked for " + file.full + ", and for " + file.fileName + " inside " + folder.asDirectory +
                folder.fileName + ".dat.";
     }
-    if (dynamic_cast<const XUsage*>(&failure))
-        return "Tracks are looked for in the folder \"tracks\" beside the replay's folder.";
-    return {};
+    return "Tracks are looked for in the folder \"tracks\" beside the replay's folder.";
+}
+
+bool IsTrackMissing(const Exception& failure, bool replayRead) {
+    return replayRead && (dynamic_cast<const XFileOpen*>(&failure) || dynamic_cast<const XUsage*>(&failure));
 }
 
 }  // namespace Linewright

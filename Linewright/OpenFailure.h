@@ -14,4 +14,8 @@ namespace Linewright {
 // text says it all. replayRead tells whether the replay itself had been read when it failed.
 std::string ExplainOpenFailure(const Tessel::Util::Exception& failure, bool replayRead);
 
+// Whether the failure is the replay's track folder or track file missing, which a track file
+// chosen elsewhere can stand in for.
+bool IsTrackMissing(const Tessel::Util::Exception& failure, bool replayRead);
+
 }  // namespace Linewright

@@ -178,7 +178,8 @@ void CLinewrightView::OnSelectionChanged() {
     }
     try {
         BusyCursor busy;
-        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap, type.toStdString());
+        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap, type.toStdString(),
+                                          document.GetTrackFile());
         comparison->setText(QString::fromStdString(shown.comparison));
         preview->SetPreview(std::move(shown));
     } catch (const Util::Exception& error) {
@@ -204,7 +205,7 @@ void CLinewrightView::Convert() {
     }
     const auto factory = document.RequireTrackFactory();
     const std::string path = GetLpOutputPath(*factory, m_type);
-    const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type);
+    const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type, document.GetTrackFile());
     m_lpRecords = lp->GetRecordCount();
     const bool exists = Util::ReplacingFile::TargetExists(path);
     MessageBoxes::Message question(Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,

@@ -88,25 +88,29 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, path] { OpenDocumentFile(path); });
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
+bool CMainFrame::OpenDocumentFile(const QString& path, const QString& trackFile) {
     // The replay and everything the form shows of it are read aside; only when all of it
     // succeeded does it replace the open document and the form.
     CLinewrightDoc opened;
     FormContent content;
     bool replayRead = false;
+    const auto describe = [&](const Tessel::Util::Exception& failure, MessageBoxes::Message& message) {
+        message.detail = QString::fromStdString(ExplainOpenFailure(failure, replayRead));
+        if (IsTrackMissing(failure, replayRead))
+            message.action = Resources::ChooseTrack;
+    };
+    MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
     const bool succeeded = RunGuarded(
         messages, this,
         [&] {
             BusyCursor busy;
-            opened.OnOpenDocument(QFile::encodeName(path).toStdString());
+            opened.OnOpenDocument(QFile::encodeName(path).toStdString(), QFile::encodeName(trackFile).toStdString());
             replayRead = true;
             content = FormContent::Read(opened);
         },
-        [&](const Tessel::Util::Exception& failure) {
-            return QString::fromStdString(ExplainOpenFailure(failure, replayRead));
-        });
+        describe, &answer);
     if (!succeeded)
-        return false;
+        return answer == MessageBoxes::Answer::Action && OpenWithChosenTrack(path);
     document = opened;
     openPath = QFileInfo(path).absoluteFilePath();
     recentFiles.Add(openPath);
@@ -117,6 +121,13 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
                                .arg(content.laps.size()));
     view->OnInitialUpdate(content);
     return true;
+}
+
+// The track file, wherever it lies and whatever it is called, as linewright-cli's --track.
+bool CMainFrame::OpenWithChosenTrack(const QString& path) {
+    const QString games = QFileInfo(QFileInfo(path).absolutePath()).absolutePath();
+    const QString track = QFileDialog::getOpenFileName(this, "Choose track", games, Resources::TrackFilter);
+    return !track.isEmpty() && OpenDocumentFile(path, track);
 }
 
 void CMainFrame::CreateMenus() {

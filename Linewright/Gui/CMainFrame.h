@@ -31,8 +31,9 @@ public:
     // Opens the replay at path as the document, with a busy cursor. On success the form is
     // refilled, the window titled after the file, the status bar names it and the path is put
     // first in the recent files; on failure (the track folder or file missing included) the
-    // error is shown and the previous document and form stay whole.
-    bool OpenDocumentFile(const QString& path);
+    // error is shown and the previous document and form stay whole. A missing track can be
+    // chosen from there. trackFile, when not empty, is the track instead of the replay's own.
+    bool OpenDocumentFile(const QString& path, const QString& trackFile = {});
     CLinewrightView& GetView() { return *view; }
 
 protected:
@@ -50,6 +51,7 @@ private:
     void UpdateRecentFileMenu();
     void SetTitle(const QString& documentName);
     void RestoreWindowState();
+    bool OpenWithChosenTrack(const QString& path);
 
     CLinewrightDoc& document;
     MessageBoxes& messages;

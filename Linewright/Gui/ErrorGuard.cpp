@@ -9,21 +9,23 @@
 namespace Linewright::Gui {
 
 bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work,
-                const std::function<QString(const Tessel::Util::Exception&)>& explain) {
+                const DescribeFailure& describe, MessageBoxes::Answer* answer) {
     MessageBoxes::Message message({}, MessageBoxes::Icon::Warning);
     try {
         work();
         return true;
     } catch (const Tessel::Util::Exception& exception) {
         message.text = QString::fromStdString(exception.GetMessageText());
-        if (explain)
-            message.detail = explain(exception);
+        if (describe)
+            describe(exception, message);
     } catch (const std::exception& exception) {
         message.text = QString::fromLocal8Bit(exception.what());
     } catch (...) {
         message.text = Resources::UnknownException.text;
     }
-    messages.Show(owner, message);
+    const auto answered = messages.Show(owner, message);
+    if (answer)
+        *answer = answered;
     return false;
 }
 

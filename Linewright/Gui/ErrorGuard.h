@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
+#include "Linewright/Gui/MessageBoxes.h"
 
-class QString;
-class QWidget;
+#include <functional>
 
 namespace Tessel::Util {
 class Exception;
@@ -11,14 +10,14 @@ class Exception;
 
 namespace Linewright::Gui {
 
-class MessageBoxes;
-
 // Runs work inside the application's catch clauses, in this order: an exception of the Tessel
 // family shows its message text, a standard-library exception its own text, anything else
 // "An unknown exception occurred."; each in a box with the OK button, owned by owner.
-// explain, when given, adds a line below the text of a Tessel exception. Returns whether work
-// finished without an exception.
+// describe, when given, may add to the box of a Tessel exception (a line that explains it, a
+// further button); answer, when given, receives what the box was answered. Returns whether
+// work finished without an exception.
+using DescribeFailure = std::function<void(const Tessel::Util::Exception&, MessageBoxes::Message&)>;
 bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work,
-                const std::function<QString(const Tessel::Util::Exception&)>& explain = {});
+                const DescribeFailure& describe = {}, MessageBoxes::Answer* answer = nullptr);
 
 }  // namespace Linewright::Gui

@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <cmath>
 
 using namespace Linewright::Gui;
+using Answer = MessageBoxes::Answer;
 
 namespace {
 
@@ -145,7 +149,28 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QCOMPARE(messages.shown[0].text, "Couldn't open " + tracks + "/monza.trk\nFile not found\n");
     QCOMPARE(messages.shown[0].detail,
              "Looked for " + tracks + "/monza.trk, and for monza.trk inside " + tracks + "/monza.dat.");
+    QCOMPARE(messages.shown[0].action, QString("Choose track\u2026"));
     QCOMPARE(formState(), before);
+
+    // The track chosen from elsewhere, whatever it is called; the LP goes beside it.
+    const auto loose = Linewright::Testing::WriteGPLFolder(folder->path / "loose", {true, false});
+    const auto chosen = folder->path / "elsewhere" / "my track.trk";
+    std::filesystem::create_directories(chosen.parent_path());
+    std::filesystem::copy_file(loose.trackDirectory / "monza.trk", chosen);
+    messages = {};
+    messages.answers = {Answer::Action};
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdString(chosen.string()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("533"));
+    QVERIFY(Frame().GetView().GetPreview().GetPreview());
+    ClickConvert();
+    QVERIFY(std::filesystem::is_regular_file(chosen.parent_path() / "work.lp"));
 }
 
 void GuiTest::everyControlStaysVisibleLargeAndSmall() {
