@@ -150,10 +150,7 @@ void CLinewrightView::OnInitialUpdate(const FormContent& content) {
         m_type = content.lps.types.empty() ? std::string() : workLpType;
         if (!content.lps.types.empty())
             m_lpRecords = content.lps.records;
-        if (m_lapList->HasFastest())
-            m_lapList->SelectFastest();
-        else if (m_lapList->count() > 0)
-            m_lapList->setCurrentRow(0);
+        m_lapList->SelectFastest();
         DoDataExchange(false);
     }
     fastestButton->setEnabled(m_lapList->HasFastest());

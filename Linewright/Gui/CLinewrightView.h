@@ -34,7 +34,7 @@ public:
     CLinewrightView(CLinewrightDoc& document, MessageBoxes& messages, QWidget* parent = nullptr);
 
     // Fills the form with what was read of the document after it opened a replay; the fastest
-    // lap (else the first) and "work" are selected.
+    // lap and "work" are selected.
     void OnInitialUpdate(const FormContent& content);
     // Selects the fastest complete lap.
     void OnFastest();

@@ -177,7 +177,7 @@ void CMainFrame::AddSpeedUnitActions(QMenu& menu) {
             QSettings().setValue(SpeedUnitKey, unit.name);
             view->GetPreview().SetSpeedUnit(unit);
         });
-        action->setChecked(unit.name == shown.name);
+        action->setChecked(&unit == &shown);
     }
 }
 

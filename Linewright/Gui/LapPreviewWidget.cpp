@@ -213,7 +213,7 @@ void LapPreviewWidget::DrawGraph(QPainter& painter, int index) const {
                                                           .arg(curve.range.low, 0, 'f', 1)
                                                           .arg(curve.range.high, 0, 'f', 1));
     // The distance axis: round distances in metres, as many as their labels leave room for.
-    for (const double distance : GraphFit::DistanceTicks(GetLapEnd(*preview), static_cast<int>(area.width() / 70))) {
+    for (const double distance : GraphFit::DistanceTicks(GetLapEnd(*preview), static_cast<int>(area.width() / 60))) {
         const double x = fit.ToView(distance, 0.0).x;
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
         painter.drawText(QRectF(x - 35, area.bottom() + 2, 70, axisHeight - 2), Qt::AlignHCenter | Qt::AlignTop,

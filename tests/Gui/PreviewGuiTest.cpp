@@ -245,6 +245,7 @@ void GuiTest::hoveringTellsTheRecordInTheChosenUnit() {
     QCOMPARE(preview.GetHovered(), std::optional(record));
     const QString kmh = preview.GetHoverText();
     QVERIFY2(kmh.contains(QString::number(line[record].speed * 3.6, 'f', 1) + " km/h"), qPrintable(kmh));
+    KeepScreenshot(Frame(), "hover");
 
     // In the lowest graph, across its middle: the record half way round.
     move(QPointF(preview.width() / 2 + 20, preview.height() - 30));
