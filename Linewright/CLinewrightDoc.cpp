@@ -17,9 +17,10 @@ std::shared_ptr<RpyFile> CLinewrightDoc::ReadReplay(const std::string& path) {
     return replayFactory->GetFacet<MakeRpy>()->Make(Tessel::Util::PathName(path).baseName, "");
 }
 
-void CLinewrightDoc::OnOpenDocument(const std::string& path) {
+void CLinewrightDoc::OnOpenDocument(const std::string& path, const std::string& trackFile) {
     auto rpy = ReadReplay(path);
-    std::string trackDirectory = GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName());
+    std::string trackDirectory = trackFile.empty() ? GetTrackDirectoryPath(PapyDirectory(path), rpy->GetTrackName())
+                                                   : PapyDirectory(trackFile).GetPath();
     // A missing directory would resolve to its nearest existing parent and lead the search for
     // the track elsewhere.
     std::shared_ptr<FileFactory> factory;
@@ -30,6 +31,7 @@ void CLinewrightDoc::OnOpenDocument(const std::string& path) {
     m_rpy = std::move(rpy);
     m_factory = std::move(factory);
     m_trackDirectory = std::move(trackDirectory);
+    m_trackFile = trackFile;
 }
 
 std::shared_ptr<FileFactory> CLinewrightDoc::RequireTrackFactory() const {

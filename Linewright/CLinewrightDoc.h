@@ -23,7 +23,9 @@ public:
     // missing replay or a track name that is no directory name, XAssertion "!Root" for a replay
     // in the root directory, ...); the document then keeps the replay and factory it held. A
     // missing track directory is no failure here: the laps can be listed without the track.
-    void OnOpenDocument(const std::string& path);
+    // With trackFile the track is that file instead, whatever it is called, read by the game
+    // of its folder, which is then the track directory.
+    void OnOpenDocument(const std::string& path, const std::string& trackFile = "");
 
     // The replay at path, read by the game of its directory through that factory's MakeRpy.
     // Throws what OnOpenDocument throws for the replay itself.
@@ -36,12 +38,15 @@ public:
     // The factory of the open replay's track directory. Throws XUsage "The track folder <path>
     // was not found" when that directory does not exist, and XUsage when no replay is open.
     std::shared_ptr<Tessel::Papy::FileFactory> RequireTrackFactory() const;
+    // The track file chosen when the replay was opened; empty for the track directory's own.
+    const std::string& GetTrackFile() const { return m_trackFile; }
 
 private:
     // Declared in this order so that the factory is released before the replay.
     std::shared_ptr<Tessel::Papy::RpyFile> m_rpy;
     std::shared_ptr<Tessel::Papy::FileFactory> m_factory;
     std::string m_trackDirectory;  // where the replay's track was looked for
+    std::string m_trackFile;
 };
 
 }  // namespace Linewright

@@ -9,7 +9,7 @@ FormContent FormContent::Read(const CLinewrightDoc& document) {
     const auto rpy = document.GetRpy();
     if (!rpy)
         return {};
-    return {ListCompleteLaps(*rpy), rpy->GetTrackName(), SummarizeTrackLps(*document.RequireTrackFactory())};
+    return {ListCompleteLaps(*rpy), rpy->GetTrackName(), SummarizeTrackLps(*document.RequireTrackFactory(), document.GetTrackFile())};
 }
 
 }  // namespace Linewright

@@ -2,6 +2,8 @@
 
 #include "Linewright/MapFit.h"
 
+#include <vector>
+
 namespace Linewright {
 
 // Places curves over the lap in a view rectangle: longitude across, value up.
@@ -12,6 +14,12 @@ public:
     GraphFit(double lapEnd, double low, double high, const ViewRect& view);
 
     PlanePoint ToView(double longitude, double value) const;
+    // The longitude at a view x, the inverse of ToView's x.
+    double ToLongitude(double viewX) const;
+
+    // Round distances from 0 to lapEnd for an axis, a step of 1, 2 or 5 times a power of ten
+    // apart, as many as fit without passing most (at least 1).
+    static std::vector<double> DistanceTicks(double lapEnd, int most);
 
 private:
     double lapEnd;

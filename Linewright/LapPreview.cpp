@@ -148,9 +148,9 @@ std::string DescribeGap(const std::string& type, const LineGap& gap) {
 }
 
 LapPreview MakeLapPreview(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
-                          const std::string& type) {
-    const auto track = MakeTrackOfDirectory(trackFactory);
-    const auto lp = ConvertToNewLp(trackFactory, replay, lap, type);
+                          const std::string& type, const std::string& trackPath) {
+    const auto track = MakeTrackOfDirectory(trackFactory, trackPath);
+    const auto lp = ConvertToNewLp(trackFactory, replay, lap, type, trackPath);
     LapPreview preview{OutlineTrack(*track), TraceLine(*lp, *track), {}, {}};
     if (!Tessel::Util::IsFile(GetLpOutputPath(trackFactory, type)))
         return preview;

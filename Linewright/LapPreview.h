@@ -80,9 +80,10 @@ std::optional<LineGap> FindLargestGap(const std::vector<LinePoint>& line, const 
 std::string DescribeGap(const std::string& type, const LineGap& gap);
 
 // Converts the lap into a new LP of type (nothing is written) and places it, with the existing
-// LP of that type, on the track of the factory's directory. Throws what ConvertToNewLp throws;
+// LP of that type, on the track of the factory's directory (or the one at trackPath, as
+// MakeTrackOfDirectory). Throws what ConvertToNewLp throws;
 // an existing LP that cannot be read is named in the comparison instead.
 LapPreview MakeLapPreview(Tessel::Papy::FileFactory& trackFactory, const Tessel::Papy::RpyFile& replay,
-                          const LapRef& lap, const std::string& type);
+                          const LapRef& lap, const std::string& type, const std::string& trackPath = "");
 
 }  // namespace Linewright

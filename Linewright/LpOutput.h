@@ -14,4 +14,13 @@ namespace Linewright {
 // ReplacingFile throws.
 void WriteLpFile(const Tessel::Papy::LpFile& lp, const std::string& path, bool overwrite);
 
+// "<path>.bak": where the file that an LP replaces is kept.
+std::string GetBackupPath(const std::string& path);
+
+// Copies the file at path, byte for byte, to GetBackupPath(path), replacing an older backup
+// there (one level), and returns whether there was a file to keep. Before anything is copied,
+// throws what ReplacingFile::CheckTarget throws when path may not be replaced; then what
+// reading path and writing the backup throw.
+bool KeepBackup(const std::string& path);
+
 }  // namespace Linewright

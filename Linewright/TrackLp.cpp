@@ -12,8 +12,11 @@ namespace Linewright {
 
 using namespace Tessel::Papy;
 
-std::shared_ptr<Track> MakeTrackOfDirectory(FileFactory& trackFactory) {
-    return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
+std::shared_ptr<Track> MakeTrackOfDirectory(FileFactory& trackFactory, const std::string& trackPath) {
+    if (trackPath.empty())
+        return trackFactory.GetFacet<MakeTrack>()->Make("", "", false);
+    const Tessel::Util::PathName name(trackPath);
+    return trackFactory.GetFacet<MakeTrack>()->Make(name.baseName, name.extension, false);
 }
 
 std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
@@ -24,13 +27,15 @@ std::vector<std::string> ListLpTypes(FileFactory& trackFactory) {
     return types;
 }
 
-TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory) {
-    MakeTrackOfDirectory(trackFactory);
+TrackLpSummary SummarizeTrackLps(FileFactory& trackFactory, const std::string& trackPath) {
+    const auto track = MakeTrackOfDirectory(trackFactory, trackPath);
     TrackLpSummary summary;
     summary.types = ListLpTypes(trackFactory);
     // The scratch LP is kept in the factory as blah.lp, the name the form has always given it:
     // a name no LP type has, so that counting records never stands in for a real type's file.
-    summary.records = trackFactory.GetFacet<CreateLp>()->Create("blah", 0.0)->GetRecordCount();
+    const auto createLp = trackFactory.GetFacet<CreateLp>();
+    summary.records = (trackPath.empty() ? createLp->Create("blah", 0.0) : createLp->CreateFor(*track, 0.0))
+                          ->GetRecordCount();
     return summary;
 }
 
@@ -39,7 +44,9 @@ std::string GetLpOutputPath(FileFactory& trackFactory, const std::string& type) 
 }
 
 std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile& replay, const LapRef& lap,
-                                       const std::string& type) {
+                                       const std::string& type, const std::string& trackPath) {
+    if (!trackPath.empty())
+        return ConvertForTrackFile(trackFactory, trackPath, replay, lap);
     const auto lp = trackFactory.GetFacet<CreateLp>()->Create(type, 0.0);
     const auto track = MakeTrackOfDirectory(trackFactory);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
@@ -48,8 +55,7 @@ std::shared_ptr<LpFile> ConvertToNewLp(FileFactory& trackFactory, const RpyFile&
 
 std::shared_ptr<LpFile> ConvertForTrackFile(FileFactory& trackFactory, const std::string& trackPath,
                                             const RpyFile& replay, const LapRef& lap) {
-    const Tessel::Util::PathName name(trackPath);
-    const auto track = trackFactory.GetFacet<MakeTrack>()->Make(name.baseName, name.extension, false);
+    const auto track = MakeTrackOfDirectory(trackFactory, trackPath);
     const auto lp = trackFactory.GetFacet<CreateLp>()->CreateFor(*track, 0.0);
     ConvertLap(replay, lap.table, lap.driver, lap.lap, *track, *lp);
     return lp;

@@ -21,9 +21,10 @@ struct GPLFolder {
 };
 
 // A GPL game folder below root: replays/practice.rpy, a GPL replay in which three cars lap the
-// sample track several times, and tracks/monza holding monza.dat, an ICR2 archive with the
-// track's TRK file and an object file stub (or, with looseTrack, monza.trk and the stub loose).
-// Existing files are replaced; each appears whole or not at all.
+// sample track several times as players drive (braking for the bends, using the track's
+// width), and tracks/monza holding monza.dat, an ICR2 archive with the track's TRK file and an
+// object file stub (or, with looseTrack, monza.trk and the stub loose). Existing files are
+// replaced; each appears whole or not at all.
 GPLFolder WriteGPLFolder(const std::filesystem::path& root, const GPLFolderOptions& options = {});
 
 struct N2Folder {

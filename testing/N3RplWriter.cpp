@@ -61,6 +61,13 @@ bool IsRecorded(const N3Drive& drive, std::uint32_t frame) {
 }
 
 N3Car CarAt(const N3Drive& drive, std::uint32_t frame, double trackLength) {
+    if (drive.profile) {
+        const LapProfile& profile = *drive.profile;
+        const double distance = profile.DistanceAt(profile.TimeAt(drive.startLongitude) + frame / n3FramesPerSecond);
+        const double longitude = std::fmod(distance, trackLength);
+        return {drive.driver, N3Longitude(longitude), N3Lateral(profile.LateralAt(longitude)),
+                N3Angle(profile.AngleAt(longitude))};
+    }
     const double distance = drive.startLongitude + drive.speed * frame / n3FramesPerSecond;
     const double longitude = std::fmod(distance, trackLength);
     const double phase = 2.0 * std::numbers::pi * longitude / trackLength;

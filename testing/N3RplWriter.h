@@ -1,7 +1,10 @@
 #pragma once
 
+#include "testing/LapProfile.h"
+
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,6 +58,8 @@ struct N3Drive {
     double speed = 50.0;  // metres per second
     double lateral = 0.0;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> gaps;  // frames [first, end) unrecorded
+    // When set, the car drives as the profile says (speed and lateral are then unused).
+    std::shared_ptr<const LapProfile> profile = nullptr;
 };
 
 struct N3Session {

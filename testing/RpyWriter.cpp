@@ -229,6 +229,12 @@ bool IsRecorded(const RpyDrive& drive, std::uint32_t frame) {
 }
 
 RpyPosition PositionAt(const RpyDrive& drive, std::uint32_t frame, double trackLength) {
+    if (drive.profile) {
+        const LapProfile& profile = *drive.profile;
+        const double distance = profile.DistanceAt(profile.TimeAt(drive.startLongitude) + frame / rpyFramesPerSecond);
+        const double longitude = std::fmod(distance, trackLength);
+        return {longitude, profile.LateralAt(longitude), profile.AngleAt(longitude)};
+    }
     const double distance = drive.startLongitude + drive.speed * frame / rpyFramesPerSecond;
     const double longitude = std::fmod(distance, trackLength);
     const double phase = 2.0 * std::numbers::pi * longitude / trackLength;
@@ -240,7 +246,9 @@ RpyLapReadout Crossings(const RpyDrive& drive, const RpySession& session) {
     RpyLapReadout readout{drive.slot, {}};
     const double sessionEnd = (session.frameCount - 1) / rpyFramesPerSecond;
     for (double lap = 1.0;; lap += 1.0) {
-        const double time = (lap * session.trackLength - drive.startLongitude) / drive.speed;
+        const double distance = lap * session.trackLength;
+        const double time = drive.profile ? drive.profile->TimeAt(distance) - drive.profile->TimeAt(drive.startLongitude)
+                                          : (distance - drive.startLongitude) / drive.speed;
         if (time > sessionEnd)
             return readout;
         readout.endTimes.push_back(static_cast<std::uint32_t>(std::ceil(time * 1000.0)));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "testing/LapProfile.h"
+
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -76,6 +79,9 @@ struct RpyDrive {
     double speed = 50.0;  // metres per second
     double lateral = 0.0;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> gaps;  // frames [first, end) unrecorded
+    // When set, the car drives as the profile says (speed and lateral are then unused) instead
+    // of at a steady speed, weaving gently.
+    std::shared_ptr<const LapProfile> profile = nullptr;
 };
 
 struct RpySession {

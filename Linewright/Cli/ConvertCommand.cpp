@@ -7,6 +7,7 @@
 #include "Linewright/TrackLp.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/PapyDirectory.h"
+#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Util/Exception.h"
 #include "Util/PathName.h"
@@ -28,11 +29,27 @@ struct ConvertOptions {
     std::string track;
     std::string output;
     bool overwrite = false;
+    bool backup = false;
+
+    // A kept backup makes replacing the file safe.
+    bool MayReplace() const { return overwrite || backup; }
 };
+
+struct Written {
+    std::string output;
+    bool keptBackup = false;
+};
+
+// With --backup an existing file is first kept as <output>.bak.
+Written WriteOutput(const Papy::LpFile& lp, const std::string& output, const ConvertOptions& options) {
+    const bool keptBackup = options.backup && KeepBackup(output);
+    WriteLpFile(lp, output, options.MayReplace());
+    return {output, keptBackup};
+}
 
 // The track file given on the command line, whatever it is called: its folder's game reads it
 // and makes the LP for it; the LP goes beside it.
-std::string ConvertWithTrackFile(const ConvertOptions& options) {
+Written ConvertWithTrackFile(const ConvertOptions& options) {
     const auto replay = CLinewrightDoc::ReadReplay(options.replay);
     const LapRef lap = ChooseLap(*replay, options.lap);
     const Papy::PapyDirectory trackDirectory(options.track);
@@ -40,26 +57,27 @@ std::string ConvertWithTrackFile(const ConvertOptions& options) {
     CheckType(options.type, ListLpTypes(*trackFactory), "the track's game");
     const std::string output =
         options.output.empty() ? Util::PathName(options.track).directory + options.type + ".lp" : options.output;
-    Util::ReplacingFile::CheckTarget(output, options.overwrite);
+    Util::ReplacingFile::CheckTarget(output, options.MayReplace());
     const auto lp = ConvertForTrackFile(*trackFactory, options.track, *replay, lap);
-    WriteLpFile(*lp, output, options.overwrite);
-    return output;
+    return WriteOutput(*lp, output, options);
 }
 
 // The game folder's track, found as the document finds it; the LP goes into its directory.
-std::string ConvertInGameFolder(const ConvertOptions& options) {
+Written ConvertInGameFolder(const ConvertOptions& options) {
     const LapInGameFolder chosen = ChooseLapInGameFolder(options.replay, options.lap, options.type);
     const std::string output =
         options.output.empty() ? GetLpOutputPath(*chosen.trackFactory, options.type) : options.output;
-    Util::ReplacingFile::CheckTarget(output, options.overwrite);
+    Util::ReplacingFile::CheckTarget(output, options.MayReplace());
     const auto lp = ConvertToNewLp(*chosen.trackFactory, *chosen.replay, chosen.lap, options.type);
-    WriteLpFile(*lp, output, options.overwrite);
-    return output;
+    return WriteOutput(*lp, output, options);
 }
 
 void Convert(const ConvertOptions& options, std::ostream& out) {
-    const std::string output = options.track.empty() ? ConvertInGameFolder(options) : ConvertWithTrackFile(options);
-    out << "LP file created.\n" << Util::MakeAbsolutePath(output).value_or(output) << '\n';
+    const Written written = options.track.empty() ? ConvertInGameFolder(options) : ConvertWithTrackFile(options);
+    const std::string output = Util::MakeAbsolutePath(written.output).value_or(written.output);
+    out << "LP file created.\n" << output << '\n';
+    if (written.keptBackup)
+        out << "The file it replaced is kept as " << GetBackupPath(output) << '\n';
 }
 
 }  // namespace
@@ -75,6 +93,8 @@ void AddConvertCommand(CLI::App& app) {
     convert->add_option("--track", options->track, "the track file (default: the replay's track in its game folder)");
     convert->add_option("--output", options->output, "where to write the LP (default <track folder>/<type>.lp)");
     convert->add_flag("--overwrite", options->overwrite, "replace an existing output file");
+    convert->add_flag("--backup", options->backup,
+                      "replace an existing output file, keeping it as <output>.bak (one level, replaced each time)");
     convert->callback([options] { Convert(*options, std::cout); });
 }
 

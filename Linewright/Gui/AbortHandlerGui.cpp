@@ -17,7 +17,7 @@ void AbortHandlerGui::Report(const Tessel::Util::XProcessorException& exception)
     // The box is a courtesy after the report is safe on disk: if the fault left the toolkit
     // unusable and showing it faults again, the handler ends the process at once.
     try {
-        messages.Show(nullptr, message, MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok);
+        messages.Show(nullptr, MessageBoxes::Message(message, MessageBoxes::Icon::Stop));
     } catch (...) {
     }
     std::_Exit(1);

@@ -18,7 +18,9 @@
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,8 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QSplitter>
+#include <QUrl>
 
 namespace Linewright::Gui {
 
@@ -44,6 +48,8 @@ QListWidget* MakeListBox(QWidget* parent) {
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return list;
 }
+
+QString NativePath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
 QLineEdit* MakeReadOnlyEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -72,40 +78,57 @@ CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& message
     CreateLayout();
     connect(convertButton, &QPushButton::clicked, this, &CLinewrightView::OnConvert);
     connect(fastestButton, &QPushButton::clicked, this, &CLinewrightView::OnFastest);
-    connect(m_lapList, &QTreeWidget::currentItemChanged, this, &CLinewrightView::UpdatePreview);
-    connect(m_typeList, &QListWidget::currentRowChanged, this, &CLinewrightView::UpdatePreview);
+    connect(m_lapList, &QTreeWidget::itemSelectionChanged, this, &CLinewrightView::OnSelectionChanged);
+    connect(m_typeList, &QListWidget::itemSelectionChanged, this, &CLinewrightView::OnSelectionChanged);
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this, this, &CLinewrightView::OnConvert);
         enter->setContext(Qt::WidgetWithChildrenShortcut);
     }
+    fastestButton->setEnabled(false);
+    convertButton->setEnabled(false);
     DoDataExchange(false);
 }
 
-// The form's controls on the left, the lists taking the height; the preview takes the rest.
+// The form's controls on the left, the lists taking the height and the lap list the spare
+// width; the preview, beyond a splitter, takes the rest.
 void CLinewrightView::CreateLayout() {
-    auto* form = new QGridLayout;
-    form->addWidget(new QLabel("Track", this), 0, 0);
+    auto* formPane = new QWidget(this);
+    auto* form = new QGridLayout(formPane);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addWidget(new QLabel("Track", formPane), 0, 0);
     form->addWidget(trackEdit, 1, 0);
-    form->addWidget(new QLabel("Lp Records", this), 2, 0);
+    form->addWidget(new QLabel("Lp Records", formPane), 2, 0);
     form->addWidget(lpRecordsEdit, 3, 0);
-    form->addWidget(new QLabel("Lap", this), 0, 1);
+    form->addWidget(new QLabel("Lap", formPane), 0, 1);
     form->addWidget(m_lapList, 1, 1, 4, 1);
     form->addWidget(fastestButton, 5, 1);
-    form->addWidget(new QLabel("Type", this), 0, 2);
+    form->addWidget(new QLabel("Type", formPane), 0, 2);
     form->addWidget(m_typeList, 1, 2, 5, 1);
     form->addWidget(convertButton, 6, 0, 1, 3, Qt::AlignHCenter);
     form->setRowStretch(4, 1);
+    form->setColumnStretch(1, 1);
     m_lapList->setMinimumSize(240, 90);
-    m_typeList->setMinimumSize(70, 90);
+    m_typeList->setMinimumSize(90, 90);
+    m_typeList->setMaximumWidth(120);
+    m_typeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     trackEdit->setMinimumWidth(80);
     lpRecordsEdit->setMinimumWidth(80);
 
-    auto* lap = new QVBoxLayout;
+    auto* lapPane = new QWidget(this);
+    auto* lap = new QVBoxLayout(lapPane);
+    lap->setContentsMargins(0, 0, 0, 0);
     lap->addWidget(preview, 1);
     lap->addWidget(comparison);
+
+    splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName("splitter");
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(formPane);
+    splitter->addWidget(lapPane);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 3);
     auto* whole = new QHBoxLayout(this);
-    whole->addLayout(form, 2);
-    whole->addLayout(lap, 3);
+    whole->addWidget(splitter);
 }
 
 template <class Control>
@@ -115,38 +138,45 @@ Control* CLinewrightView::AddControl(Control* control, int id) {
 }
 
 void CLinewrightView::OnInitialUpdate(const FormContent& content) {
-    // The lists are refilled without a preview for each row they pass through.
-    const QSignalBlocker lapsQuiet(m_lapList);
-    const QSignalBlocker typesQuiet(m_typeList);
-    m_lapList->Fill(content.laps);
-    m_typeList->clear();
+    {
+        // The lists are refilled without a preview for each row they pass through.
+        const QSignalBlocker lapsQuiet(m_lapList);
+        const QSignalBlocker typesQuiet(m_typeList);
+        m_lapList->Fill(content.laps);
+        m_typeList->clear();
+        for (const auto& type : content.lps.types)
+            m_typeList->addItem(QString::fromStdString(type));
+        m_track = content.track;
+        m_type = content.lps.types.empty() ? std::string() : workLpType;
+        if (!content.lps.types.empty())
+            m_lpRecords = content.lps.records;
+        m_lapList->SelectFastest();
+        DoDataExchange(false);
+    }
     fastestButton->setEnabled(m_lapList->HasFastest());
-    for (const auto& type : content.lps.types)
-        m_typeList->addItem(QString::fromStdString(type));
-    m_track = content.track;
-    m_type = content.lps.types.empty() ? std::string() : workLpType;
-    if (!content.lps.types.empty())
-        m_lpRecords = content.lps.records;
-    if (m_lapList->count() > 0)
-        m_lapList->setCurrentRow(0);
-    DoDataExchange(false);
-    UpdatePreview();
+    convertButton->setEnabled(document.GetRpy() != nullptr);
+    OnSelectionChanged();
 }
 
 void CLinewrightView::OnFastest() { m_lapList->SelectFastest(); }
 
-void CLinewrightView::UpdatePreview() {
-    const auto lap = m_lapList->GetCurrentLap();
-    const auto type = m_typeList->currentItem();
+QString CLinewrightView::GetSelectedType() const {
+    const auto selected = m_typeList->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
+}
+
+void CLinewrightView::OnSelectionChanged() {
+    const auto lap = m_lapList->GetSelectedLap();
+    const QString type = GetSelectedType();
     comparison->clear();
-    if (!lap || !type) {
+    if (!lap || type.isEmpty()) {
         preview->SetMessage(document.GetRpy() ? "Choose a lap and an LP type to see the line." : QString());
         return;
     }
     try {
         BusyCursor busy;
-        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap,
-                                          type->text().toStdString());
+        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap, type.toStdString(),
+                                          document.GetTrackFile());
         comparison->setText(QString::fromStdString(shown.comparison));
         preview->SetPreview(std::move(shown));
     } catch (const Util::Exception& error) {
@@ -157,35 +187,49 @@ void CLinewrightView::UpdatePreview() {
 }
 
 void CLinewrightView::OnConvert() {
-    RunGuarded(messages, this, [this] { Convert(); });
+    if (document.GetRpy())
+        RunGuarded(messages, this, [this] { Convert(); });
 }
 
 void CLinewrightView::Convert() {
     DoDataExchange(true);
-    const auto lap = m_lapList->GetCurrentLap();
+    const auto lap = m_lapList->GetSelectedLap();
     if (!lap)
         return;
     if (m_type.empty()) {
-        messages.Show(this, Resources::ChooseType.text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+        messages.Show(this, MessageBoxes::Message(Resources::ChooseType.text, MessageBoxes::Icon::Warning));
         return;
     }
     const auto factory = document.RequireTrackFactory();
     const std::string path = GetLpOutputPath(*factory, m_type);
-    const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type);
+    const auto lp = ConvertToNewLp(*factory, *document.GetRpy(), *lap, m_type, document.GetTrackFile());
     m_lpRecords = lp->GetRecordCount();
     const bool exists = Util::ReplacingFile::TargetExists(path);
-    if (exists && messages.Show(this, Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
-                                MessageBoxes::Buttons::OkCancel) != MessageBoxes::Answer::Ok)
+    MessageBoxes::Message question(Resources::OverwriteQuestion.text, MessageBoxes::Icon::Question,
+                                   MessageBoxes::Buttons::OkCancel);
+    question.detail = NativePath(path);
+    if (exists && messages.Show(this, question) != MessageBoxes::Answer::Ok)
         return;
+    const bool keptBackup = exists && KeepBackup(path);
     WriteLpFile(*lp, path, exists);
-    messages.Show(this, QString(Resources::LpFileCreated.text) + "\n" + QDir::toNativeSeparators(QString::fromStdString(path)),
-                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
-    UpdatePreview();  // the file written is now the existing LP
+    OnSelectionChanged();  // the file written is now the existing LP
+    TellWritten(path, keptBackup);
+}
+
+void CLinewrightView::TellWritten(const std::string& path, bool keptBackup) {
+    MessageBoxes::Message written(Resources::LpFileCreated.text);
+    written.detail = NativePath(path);
+    if (keptBackup)
+        written.detail += "\nThe file it replaced is kept as " + NativePath(GetBackupPath(path)) + ".";
+    written.action = Resources::OpenFolder;
+    if (messages.Show(this, written) == MessageBoxes::Answer::Action)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absolutePath()));
 }
 
 bool CLinewrightView::DoDataExchange(bool saveAndValidate) {
     if (!saveAndValidate) {
-        lpRecordsEdit->setText(QString::number(m_lpRecords));
+        // No count is shown before a replay tells the game.
+        lpRecordsEdit->setText(document.GetRpy() ? QString::number(m_lpRecords) : QString());
         const auto types = m_typeList->findItems(QString::fromStdString(m_type), Qt::MatchExactly);
         m_typeList->setCurrentItem(types.isEmpty() ? nullptr : types.front());
         if (types.isEmpty())
@@ -196,8 +240,8 @@ bool CLinewrightView::DoDataExchange(bool saveAndValidate) {
     bool isNumber = false;
     const auto records = lpRecordsEdit->text().toULongLong(&isNumber);
     if (!isNumber || records < MinRecords || records > MaxRecords) {
-        messages.Show(this, QString(Resources::IntegerRange.text).arg(MinRecords).arg(MaxRecords),
-                      MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+        messages.Show(this, MessageBoxes::Message(QString(Resources::IntegerRange.text).arg(MinRecords).arg(MaxRecords),
+                                                  MessageBoxes::Icon::Warning));
         return false;
     }
     m_lpRecords = static_cast<std::uint32_t>(records);

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 
 namespace Linewright {
 class CLinewrightDoc;
@@ -24,30 +25,36 @@ class MessageBoxes;
 // The application's one form: the track name, the record count of the game's LPs, the complete
 // laps of the open replay (the fastest marked, and a button that selects it), the game's LP
 // types, the Convert button (also Enter), and beside them the preview of the selected lap with
-// a line on how it differs from the existing LP of the selected type. The controls follow the
-// window's size; the window cannot shrink below what shows them all.
+// a line on how it differs from the existing LP of the selected type. A splitter divides the
+// form from the preview; spare width goes to the lap list and the preview. Every change of the
+// selected lap or type, by mouse, keyboard or call, redraws the preview.
 class CLinewrightView : public QWidget {
     Q_OBJECT
 public:
     CLinewrightView(CLinewrightDoc& document, MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // Fills the form with what was read of the document after it opened a replay; the first
+    // Fills the form with what was read of the document after it opened a replay; the fastest
     // lap and "work" are selected.
     void OnInitialUpdate(const FormContent& content);
     // Selects the fastest complete lap.
     void OnFastest();
     // Converts the selected lap into a new LP of the selected type and writes it as
-    // <track directory>/<type>.lp, asking before it replaces a file; errors are shown.
+    // <track directory>/<type>.lp, asking before it replaces a file, which is then kept as
+    // <type>.lp.bak; errors are shown. Does nothing while no replay is open.
     void OnConvert();
 
     LapPreviewWidget& GetPreview() { return *preview; }
+    QSplitter& GetSplitter() { return *splitter; }
 
 private:
     void CreateLayout();
     void Convert();
-    // Recomputes the preview for the selected lap and type; a lap that cannot be converted
-    // shows why in the preview's place.
-    void UpdatePreview();
+    // The one path of every change of the selected lap or type: recomputes the preview for
+    // them; a lap that cannot be converted shows why in the preview's place.
+    void OnSelectionChanged();
+    QString GetSelectedType() const;
+    // Says that the LP was written, and where, with an offer to open its folder.
+    void TellWritten(const std::string& path, bool keptBackup);
     // Moves the members into the controls, or with saveAndValidate the controls into the
     // members; false, with the message shown, when the record count is out of range.
     bool DoDataExchange(bool saveAndValidate);
@@ -68,6 +75,7 @@ private:
     QPushButton* convertButton;
     LapPreviewWidget* preview;
     QLabel* comparison;
+    QSplitter* splitter;
 };
 
 }  // namespace Linewright::Gui

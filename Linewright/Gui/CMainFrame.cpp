@@ -2,21 +2,43 @@
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/FormContent.h"
+#include "Linewright/OpenFailure.h"
+#include "Linewright/SpeedUnit.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/CAboutDlg.h"
 #include "Linewright/Gui/CLinewrightView.h"
 #include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/Resources.h"
+#include "Util/Exception.h"
 
+#include <QActionGroup>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace Linewright::Gui {
+
+namespace {
+
+const QString GeometryKey = "Window/Geometry";
+const QString SplitterKey = "Window/Splitter";
+const QString SpeedUnitKey = "View/SpeedUnit";
+
+}  // namespace
 
 CMainFrame::CMainFrame(CLinewrightDoc& document, MessageBoxes& messages)
     : document(document), messages(messages), view(new CLinewrightView(document, messages, this)) {
@@ -24,21 +46,71 @@ CMainFrame::CMainFrame(CLinewrightDoc& document, MessageBoxes& messages)
     CreateMenus();
     CreateStatusBar();
     SetTitle("Untitled");
-    resize(sizeHint().expandedTo(QSize(1000, 640)));  // room for the form and a readable map
+    setAcceptDrops(true);
+    RestoreWindowState();
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
+void CMainFrame::RestoreWindowState() {
+    const QSettings settings;
+    if (!restoreGeometry(settings.value(GeometryKey).toByteArray()))
+        resize(sizeHint().expandedTo(QSize(1000, 640)));  // room for the form and a readable map
+    view->GetSplitter().restoreState(settings.value(SplitterKey).toByteArray());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    QSettings settings;
+    settings.setValue(GeometryKey, saveGeometry());
+    settings.setValue(SplitterKey, view->GetSplitter().saveState());
+    QMainWindow::closeEvent(event);
+}
+
+namespace {
+
+// The one local file that a drag carries; empty when it carries anything else.
+QString DraggedFile(const QMimeData* data) {
+    const auto urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DraggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Once the drag has ended: its source may wait for the drop while a message box is up.
+    QTimer::singleShot(0, this, [this, path] { OpenDocumentFile(path); });
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path, const QString& trackFile) {
     // The replay and everything the form shows of it are read aside; only when all of it
     // succeeded does it replace the open document and the form.
     CLinewrightDoc opened;
     FormContent content;
-    const bool succeeded = RunGuarded(messages, this, [&] {
-        BusyCursor busy;
-        opened.OnOpenDocument(QFile::encodeName(path).toStdString());
-        content = FormContent::Read(opened);
-    });
+    bool replayRead = false;
+    const auto describe = [&](const Tessel::Util::Exception& failure, MessageBoxes::Message& message) {
+        message.detail = QString::fromStdString(ExplainOpenFailure(failure, replayRead));
+        if (IsTrackMissing(failure, replayRead))
+            message.action = Resources::ChooseTrack;
+    };
+    MessageBoxes::Answer answer = MessageBoxes::Answer::Ok;
+    const bool succeeded = RunGuarded(
+        messages, this,
+        [&] {
+            BusyCursor busy;
+            opened.OnOpenDocument(QFile::encodeName(path).toStdString(), QFile::encodeName(trackFile).toStdString());
+            replayRead = true;
+            content = FormContent::Read(opened);
+        },
+        describe, &answer);
     if (!succeeded)
-        return false;
+        return answer == MessageBoxes::Answer::Action && OpenWithChosenTrack(path);
     document = opened;
     openPath = QFileInfo(path).absoluteFilePath();
     recentFiles.Add(openPath);
@@ -49,6 +121,13 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
                                .arg(content.laps.size()));
     view->OnInitialUpdate(content);
     return true;
+}
+
+// The track file, wherever it lies and whatever it is called, as linewright-cli's --track.
+bool CMainFrame::OpenWithChosenTrack(const QString& path) {
+    const QString games = QFileInfo(QFileInfo(path).absolutePath()).absolutePath();
+    const QString track = QFileDialog::getOpenFileName(this, "Choose track", games, Resources::TrackFilter);
+    return !track.isEmpty() && OpenDocumentFile(path, track);
 }
 
 void CMainFrame::CreateMenus() {
@@ -73,10 +152,33 @@ void CMainFrame::CreateMenus() {
     statusBarAction->setChecked(true);
     statusBarAction->setStatusTip("Show or hide the status bar");
     connect(statusBarAction, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
+    viewMenu->addSeparator();
+    AddSpeedUnitActions(*viewMenu);
 
     auto* help = menuBar()->addMenu("&Help");
     help->addAction("&About Linewright...", this, &CMainFrame::OnAppAbout)
         ->setStatusTip("Display program information and version");
+}
+
+// Speeds in km/h or mph, the choice remembered; the command line keeps metres per second.
+void CMainFrame::AddSpeedUnitActions(QMenu& menu) {
+    const QString remembered = QSettings().value(SpeedUnitKey).toString();
+    const auto chosen = std::find_if(speedUnits.begin(), speedUnits.end(),
+                                     [&](const SpeedUnit& unit) { return remembered == unit.name; });
+    const SpeedUnit& shown = chosen == speedUnits.end() ? speedUnits.front() : *chosen;
+    view->GetPreview().SetSpeedUnit(shown);
+    auto* units = new QActionGroup(this);
+    for (const SpeedUnit& unit : speedUnits) {
+        auto* action = menu.addAction(QString("Speed in ") + unit.name);
+        action->setCheckable(true);
+        action->setStatusTip("Show speeds in " + QString(unit.name));
+        units->addAction(action);
+        connect(action, &QAction::triggered, this, [this, unit] {
+            QSettings().setValue(SpeedUnitKey, unit.name);
+            view->GetPreview().SetSpeedUnit(unit);
+        });
+        action->setChecked(&unit == &shown);
+    }
 }
 
 // The indicators show the lock keys' names greyed, as when the locks are off: Qt does not tell

@@ -8,19 +8,24 @@
 
 namespace Linewright::Gui {
 
-bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work) {
-    QString text;
+bool RunGuarded(MessageBoxes& messages, QWidget* owner, const std::function<void()>& work,
+                const DescribeFailure& describe, MessageBoxes::Answer* answer) {
+    MessageBoxes::Message message({}, MessageBoxes::Icon::Warning);
     try {
         work();
         return true;
     } catch (const Tessel::Util::Exception& exception) {
-        text = QString::fromStdString(exception.GetMessageText());
+        message.text = QString::fromStdString(exception.GetMessageText());
+        if (describe)
+            describe(exception, message);
     } catch (const std::exception& exception) {
-        text = QString::fromLocal8Bit(exception.what());
+        message.text = QString::fromLocal8Bit(exception.what());
     } catch (...) {
-        text = Resources::UnknownException.text;
+        message.text = Resources::UnknownException.text;
     }
-    messages.Show(owner, text, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+    const auto answered = messages.Show(owner, message);
+    if (answer)
+        *answer = answered;
     return false;
 }
 

@@ -69,9 +69,9 @@ QString LapListView::RowText(int row) const {
     return item ? item->text(DriverColumn) + " " + item->text(TimeColumn) : QString();
 }
 
-std::optional<LapRef> LapListView::GetCurrentLap() const {
-    const QTreeWidgetItem* item = currentItem();
-    return DecodeLapItem(item && item->isSelected() ? item->data(DriverColumn, CodeRole).toUInt() : 0u);
+std::optional<LapRef> LapListView::GetSelectedLap() const {
+    const auto selected = selectedItems();
+    return DecodeLapItem(selected.isEmpty() ? 0u : selected.front()->data(DriverColumn, CodeRole).toUInt());
 }
 
 void LapListView::SelectFastest() {

@@ -24,8 +24,9 @@ public:
     void setCurrentRow(int row) { setCurrentItem(topLevelItem(row)); }
     // "<driver name> <lap time text>", as the list showed laps before it had columns.
     QString RowText(int row) const;
-    // The lap of the current row; empty when none.
-    std::optional<LapRef> GetCurrentLap() const;
+    // The lap of the selected row; empty when none. The selection, not the current row, names
+    // the lap: a mouse press moves the current row before it selects.
+    std::optional<LapRef> GetSelectedLap() const;
     bool HasFastest() const { return fastest != nullptr; }
     void SelectFastest();
 

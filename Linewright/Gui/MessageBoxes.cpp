@@ -3,6 +3,7 @@
 #include "Linewright/Gui/Resources.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Linewright::Gui {
 
@@ -20,11 +21,18 @@ QMessageBox::Icon ToQt(MessageBoxes::Icon icon) {
 
 }  // namespace
 
-MessageBoxes::Answer QtMessageBoxes::Show(QWidget* owner, const QString& text, Icon icon, Buttons buttons) {
-    const auto standardButtons = buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel;
-    QMessageBox box(ToQt(icon), Resources::AppTitle.text, text, standardButtons, owner);
-    box.setEscapeButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+MessageBoxes::Answer QtMessageBoxes::Show(QWidget* owner, const Message& message) {
+    const bool asks = message.buttons == Buttons::OkCancel;
+    QMessageBox box(ToQt(message.icon), Resources::AppTitle.text, message.text,
+                    asks ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner);
+    box.setInformativeText(message.detail);
+    box.setDefaultButton(asks ? QMessageBox::Cancel : QMessageBox::Ok);
+    box.setEscapeButton(asks ? QMessageBox::Cancel : QMessageBox::Ok);
+    const QPushButton* action = message.action.isEmpty() ? nullptr : box.addButton(message.action, QMessageBox::ActionRole);
+    box.exec();
+    if (action && box.clickedButton() == action)
+        return Answer::Action;
+    return box.clickedButton() == box.button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
 }
 
 }  // namespace Linewright::Gui

@@ -11,19 +11,32 @@ namespace Linewright::Gui {
 class MessageBoxes {
 public:
     enum class Icon { Information, Warning, Question, Stop };
+    // OkCancel boxes ask before something is replaced: Cancel is their default button, so that
+    // Enter never replaces anything.
     enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Answer { Ok, Cancel, Action };
+
+    struct Message {
+        explicit Message(QString text, Icon icon = Icon::Information, Buttons buttons = Buttons::Ok)
+            : text(std::move(text)), icon(icon), buttons(buttons) {}
+
+        QString text;    // the system's own text
+        Icon icon;
+        Buttons buttons;
+        QString detail;  // below it: the file concerned, or what the text means; may be empty
+        QString action;  // a further button ("Open Folder"), answered with Action; empty for none
+    };
 
     virtual ~MessageBoxes() = default;
     // owner may be null. Closing the box without a button answers Cancel, or Ok when Ok is the
     // only button.
-    virtual Answer Show(QWidget* owner, const QString& text, Icon icon, Buttons buttons) = 0;
+    virtual Answer Show(QWidget* owner, const Message& message) = 0;
 };
 
 // The boxes the user sees, made with QMessageBox.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    Answer Show(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
+    Answer Show(QWidget* owner, const Message& message) override;
 };
 
 }  // namespace Linewright::Gui

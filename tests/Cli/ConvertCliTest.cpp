@@ -80,6 +80,30 @@ TEST(ConvertCli, KeepsAnExistingOutputWithoutOverwrite) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
 }
 
+TEST(ConvertCli, BackupKeepsTheReplacedFileOneLevelDeep) {
+    const GameFiles game;
+    const auto output = game.folder.Write("elsewhere/out.lp", "old bytes");
+    const std::string backup = output.string() + ".bak";
+    const auto convert = [&] { return game.Convert({"--lap", "0:0:1", "--output", output.string(), "--backup"}); };
+    const CliResult first = convert();
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "LP file created.\n" + output.string() + "\nThe file it replaced is kept as " + backup + "\n");
+    EXPECT_EQ(ReadFile(backup), "old bytes");
+    const std::string written = ReadFile(output);
+    game.folder.Write("elsewhere/out.lp", "older bytes");
+    EXPECT_EQ(convert().status, 0);
+    EXPECT_EQ(ReadFile(backup), "older bytes");
+    EXPECT_EQ(ReadFile(output), written);
+
+    std::filesystem::remove(output);
+    std::filesystem::remove(backup);
+    EXPECT_EQ(convert().out, "LP file created.\n" + output.string() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    // An input is never replaced, so it is not copied either.
+    EXPECT_EQ(game.Convert({"--lap", "best", "--output", game.replay, "--backup"}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(game.replay + ".bak"));
+}
+
 TEST(ConvertCli, ALinkAtTheOutputIsAnExistingFileAndOverwriteReplacesTheLinkItself) {
     const GameFiles game;
     const auto nowhere = game.folder / "gone/race.lp";

@@ -29,17 +29,17 @@ struct SampleReplay {
 };
 
 const SampleReplay sampleReplays[] = {
-    {"gpl/replays/practice.rpy", sampleHeader + "0\t0\t1\tJim Clark\t0m 34.693s\n", "gpl/tracks/monza/race.lp",
+    {"gpl/replays/practice.rpy", sampleHeader + "0\t0\t1\tJim Clark\t0m 40.860s\n", "gpl/tracks/monza/race.lp",
      "format: GPL lp\nrecords: 533\nspacing_m: 3.000000\n"},
     // N2 lap times are whole frames of 1/15 s.
     {"n2/replays/practice.rpl",
      "# track: indy\n# player: Al Unser\n"
      "# types: work race maxrace minrace pass1 pass2 maxpanic minpanic pit pace spot1\n# records: 369\n"
-     "0\t0\t1\tRick Mears\t0m 27.333s\n",
+     "0\t0\t1\tRick Mears\t0m 22.000s\n",
      "n2/tracks/indy/race.lp", "format: ICR2 lp\nrecords: 369\nspacing_m: 3.329229\n"},
-    {"n4/replays/practice4.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 19.873s\n", "n4/tracks/sebring/race.lp",
+    {"n4/replays/practice4.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 29.960s\n", "n4/tracks/sebring/race.lp",
      "format: N4 lp\nrecords: 305\nspacing_m: 3.000000\n"},
-    {"n4/replays/practice5.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 19.873s\n", "n4/tracks/sebring/race.lp",
+    {"n4/replays/practice5.rpy", n4Header + "0\t0\t1\tJim Clark\t0m 29.960s\n", "n4/tracks/sebring/race.lp",
      "format: N4 lp\nrecords: 305\nspacing_m: 3.000000\n"},
 };
 

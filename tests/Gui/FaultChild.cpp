@@ -18,10 +18,10 @@ __attribute__((no_sanitize("integer-divide-by-zero"))) void DivideByZero() { sin
 
 class PrintingMessageBoxes : public ScriptedMessageBoxes {
 public:
-    Answer Show(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override {
-        std::fputs((text.toLocal8Bit() + '\n').constData(), stdout);
+    Answer Show(QWidget* owner, const Message& message) override {
+        std::fputs((message.text.toLocal8Bit() + '\n').constData(), stdout);
         std::fflush(stdout);
-        return ScriptedMessageBoxes::Show(owner, text, icon, buttons);
+        return ScriptedMessageBoxes::Show(owner, message);
     }
 };
 

@@ -117,7 +117,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
     QVERIFY(Frame().isVisible());
     QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QCOMPARE(FindControl<QListWidget>(Resources::TypeList)->count(), 0);
-    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("1"));
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString());
     QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), QString());
     QVERIFY(FindControl<QLineEdit>(Resources::TrackEdit)->isReadOnly());
 
@@ -133,7 +133,7 @@ void GuiTest::menusStatusBarAndAboutBox() {
     QCOMPARE(menus[0]->title(), QString("&File"));
     QCOMPARE(MenuTexts(*menus[0]), (QStringList{"&Open...", "-", "Recent File", "-", "E&xit"}));
     QCOMPARE(menus[0]->actions().front()->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(MenuTexts(*menus[1]), QStringList{"&Status Bar"});
+    QCOMPARE(MenuTexts(*menus[1]), (QStringList{"&Status Bar", "-", "Speed in km/h", "Speed in mph"}));
     QCOMPARE(MenuTexts(*menus[2]), QStringList{"&About Linewright..."});
 
     QStringList panes;
@@ -168,7 +168,17 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
     QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
     QVERIFY(messages.shown[0].text.contains(replay.fileName()));
+    QVERIFY(messages.shown[0].detail.contains("is no replay of GPL, N2 or N4 that Linewright reads, or it is damaged"));
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
+
+    // Cut short.
+    QFile gpl(QString::fromStdString(Linewright::Testing::WriteGPLFolder(folder->path / "gpl").replay.string()));
+    QVERIFY(gpl.resize(gpl.size() / 2));
+    messages = {};
+    QVERIFY(!Frame().OpenDocumentFile(gpl.fileName()));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QVERIFY(messages.shown[0].text.startsWith("Couldn't read from"));
+    QVERIFY(messages.shown[0].detail.contains("incomplete or damaged"));
     QCOMPARE(FindControl<LapListView>(Resources::LapList)->count(), 0);
     QVERIFY(RecentFileList().GetFiles().isEmpty());
 }
@@ -239,8 +249,7 @@ void GuiTest::openingAReplayFillsTheForm() {
     QVERIFY(laps.size() > 1);
     auto* lapList = FindControl<LapListView>(Resources::LapList);
     QCOMPARE(ListTexts(*lapList), laps);
-    QCOMPARE(lapList->currentRow(), 0);
-    QVERIFY(lapList->topLevelItem(0)->isSelected());
+    QVERIFY(lapList->currentItem()->isSelected());
 
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
@@ -254,12 +263,16 @@ void GuiTest::openingAReplayFillsTheForm() {
 void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     const auto sample = OpenSample();
     const auto output = sample.trackDirectory / "work.lp";
+    const QString path = QString::fromStdString(output.string());
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].text, "LP file created.\n" + QString::fromStdString(output.string()));
+    QCOMPARE(messages.shown[0].text, QString("LP file created."));
+    QCOMPARE(messages.shown[0].detail, path);
+    QCOMPARE(messages.shown[0].action, QString("Open Folder"));
     QCOMPARE(messages.shown[0].icon, Icon::Information);
     const QByteArray written = ReadFile(output);
     QVERIFY(!written.isEmpty());
+    QVERIFY(!std::filesystem::exists(output.string() + ".bak"));
 
     QFile(QString::fromStdString(output.string())).resize(10);
     const QByteArray old = ReadFile(output);
@@ -268,16 +281,20 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, QString("File already exists - overwrite"));
+    QCOMPARE(messages.shown[0].detail, path);
     QCOMPARE(messages.shown[0].icon, Icon::Question);
     QCOMPARE(messages.shown[0].buttons, MessageBoxes::Buttons::OkCancel);
     QCOMPARE(ReadFile(output), old);
+    QVERIFY(!std::filesystem::exists(output.string() + ".bak"));
 
     messages = {};
     messages.answers = {Answer::Ok};
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{2});
-    QVERIFY2(messages.shown[1].text.startsWith("LP file created.\n"), qPrintable(messages.shown[1].text));
+    QCOMPARE(messages.shown[1].text, QString("LP file created."));
+    QCOMPARE(messages.shown[1].detail, path + "\nThe file it replaced is kept as " + path + ".bak.");
     QCOMPARE(ReadFile(output), written);
+    QCOMPARE(ReadFile(output.string() + ".bak"), old);
 }
 
 
@@ -297,7 +314,7 @@ void GuiTest::convertWritesTheChosenType() {
     lapList->setCurrentRow(lapList->count() - 1);
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
-    QVERIFY(messages.shown[0].text.endsWith("race.lp"));
+    QVERIFY(messages.shown[0].detail.endsWith("race.lp"));
     QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
 }
@@ -332,7 +349,7 @@ void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
         std::filesystem::remove(game.lp);
         ClickConvert();
         QCOMPARE(messages.shown.size(), std::size_t{1});
-        QVERIFY(messages.shown[0].text.startsWith("LP file created.\n"));
+        QCOMPARE(messages.shown[0].text, QString("LP file created."));
         QCOMPARE(ReadFile(game.lp).size(), game.lpSize);
     }
     // The N2 LP's closing record repeats record 0.
@@ -389,22 +406,36 @@ void GuiTest::recentFileThatFailsToOpenLeavesTheList() {
 }
 
 void GuiTest::messageBoxesAnswerWithTheButtonPressed() {
-    QStringList titles;
-    const auto press = [&](QMessageBox::StandardButton button) {
-        QTimer::singleShot(0, [&titles, button] {
+    using Message = MessageBoxes::Message;
+    QStringList seen;
+    const auto press = [&](QMessageBox::StandardButton button, QString action = {}) {
+        QTimer::singleShot(0, [&seen, button, action] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
-            titles << box->windowTitle() + ": " + box->text();
-            box->button(button)->click();
+            seen << box->windowTitle() + ": " + box->text() + " / " + box->informativeText() + " / " +
+                        box->defaultButton()->text();
+            if (!action.isEmpty()) {
+                for (QAbstractButton* other : box->buttons())
+                    if (other->text() == action)
+                        other->click();
+            } else {
+                box->button(button)->click();
+            }
         });
     };
     QtMessageBoxes boxes;
+    Message replace("Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel);
+    replace.detail = "/x/race.lp";
+    Message done("Done.");
     press(QMessageBox::Cancel);
-    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Cancel);
+    QCOMPARE(boxes.Show(&Frame(), replace), Answer::Cancel);
     press(QMessageBox::Ok);
-    QCOMPARE(boxes.Show(&Frame(), "Replace?", Icon::Question, MessageBoxes::Buttons::OkCancel), Answer::Ok);
+    QCOMPARE(boxes.Show(&Frame(), replace), Answer::Ok);
     press(QMessageBox::Ok);
-    QCOMPARE(boxes.Show(nullptr, "Done.", Icon::Information, MessageBoxes::Buttons::Ok), Answer::Ok);
-    QCOMPARE(titles, (QStringList{"Linewright: Replace?", "Linewright: Replace?", "Linewright: Done."}));
+    QCOMPARE(boxes.Show(nullptr, done), Answer::Ok);
+    done.action = "Open Folder";
+    press(QMessageBox::Ok, "Open Folder");
+    QCOMPARE(boxes.Show(nullptr, done), Answer::Action);
+    QCOMPARE(seen, (QStringList{"Linewright: Replace? / /x/race.lp / Cancel", "Linewright: Replace? / /x/race.lp / Cancel",
+                                "Linewright: Done. /  / OK", "Linewright: Done. /  / OK"}));
 }
-

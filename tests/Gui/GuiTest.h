@@ -38,6 +38,13 @@ private slots:
     void previewOverlaysTheExistingLp();
     void missingTrackFolderOrFileKeepsTheFormWhole();
     void everyControlStaysVisibleLargeAndSmall();
+    void legendNeverCoversTheTrack();
+    void hoveringTellsTheRecordInTheChosenUnit();
+    // Choosing with the mouse, opening and the window's place (SelectionGuiTest.cpp).
+    void clickingRowsWithTheMouseRedrawsThePreview();
+    void openingSelectsTheFastestLapAndEnablesConvert();
+    void droppedReplayOpens();
+    void windowPlaceAndSplitterAreRemembered();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }

@@ -6,7 +6,14 @@
 #include "Linewright/Gui/Resources.h"
 #include "Linewright/SpeedScale.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QDialog>
+#include <QFileDialog>
+#include <QTimer>
+#include <QMouseEvent>
+#include <QSettings>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +24,7 @@
 #include <cmath>
 
 using namespace Linewright::Gui;
+using Answer = MessageBoxes::Answer;
 
 namespace {
 
@@ -48,7 +56,7 @@ void GuiTest::previewDrawsTheSampleLapOnTheTrack() {
     lapList->setCurrentRow(lapList->count() / 2);
     QTest::mouseClick(Frame().findChild<QPushButton*>("fastest"), Qt::LeftButton);
     QVERIFY(lapList->currentItem()->font(0).bold());
-    QVERIFY(lapList->RowText(lapList->currentRow()).endsWith("34.692s"));  // the one among 34.693 s laps
+    QCOMPARE(lapList->RowText(lapList->currentRow()), QString("Jim Clark 0m 40.860s"));
     lapList->sortByColumn(2, Qt::AscendingOrder);  // by time
     QCOMPARE(lapList->currentRow(), 0);
     for (int row = 1; row < lapList->count(); ++row)
@@ -131,6 +139,7 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QVERIFY(!Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, "The track folder " + tracks + " was not found");
+    QCOMPARE(messages.shown[0].detail, QString("Tracks are looked for in the folder \"tracks\" beside the replay's folder."));
     QCOMPARE(formState(), before);
 
     std::filesystem::create_directories(other.trackDirectory);
@@ -138,7 +147,30 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QVERIFY(!Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, "Couldn't open " + tracks + "/monza.trk\nFile not found\n");
+    QCOMPARE(messages.shown[0].detail,
+             "Looked for " + tracks + "/monza.trk, and for monza.trk inside " + tracks + "/monza.dat.");
+    QCOMPARE(messages.shown[0].action, QString("Choose track\u2026"));
     QCOMPARE(formState(), before);
+
+    // The track chosen from elsewhere, whatever it is called; the LP goes beside it.
+    const auto loose = Linewright::Testing::WriteGPLFolder(folder->path / "loose", {true, false});
+    const auto chosen = folder->path / "elsewhere" / "my track.trk";
+    std::filesystem::create_directories(chosen.parent_path());
+    std::filesystem::copy_file(loose.trackDirectory / "monza.trk", chosen);
+    messages = {};
+    messages.answers = {Answer::Action};
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(QString::fromStdString(chosen.string()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(other.replay.string())));
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString("533"));
+    QVERIFY(Frame().GetView().GetPreview().GetPreview());
+    ClickConvert();
+    QVERIFY(std::filesystem::is_regular_file(chosen.parent_path() / "work.lp"));
 }
 
 void GuiTest::everyControlStaysVisibleLargeAndSmall() {
@@ -163,4 +195,74 @@ void GuiTest::everyControlStaysVisibleLargeAndSmall() {
     Frame().resize(1600, 1000);
     QVERIFY(FindControl<LapListView>(Resources::LapList)->height() > 500);
     QVERIFY(Frame().GetView().GetPreview().width() > 700);
+}
+
+void GuiTest::legendNeverCoversTheTrack() {
+    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    const auto gpl = Linewright::Testing::WriteGPLFolder(folder->path / "gpl");
+    const std::pair<const char*, std::filesystem::path> samples[] = {
+        {"gpl", gpl.replay}, {"n2", n2.replay}, {"n4", n4.replays[0]}};
+    auto& preview = Frame().GetView().GetPreview();
+    for (const auto& [name, replay] : samples) {
+        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(replay.string())));
+        for (const QSize size : {QSize(800, 600), QSize(1600, 1000)}) {
+            Frame().resize(size);
+            QApplication::processEvents();
+            KeepScreenshot(Frame(), QString("%1-%2").arg(name).arg(size.width()));
+            const auto& shown = *preview.GetPreview();
+            // Everything drawn on the map, with the width of its pen.
+            QRectF drawn;
+            const auto add = [&](Linewright::PlanePoint point) {
+                drawn |= QRectF(preview.MapToWidget(point), QSizeF(0, 0)).adjusted(-2, -2, 2, 2);
+            };
+            for (const auto& edge : {shown.outline.left, shown.outline.right})
+                for (const auto& point : edge)
+                    add(point);
+            for (const auto& point : shown.line)
+                add(point.position);
+            const QRectF legend = preview.GetLegendArea();
+            QVERIFY2(!legend.intersects(drawn) && preview.rect().contains(legend.toRect()),
+                     qPrintable(QString("%1 at %2").arg(name).arg(size.width())));
+            QVERIFY(drawn.width() > preview.width() / 3 || drawn.height() > preview.height() / 3);
+        }
+    }
+}
+
+void GuiTest::hoveringTellsTheRecordInTheChosenUnit() {
+    OpenSample();
+    Frame().resize(1200, 800);
+    QApplication::processEvents();
+    auto& preview = Frame().GetView().GetPreview();
+    const auto& line = preview.GetPreview()->line;
+    const auto move = [&](QPointF at) {
+        QMouseEvent event(QEvent::MouseMove, at, preview.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&preview, &event);
+    };
+    // On the map, over a record of the line.
+    const std::size_t record = line.size() / 3;
+    move(preview.MapToWidget(line[record].position));
+    QCOMPARE(preview.GetHovered(), std::optional(record));
+    const QString kmh = preview.GetHoverText();
+    QVERIFY2(kmh.contains(QString::number(line[record].speed * 3.6, 'f', 1) + " km/h"), qPrintable(kmh));
+    KeepScreenshot(Frame(), "hover");
+
+    // In the lowest graph, across its middle: the record half way round.
+    move(QPointF(preview.width() / 2 + 20, preview.height() - 30));
+    QVERIFY(preview.GetHovered());
+    QVERIFY(std::abs(line[*preview.GetHovered()].longitude - line.back().longitude / 2) < line.back().longitude / 10);
+
+    QAction* mph = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->text() == "Speed in mph")
+            mph = action;
+    QVERIFY(mph && !mph->isChecked());
+    mph->trigger();
+    QVERIFY(preview.GetHoverText().contains(" mph"));
+    QCOMPARE(QSettings().value("View/SpeedUnit").toString(), QString("mph"));
+    app = std::make_unique<CLinewrightApp>(messages);
+    QVERIFY(app->InitInstance({"linewright"}));
+    for (QAction* action : Frame().findChildren<QAction*>())
+        if (action->text().startsWith("Speed in "))
+            QCOMPARE(action->isChecked(), action->text() == "Speed in mph");
 }

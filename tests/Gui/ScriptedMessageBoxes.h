@@ -8,14 +8,8 @@
 // Answers message boxes from a script (OK when the script is empty) and records what they said.
 class ScriptedMessageBoxes : public Linewright::Gui::MessageBoxes {
 public:
-    struct Shown {
-        QString text;
-        Icon icon;
-        Buttons buttons;
-    };
-
-    Answer Show(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
-        shown.push_back({text, icon, buttons});
+    Answer Show(QWidget*, const Message& message) override {
+        shown.push_back(message);
         if (answers.empty())
             return Answer::Ok;
         const Answer answer = answers.front();
@@ -24,5 +18,5 @@ public:
     }
 
     std::deque<Answer> answers;
-    std::vector<Shown> shown;
+    std::vector<Message> shown;
 };
