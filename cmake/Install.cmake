@@ -96,12 +96,14 @@ if(UNIX AND NOT APPLE)
   set(CPACK_PACKAGE_CONTACT ${maintainer})
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turns a lap of a racing-simulation replay into an LP file")
   set(CPACK_PACKAGE_DESCRIPTION
-      "Linewright reads a replay of the GPL, N2 or N4 racing simulations, finds its track in the
-game's folders, lists every complete lap with its time and turns the lap you pick into the
-game's racing-line file (an LP file), which the computer drivers follow. It comes as a desktop
-application (linewright), which opens replays from the file manager, and as a command-line
-tool (linewright-cli) that also lists laps, describes game files, draws a lap as SVG and reads
-and writes the games' DAT archives.")
+      "Linewright reads a replay of the GPL, N2 or N4 racing simulations, finds
+its track in the game's folders, lists every complete lap with its time
+and turns the lap you pick into the game's racing-line file (an LP file),
+which the computer drivers follow. It comes as a desktop application
+(linewright), which opens replays from the file manager, and as a
+command-line tool (linewright-cli) that also lists laps, describes game
+files, draws a lap as SVG and reads and writes the games' DAT archives.")
+  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
