@@ -33,6 +33,20 @@ int main(int argc, char** argv) {
     AddDatCommand(app);
     AddSampleCommand(app);
     AddPlotCommand(app);
+    // Set after the commands, which would otherwise repeat it under their own --help.
+    app.footer("Exit status:\n"
+               "  0  done\n"
+               "  1  failed; the message on standard error says why\n"
+               "  2  wrong usage\n"
+               "  3  the output file exists and --overwrite was not given; nothing was written\n"
+               "\n"
+               "Examples:\n"
+               "  $ linewright-cli sample demo --family all\n"
+               "  $ linewright-cli laps demo/gpl/replays/practice.rpy\n"
+               "  $ linewright-cli convert demo/gpl/replays/practice.rpy --lap best --type race\n"
+               "  $ linewright-cli plot demo/gpl/replays/practice.rpy --lap best --type race -o lap.svg\n"
+               "  $ linewright-cli info demo/gpl/tracks/monza/race.lp --records\n"
+               "  $ linewright-cli dat extract demo/n2/tracks/indy/indy.dat --all -C indy");
     try {
         // As UTF-8 on every system: a path typed on a Windows console may hold any character.
         const std::vector<std::string> arguments = Tessel::Util::GetArguments(argc, argv);

@@ -4,7 +4,8 @@
 
 namespace Linewright::Gui {
 
-// The modal about box: "Linewright Version 1.2" and an OK button.
+// The modal about box: "Linewright Version 1.2.1.1", the build's date and commit, the licence and
+// an OK button.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:

@@ -23,16 +23,23 @@ CLinewrightApp::CLinewrightApp(MessageBoxes& messages) : messages(messages), abo
 
 CLinewrightApp::~CLinewrightApp() = default;
 
-bool CLinewrightApp::InitInstance(const QStringList& arguments) {
+void CLinewrightApp::DescribeCommandLine(QCommandLineParser& parser) {
     QCoreApplication::setOrganizationName(Resources::CompanyKey);
     QCoreApplication::setApplicationName(Resources::AppTitle.text);
     QCoreApplication::setApplicationVersion(Tessel::Util::VersionText);
-    frame = std::make_unique<CMainFrame>(document, messages);
-
-    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Linewright: turns a lap of a racing-simulation replay into an LP file, in a window.\n"
+        "Open a replay, pick a complete lap and an LP type, and press Convert to write\n"
+        "<track folder>/<type>.lp.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("replay", "A replay to open at start-up.");
+    parser.addPositionalArgument("replay", "A replay to open at start-up.", "[replay]");
+}
+
+bool CLinewrightApp::InitInstance(const QStringList& arguments) {
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    frame = std::make_unique<CMainFrame>(document, messages);
     parser.process(arguments);
     const auto replays = parser.positionalArguments();
     if (!replays.isEmpty() && !frame->OpenDocumentFile(replays.front()))

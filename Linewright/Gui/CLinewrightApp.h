@@ -3,6 +3,7 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/Gui/AbortHandlerGui.h"
 
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include <memory>
@@ -19,6 +20,8 @@ public:
     explicit CLinewrightApp(MessageBoxes& messages);
     ~CLinewrightApp();
 
+    // Names the application and its version, and gives the parser the options and the help text.
+    static void DescribeCommandLine(QCommandLineParser& parser);
     // Makes the window, opens a replay named on the command line, makes the remembered
     // directory current and shows the window. False when the named replay cannot be opened.
     bool InitInstance(const QStringList& arguments);

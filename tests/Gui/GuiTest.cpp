@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -153,7 +154,10 @@ void GuiTest::menusStatusBarAndAboutBox() {
         dialog->accept();
     });
     menus[2]->actions().front()->trigger();
-    QCOMPARE(about, (QStringList{"About Linewright", "Linewright Version 1.2"}));
+    QCOMPARE(about.size(), 4);
+    QCOMPARE(about.mid(0, 2), (QStringList{"About Linewright", "Linewright Version 1.2.1.1"}));
+    QVERIFY(QRegularExpression("^Built \\d{4}-\\d{2}-\\d{2} from commit \\S+$").match(about[2]).hasMatch());
+    QVERIFY(about[3].startsWith("MIT License\n\nCopyright (c) 2026 Tessel\n"));
 }
 
 void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
