@@ -79,8 +79,10 @@ std::string GetTemporaryFolder();
 // A number of this process that no other running process shares, for names of temporary files.
 std::uint64_t GetProcessId();
 
-// Bytes written to standard output from now on reach it unchanged: no line feed becomes CR LF.
-void SetStandardOutputBinary();
+// Bytes written to standard output and standard error reach them unchanged: no line feed becomes
+// CR LF, so that a member extracted to standard output stays whole and every line printed is the
+// same on every system.
+void SetStandardStreamsBinary();
 
 // The program's arguments as UTF-8, whatever the console handed over.
 std::vector<std::string> GetArguments(int argc, char** argv);

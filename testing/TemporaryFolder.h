@@ -15,21 +15,36 @@ public:
             path = std::filesystem::temp_directory_path() / ("linewright-" + std::to_string(random()));
         while (!std::filesystem::create_directory(path));
     }
-    ~TemporaryFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(path, error);
+    ~TemporaryFolder() { RemoveTree(path); }
+
+    // "a/b" names a/b with the system's own separators, as the program shows paths.
+    std::filesystem::path operator/(const std::string& name) const {
+        return (path / std::filesystem::path(name).make_preferred());
     }
 
-    std::filesystem::path operator/(const std::string& name) const { return path / name; }
-
     std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-        const auto file = path / name;
+        const auto file = *this / name;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
         return file;
     }
 
     std::filesystem::path path;
+
+private:
+    // What can go, goes. On Windows a file that a cached factory still holds open is only marked
+    // for deletion and keeps its folder, which would send std::filesystem::remove_all round for ever.
+    static void RemoveTree(const std::filesystem::path& folder) noexcept {
+        std::error_code error;
+        for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+             entry.increment(error)) {
+            if (entry->is_directory(error) && !entry->is_symlink(error))
+                RemoveTree(entry->path());
+            else
+                std::filesystem::remove(entry->path(), error);
+        }
+        std::filesystem::remove(folder, error);
+    }
 };
 
 // The whole content of a file; empty when it cannot be read.

@@ -57,8 +57,6 @@ std::shared_ptr<Tessel::Util::BinaryStream> FindNamedMember(DatFile& archive, co
 
 // In pieces: a member's recorded size is only a claim until its bytes are read.
 void WriteToStandardOutput(Tessel::Util::BinaryStream& member) {
-    std::cout.flush();
-    Tessel::Util::SetStandardOutputBinary();
     std::vector<char> piece(1 << 16);
     while (!member.IsAtEnd()) {
         const auto count = static_cast<std::uint32_t>(std::min<std::uint64_t>(piece.size(), member.GetRemaining()));

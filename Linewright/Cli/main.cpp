@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
                "  $ linewright-cli plot demo/gpl/replays/practice.rpy --lap best --type race -o lap.svg\n"
                "  $ linewright-cli info demo/gpl/tracks/monza/race.lp --records\n"
                "  $ linewright-cli dat extract demo/n2/tracks/indy/indy.dat --all -C indy");
+    Tessel::Util::SetStandardStreamsBinary();
     try {
         // As UTF-8 on every system: a path typed on a Windows console may hold any character.
         const std::vector<std::string> arguments = Tessel::Util::GetArguments(argc, argv);

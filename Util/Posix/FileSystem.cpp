@@ -126,7 +126,7 @@ std::string GetTemporaryFolder() {
 
 std::uint64_t GetProcessId() { return static_cast<std::uint64_t>(::getpid()); }
 
-void SetStandardOutputBinary() {}
+void SetStandardStreamsBinary() {}
 
 std::vector<std::string> GetArguments(int argc, char** argv) { return {argv, argv + argc}; }
 

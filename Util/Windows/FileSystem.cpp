@@ -203,7 +203,10 @@ std::string GetTemporaryFolder() {
 
 std::uint64_t GetProcessId() { return ::GetCurrentProcessId(); }
 
-void SetStandardOutputBinary() { ::_setmode(::_fileno(stdout), _O_BINARY); }
+void SetStandardStreamsBinary() {
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+}
 
 // The console hands over UTF-16; the narrow argv is in the ANSI code page and loses what it cannot show.
 std::vector<std::string> GetArguments(int, char**) {
