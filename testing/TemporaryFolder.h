@@ -47,6 +47,18 @@ private:
     }
 };
 
+// Makes a symbolic link at link to target, or says that this system's library cannot (mingw's
+// std::filesystem has no symbolic links).
+inline bool TryCreateSymlink(const std::filesystem::path& target, const std::filesystem::path& link,
+                             bool toFolder = false) {
+    std::error_code error;
+    if (toFolder)
+        std::filesystem::create_directory_symlink(target, link, error);
+    else
+        std::filesystem::create_symlink(target, link, error);
+    return !error;
+}
+
 // The whole content of a file; empty when it cannot be read.
 inline std::string ReadFile(const std::filesystem::path& path) {
     std::ostringstream bytes;

@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
                  "linewright-cli"};
     app.set_version_flag("--version", Tessel::Util::VersionText);
     app.require_subcommand(1);
+    // On Windows CLI11 would take "/tracks/monza.trk", a path from the drive's root, for an option.
+    app.allow_windows_style_options(false);
     AddInfoCommand(app);
     AddConvertCommand(app);
     AddLapsCommand(app);

@@ -107,7 +107,8 @@ TEST(ConvertCli, BackupKeepsTheReplacedFileOneLevelDeep) {
 TEST(ConvertCli, ALinkAtTheOutputIsAnExistingFileAndOverwriteReplacesTheLinkItself) {
     const GameFiles game;
     const auto nowhere = game.folder / "gone/race.lp";
-    std::filesystem::create_symlink(nowhere, game.lp);
+    if (!TryCreateSymlink(nowhere, game.lp))
+        GTEST_SKIP() << "no symbolic links on this system";
     const CliResult kept = game.Convert({"--lap", "best"});
     EXPECT_EQ(kept.status, 3) << kept.err;
     EXPECT_TRUE(std::filesystem::is_symlink(game.lp));

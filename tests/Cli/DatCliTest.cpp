@@ -91,10 +91,11 @@ TEST(DatCli, ExtractsAllMembersOnlyBelowTheTargetFolder) {
     // A link inside the target folder does not lead the extraction out of it.
     const auto linked = archives.folder / "linked";
     std::filesystem::create_directories(linked);
-    std::filesystem::create_directory_symlink(archives.folder / "elsewhere", linked / "art");
-    std::filesystem::create_directories(archives.folder / "elsewhere");
-    EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", linked.string()}).status, 1);
-    EXPECT_FALSE(std::filesystem::exists(archives.folder / "elsewhere/a.mip"));
+    if (TryCreateSymlink(archives.folder / "elsewhere", linked / "art", true)) {
+        std::filesystem::create_directories(archives.folder / "elsewhere");
+        EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", linked.string()}).status, 1);
+        EXPECT_FALSE(std::filesystem::exists(archives.folder / "elsewhere/a.mip"));
+    }
 }
 
 TEST(DatCli, CreatesArchivesFromAFolder) {
@@ -132,7 +133,8 @@ TEST(DatCli, ExtractionKeepsLinksAndTheArchiveItself) {
     Archives archives;
     const auto out = archives.folder / "out";
     std::filesystem::create_directories(out);
-    std::filesystem::create_symlink(archives.folder / "gone", out / "track.ptf");
+    if (!TryCreateSymlink(archives.folder / "gone", out / "track.ptf"))
+        GTEST_SKIP() << "no symbolic links on this system";
     EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "--all", "-C", out.string()}).status, 3);
     EXPECT_EQ(RunCli({"dat", "extract", archives.n4, "track.ptf", "-o", (out / "track.ptf").string()}).status, 3);
     EXPECT_TRUE(std::filesystem::is_symlink(out / "track.ptf"));

@@ -127,8 +127,13 @@ TEST(GameFolderCli, ConvertNeverWritesOverTheFilesItReads) {
     const TemporaryFolder folder;
     const GPLFolder game = WriteGPLFolder(folder.path);
     const std::string archive = (game.trackDirectory / "monza.dat").string();
-    std::filesystem::create_symlink(game.replay, folder / "replay.lp");
-    for (const std::string& input : {game.replay.string(), archive, (folder / "replay.lp").string()}) {
+    // Another name of the replay, and a link to it where the system has links.
+    std::filesystem::create_hard_link(game.replay, folder / "second-name.lp");
+    std::vector<std::string> inputs = {game.replay.string(), archive, (folder / "second-name.lp").string()};
+    const bool linked = TryCreateSymlink(game.replay, folder / "replay.lp");
+    if (linked)
+        inputs.push_back((folder / "replay.lp").string());
+    for (const std::string& input : inputs) {
         const std::string before = ReadFile(input);
         const CliResult refused =
             RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "race", "--output", input, "--overwrite"});
@@ -136,7 +141,7 @@ TEST(GameFolderCli, ConvertNeverWritesOverTheFilesItReads) {
         EXPECT_NE(refused.err.find("refusing to write over it"), std::string::npos) << refused.err;
         EXPECT_EQ(ReadFile(input), before) << input;
     }
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "replay.lp"));
+    EXPECT_EQ(linked, std::filesystem::is_symlink(folder / "replay.lp"));
 }
 
 // A GPL LP is read against its track: outside its track folder `info` names the track file it

@@ -12,6 +12,9 @@ struct CliResult {
 
 CliResult RunCli(const std::vector<std::string>& arguments);
 
+// The system's reason for a file missing from a missing folder.
+std::string MissingFileReason();
+
 // Whether RunCliWithFileLimit limits anything on this system (POSIX's file size limit).
 extern const bool FileSizeLimits;
 

@@ -33,6 +33,8 @@ CliResult RunShell(const std::string& setup, const std::vector<std::string>& arg
 
 const bool FileSizeLimits = true;
 
+std::string MissingFileReason() { return "No such file or directory"; }
+
 CliResult RunCli(const std::vector<std::string>& arguments) { return RunShell("", arguments); }
 
 CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes) {

@@ -35,6 +35,8 @@ HANDLE CreateOutput(const std::filesystem::path& path) {
 
 const bool FileSizeLimits = false;
 
+std::string MissingFileReason() { return Tessel::Util::GetSystemMessage(ERROR_PATH_NOT_FOUND); }
+
 // Started with CreateProcessW, as a player's shell starts it: the arguments travel as UTF-16.
 CliResult RunCli(const std::vector<std::string>& arguments) {
     TemporaryFolder folder;
