@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     AddDatCommand(app);
     AddSampleCommand(app);
     AddPlotCommand(app);
+    AddLpCommand(app);
     try {
         // As UTF-8 on every system: a path typed on a Windows console may hold any character.
         const std::vector<std::string> arguments = Tessel::Util::GetArguments(argc, argv);
