@@ -83,20 +83,26 @@ std::optional<LapRef> LapListView::GetSelectedLap() const {
 
 std::vector<LapRef> LapListView::GetSelectedLaps() const {
     std::vector<LapRef> laps;
-    for (const QTreeWidgetItem* item : selectionOrder)
+    for (const QTreeWidgetItem* item : OrderSelection())
         if (const auto lap = DecodeLapItem(item->data(DriverColumn, CodeRole).toUInt()))
             laps.push_back(*lap);
     return laps;
 }
 
-void LapListView::KeepSelectionOrder() {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    std::erase_if(selectionOrder, [&](QTreeWidgetItem* item) { return !selected.contains(item); });
+std::vector<QTreeWidgetItem*> LapListView::OrderSelection() const {
+    std::vector<QTreeWidgetItem*> ordered;
+    std::copy_if(selectionOrder.begin(), selectionOrder.end(), std::back_inserter(ordered),
+                 [](const QTreeWidgetItem* item) { return item->isSelected(); });
     for (int row = 0; row < topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = topLevelItem(row);
-        if (item->isSelected() && std::find(selectionOrder.begin(), selectionOrder.end(), item) == selectionOrder.end())
-            selectionOrder.push_back(item);
+        if (item->isSelected() && std::find(ordered.begin(), ordered.end(), item) == ordered.end())
+            ordered.push_back(item);
     }
+    return ordered;
+}
+
+void LapListView::KeepSelectionOrder() {
+    selectionOrder = OrderSelection();
     const QSignalBlocker quiet(this);
     while (selectionOrder.size() > mostComparedLaps) {
         selectionOrder.back()->setSelected(false);

@@ -39,6 +39,9 @@ private:
     // Follows each change of the selection: rows newly selected join the end of the order, and
     // those beyond the most that are compared are deselected again.
     void KeepSelectionOrder();
+    // The selected rows: those of the kept order first, then any others in the list's order
+    // (a selection made while the list's signals were blocked).
+    std::vector<QTreeWidgetItem*> OrderSelection() const;
 
     QTreeWidgetItem* fastest = nullptr;
     std::vector<QTreeWidgetItem*> selectionOrder;
