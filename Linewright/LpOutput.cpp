@@ -2,13 +2,9 @@
 
 #include "Papy/Lp/LpFile.h"
 #include "Util/BinaryFile.h"
-#include "Util/Exception.h"
 #include "Util/InputFiles.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
-
-#include <limits>
-#include <vector>
 
 namespace Linewright {
 
@@ -26,15 +22,7 @@ bool KeepBackup(const std::string& path) {
     ReplacingFile::CheckTarget(path, true);
     if (!IsFile(path))
         return false;
-    std::vector<char> bytes;
-    {
-        const auto old = BinaryFile::OpenRead(path);
-        const std::uint64_t size = old->GetSize();
-        if (size > std::numeric_limits<std::uint32_t>::max())
-            throw XFileRead(old->GetName());
-        bytes.resize(size);
-        old->Read(static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    }
+    const std::string bytes = BinaryFile::ReadWhole(path);
     // Read only to be kept: the file stays what the new LP replaces.
     ForgetInputFile(path);
     ReplacingFile backup(GetBackupPath(path));

@@ -3,55 +3,21 @@
 #include "Linewright/GraphFit.h"
 #include "Linewright/MapFit.h"
 #include "Linewright/SpeedScale.h"
+#include "Linewright/SvgText.h"
 
-#include <cstdio>
 #include <functional>
 
 namespace Linewright {
 
 namespace {
 
+using namespace Svg;
+
 constexpr double width = 800;
 constexpr double mapHeight = 600;
 constexpr double graphHeight = 140;
 constexpr double margin = 20;
 constexpr const char* existingStyle = "stroke=\"#505050\" stroke-dasharray=\"4 3\"";
-
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
-}
-
-std::string Hex(const Rgb& colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
-    return text;
-}
-
-std::string Escape(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '&': escaped += "&amp;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
-template <class Points, class ToView>
-void WritePolyline(std::ostream& out, const char* id, const Points& points, ToView toView, const char* style) {
-    out << "<polyline id=\"" << id << "\" fill=\"none\" " << style << " points=\"";
-    for (const auto& point : points) {
-        const PlanePoint view = toView(point);
-        out << Number(view.x) << ',' << Number(view.y) << ' ';
-    }
-    out << "\"/>\n";
-}
 
 void WriteMap(const LapPreview& preview, std::ostream& out) {
     const MapFit fit(preview.outline, {margin, margin, width - 2 * margin, mapHeight - 2 * margin});
@@ -97,8 +63,7 @@ void WriteGraph(const LapPreview& preview, double top, const char* name, const c
         << Number(range.low) << " to " << Number(range.high) << ")</text>\n";
     const auto toView = [&](const LinePoint& point) { return fit.ToView(point.longitude, value(point)); };
     if (!preview.existing.empty())
-        WritePolyline(out, ("existing-" + std::string(name)).c_str(), preview.existing, toView,
-                      existingStyle);
+        WritePolyline(out, "existing-" + std::string(name), preview.existing, toView, existingStyle);
     WritePolyline(out, name, preview.line, toView, "stroke=\"#1e3cd0\"");
 }
 
@@ -106,11 +71,7 @@ void WriteGraph(const LapPreview& preview, double top, const char* name, const c
 
 void WritePreviewSvg(const LapPreview& preview, const std::string& title, std::ostream& out) {
     const double height = mapHeight + 2 * (graphHeight + 2 * margin) + 30;
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
-        << "\" viewBox=\"0 0 " << width << ' ' << height << "\" font-family=\"sans-serif\">\n"
-        << "<title>" << Escape(title) << "</title>\n"
-        << "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    WriteSvgStart(out, width, height, title);
     WriteMap(preview, out);
     WriteLegend(preview, out);
     const double speedTop = mapHeight + 2 * margin;

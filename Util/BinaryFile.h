@@ -22,6 +22,9 @@ public:
     // Creates the file or truncates an existing one.
     static std::unique_ptr<BinaryFile> CreateAlways(const std::string& path);
     static std::unique_ptr<BinaryFile> Create(const std::string& path, bool overwrite);
+    // Every byte of the file at path, opened for reading as OpenRead opens it. Throws what
+    // OpenRead throws, and XFileRead for a file of 4 GiB or more or one that cannot be read.
+    static std::string ReadWhole(const std::string& path);
 
     ~BinaryFile() override;
     BinaryFile(const BinaryFile&) = delete;

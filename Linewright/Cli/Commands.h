@@ -23,5 +23,6 @@ void AddLapsCommand(CLI::App& app);
 void AddDatCommand(CLI::App& app);
 void AddSampleCommand(CLI::App& app);
 void AddPlotCommand(CLI::App& app);
+void AddLpCommand(CLI::App& app);
 
 }  // namespace Linewright::Cli

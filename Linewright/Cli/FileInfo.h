@@ -9,6 +9,7 @@
 
 namespace Tessel::Papy {
 class FileFactory;
+class LpFile;
 class Track;
 }  // namespace Tessel::Papy
 
@@ -49,6 +50,10 @@ void DescribeObjects(const InfoOptions& options, Tessel::Papy::FileKind kind, st
 // given): records, spacing_m and, with --records, one line per record. An LP that its format
 // reads against its track, whose track file cannot be opened, throws XUsage naming that file.
 void DescribeLp(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
+// The LP file at path, recognised by its content and read as DescribeLp reads it (against the
+// track file at track, when it is not empty). Throws XUsage when the file is no LP, and what
+// DescribeLp throws.
+std::shared_ptr<Tessel::Papy::LpFile> ReadLpFile(const std::string& path, const std::string& track);
 // ICR2 and N4 DAT archives: the member count.
 void DescribeArchive(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 

@@ -38,22 +38,33 @@ std::shared_ptr<Papy::LpFile> MakeInItsFolder(Papy::MakeLp& makeLp, const std::s
     }
 }
 
-std::shared_ptr<Papy::LpFile> MakeWithTrack(Papy::MakeLp& makeLp, const InfoOptions& options) {
-    const Util::PathName name(options.path);
-    const Papy::PapyDirectory trackDirectory(options.track);
+std::shared_ptr<Papy::LpFile> MakeWithTrack(Papy::MakeLp& makeLp, const std::string& path, const std::string& track) {
+    const Util::PathName name(path);
+    const Papy::PapyDirectory trackDirectory(track);
     const auto trackFactory = Papy::FileFactoryRegistry::Instance().GetFactory(trackDirectory.GetPath(), false);
-    return makeLp.MakeWithTrack(name.baseName, name.extension, *trackFactory, options.track);
+    return makeLp.MakeWithTrack(name.baseName, name.extension, *trackFactory, track);
+}
+
+std::shared_ptr<Papy::LpFile> ReadLp(const std::string& path, Papy::FileKind kind, const std::string& track) {
+    const auto makeLp = FactoryReading(path, kind)->GetFacet<Papy::MakeLp>();
+    return track.empty() ? MakeInItsFolder(*makeLp, path) : MakeWithTrack(*makeLp, path, track);
 }
 
 }  // namespace
 
 void DescribeLp(const InfoOptions& options, Papy::FileKind kind, std::ostream& out) {
-    const auto makeLp = FactoryReading(options.path, kind)->GetFacet<Papy::MakeLp>();
-    const auto lp = options.track.empty() ? MakeInItsFolder(*makeLp, options.path) : MakeWithTrack(*makeLp, options);
+    const auto lp = ReadLp(options.path, kind, options.track);
     out << "records: " << lp->GetRecordCount() << '\n'
         << "spacing_m: " << FormatNumber("%.6f", lp->GetRecordSpacing()) << '\n';
     if (options.records)
         DescribeRecords(*lp, out);
+}
+
+std::shared_ptr<Papy::LpFile> ReadLpFile(const std::string& path, const std::string& track) {
+    const Papy::FileKind kind = Papy::RecognizeFile(path);
+    if (kind != Papy::FileKind::GPLLp && kind != Papy::FileKind::ICR2Lp && kind != Papy::FileKind::N4Lp)
+        throw Util::XUsage(path + ": not an LP file");
+    return ReadLp(path, kind, track);
 }
 
 }  // namespace Linewright::Cli

@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     AddDatCommand(app);
     AddSampleCommand(app);
     AddPlotCommand(app);
+    AddLpCommand(app);
     // Set after the commands, which would otherwise repeat it under their own --help.
     app.footer("Exit status:\n"
                "  0  done\n"

@@ -2,12 +2,14 @@
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/FormContent.h"
+#include "Linewright/LapComparison.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LapPreview.h"
 #include "Linewright/LpOutput.h"
 #include "Linewright/TrackLp.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/ErrorGuard.h"
+#include "Linewright/Gui/LapComparisonWidget.h"
 #include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/MessageBoxes.h"
@@ -30,6 +32,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QUrl>
 
 namespace Linewright::Gui {
@@ -72,6 +75,10 @@ CLinewrightView::CLinewrightView(CLinewrightDoc& document, MessageBoxes& message
     m_typeList = AddControl(MakeListBox(this), Resources::TypeList);
     convertButton = AddControl(new QPushButton("Convert", this), Resources::ConvertButton);
     preview = new LapPreviewWidget(this);
+    comparisonView = new LapComparisonWidget(this);
+    lapViews = new QStackedWidget(this);
+    lapViews->addWidget(preview);
+    lapViews->addWidget(comparisonView);
     comparison = new QLabel(this);
     comparison->setObjectName("comparison");
     comparison->setWordWrap(true);
@@ -117,7 +124,7 @@ void CLinewrightView::CreateLayout() {
     auto* lapPane = new QWidget(this);
     auto* lap = new QVBoxLayout(lapPane);
     lap->setContentsMargins(0, 0, 0, 0);
-    lap->addWidget(preview, 1);
+    lap->addWidget(lapViews, 1);
     lap->addWidget(comparison);
 
     splitter = new QSplitter(Qt::Horizontal, this);
@@ -158,6 +165,11 @@ void CLinewrightView::OnInitialUpdate(const FormContent& content) {
     OnSelectionChanged();
 }
 
+void CLinewrightView::SetSpeedUnit(const SpeedUnit& unit) {
+    preview->SetSpeedUnit(unit);
+    comparisonView->SetSpeedUnit(unit);
+}
+
 void CLinewrightView::OnFastest() { m_lapList->SelectFastest(); }
 
 QString CLinewrightView::GetSelectedType() const {
@@ -166,24 +178,48 @@ QString CLinewrightView::GetSelectedType() const {
 }
 
 void CLinewrightView::OnSelectionChanged() {
-    const auto lap = m_lapList->GetSelectedLap();
+    const std::vector<LapRef> laps = m_lapList->GetSelectedLaps();
     const QString type = GetSelectedType();
     comparison->clear();
-    if (!lap || type.isEmpty()) {
+    NameConvertedLap(laps);
+    lapViews->setCurrentWidget(preview);
+    if (laps.empty() || type.isEmpty()) {
         preview->SetMessage(document.GetRpy() ? "Choose a lap and an LP type to see the line." : QString());
         return;
     }
     try {
         BusyCursor busy;
-        LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), *lap, type.toStdString(),
-                                          document.GetTrackFile());
-        comparison->setText(QString::fromStdString(shown.comparison));
-        preview->SetPreview(std::move(shown));
+        laps.size() > 1 ? ShowComparison(laps, type) : ShowPreview(laps.front(), type);
     } catch (const Util::Exception& error) {
         preview->SetMessage(QString::fromStdString(error.GetMessageText()));
     } catch (const std::exception& error) {
         preview->SetMessage(QString::fromLocal8Bit(error.what()));
     }
+}
+
+void CLinewrightView::ShowPreview(const LapRef& lap, const QString& type) {
+    LapPreview shown = MakeLapPreview(*document.RequireTrackFactory(), *document.GetRpy(), lap, type.toStdString(),
+                                      document.GetTrackFile());
+    comparison->setText(QString::fromStdString(shown.comparison));
+    preview->SetPreview(std::move(shown));
+}
+
+void CLinewrightView::ShowComparison(const std::vector<LapRef>& laps, const QString& type) {
+    comparisonView->SetComparison(CompareLaps(*document.RequireTrackFactory(), *document.GetRpy(), laps,
+                                              type.toStdString(), 500, document.GetTrackFile()));
+    lapViews->setCurrentWidget(comparisonView);
+}
+
+void CLinewrightView::NameConvertedLap(const std::vector<LapRef>& laps) {
+    if (laps.size() < 2) {
+        convertButton->setText("Convert");
+        return;
+    }
+    const auto& replay = *document.GetRpy();
+    const LapRef& first = laps.front();
+    convertButton->setText(QString::fromStdString(
+        "Convert " + replay.GetDriverName(first.driver) + " " +
+        LapTimeText(replay.GetLapTime(first.table, first.driver, first.lap))));
 }
 
 void CLinewrightView::OnConvert() {

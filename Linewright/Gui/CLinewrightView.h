@@ -4,20 +4,25 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSplitter;
+class QStackedWidget;
 
 namespace Linewright {
 class CLinewrightDoc;
 struct FormContent;
+struct LapRef;
+struct SpeedUnit;
 }
 
 namespace Linewright::Gui {
 
+class LapComparisonWidget;
 class LapListView;
 class LapPreviewWidget;
 class MessageBoxes;
@@ -27,7 +32,9 @@ class MessageBoxes;
 // types, the Convert button (also Enter), and beside them the preview of the selected lap with
 // a line on how it differs from the existing LP of the selected type. A splitter divides the
 // form from the preview; spare width goes to the lap list and the preview. Every change of the
-// selected lap or type, by mouse, keyboard or call, redraws the preview.
+// selected lap or type, by mouse, keyboard or call, redraws the preview. With several laps
+// selected the preview gives way to the laps side by side, and Convert, which converts the
+// first of them, names it.
 class CLinewrightView : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +50,11 @@ public:
     // <type>.lp.bak; errors are shown. Does nothing while no replay is open.
     void OnConvert();
 
+    // Speeds on the preview and the laps side by side.
+    void SetSpeedUnit(const SpeedUnit& unit);
+
     LapPreviewWidget& GetPreview() { return *preview; }
+    LapComparisonWidget& GetComparisonView() { return *comparisonView; }
     QSplitter& GetSplitter() { return *splitter; }
 
 private:
@@ -53,6 +64,10 @@ private:
     // them; a lap that cannot be converted shows why in the preview's place.
     void OnSelectionChanged();
     QString GetSelectedType() const;
+    void ShowPreview(const LapRef& lap, const QString& type);
+    void ShowComparison(const std::vector<LapRef>& laps, const QString& type);
+    // "Convert", or with several laps selected "Convert <the first lap>".
+    void NameConvertedLap(const std::vector<LapRef>& laps);
     // Says that the LP was written, and where, with an offer to open its folder.
     void TellWritten(const std::string& path, bool keptBackup);
     // Moves the members into the controls, or with saveAndValidate the controls into the
@@ -74,6 +89,8 @@ private:
     QPushButton* fastestButton;
     QPushButton* convertButton;
     LapPreviewWidget* preview;
+    LapComparisonWidget* comparisonView;
+    QStackedWidget* lapViews;
     QLabel* comparison;
     QSplitter* splitter;
 };

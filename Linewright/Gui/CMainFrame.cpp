@@ -8,7 +8,6 @@
 #include "Linewright/Gui/CAboutDlg.h"
 #include "Linewright/Gui/CLinewrightView.h"
 #include "Linewright/Gui/ErrorGuard.h"
-#include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/Resources.h"
 #include "Util/Exception.h"
 
@@ -166,7 +165,7 @@ void CMainFrame::AddSpeedUnitActions(QMenu& menu) {
     const auto chosen = std::find_if(speedUnits.begin(), speedUnits.end(),
                                      [&](const SpeedUnit& unit) { return remembered == unit.name; });
     const SpeedUnit& shown = chosen == speedUnits.end() ? speedUnits.front() : *chosen;
-    view->GetPreview().SetSpeedUnit(shown);
+    view->SetSpeedUnit(shown);
     auto* units = new QActionGroup(this);
     for (const SpeedUnit& unit : speedUnits) {
         auto* action = menu.addAction(QString("Speed in ") + unit.name);
@@ -175,7 +174,7 @@ void CMainFrame::AddSpeedUnitActions(QMenu& menu) {
         units->addAction(action);
         connect(action, &QAction::triggered, this, [this, unit] {
             QSettings().setValue(SpeedUnitKey, unit.name);
-            view->GetPreview().SetSpeedUnit(unit);
+            view->SetSpeedUnit(unit);
         });
         action->setChecked(&unit == &shown);
     }

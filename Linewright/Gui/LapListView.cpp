@@ -1,6 +1,11 @@
 #include "Linewright/Gui/LapListView.h"
 
+#include "Linewright/LapComparison.h"
+
 #include <QHeaderView>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace Linewright::Gui {
 
@@ -27,7 +32,7 @@ LapListView::LapListView(QWidget* parent) : QTreeWidget(parent) {
     setHeaderLabels({"Driver", "Lap", "Time"});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     header()->setSortIndicator(-1, Qt::AscendingOrder);  // the replay's order until asked
     setSortingEnabled(true);
@@ -35,11 +40,13 @@ LapListView::LapListView(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(DriverColumn, QHeaderView::Stretch);
     header()->setSectionResizeMode(LapColumn, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(TimeColumn, QHeaderView::ResizeToContents);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &LapListView::KeepSelectionOrder);
 }
 
 void LapListView::Fill(const std::vector<LapListEntry>& laps) {
     clear();
     fastest = nullptr;
+    selectionOrder.clear();
     const auto fastestIndex = FindFastestLap(laps);
     for (std::size_t index = 0; index < laps.size(); ++index) {
         const LapListEntry& entry = laps[index];
@@ -70,8 +77,37 @@ QString LapListView::RowText(int row) const {
 }
 
 std::optional<LapRef> LapListView::GetSelectedLap() const {
-    const auto selected = selectedItems();
-    return DecodeLapItem(selected.isEmpty() ? 0u : selected.front()->data(DriverColumn, CodeRole).toUInt());
+    const std::vector<LapRef> laps = GetSelectedLaps();
+    return laps.empty() ? std::nullopt : std::optional(laps.front());
+}
+
+std::vector<LapRef> LapListView::GetSelectedLaps() const {
+    std::vector<LapRef> laps;
+    for (const QTreeWidgetItem* item : OrderSelection())
+        if (const auto lap = DecodeLapItem(item->data(DriverColumn, CodeRole).toUInt()))
+            laps.push_back(*lap);
+    return laps;
+}
+
+std::vector<QTreeWidgetItem*> LapListView::OrderSelection() const {
+    std::vector<QTreeWidgetItem*> ordered;
+    std::copy_if(selectionOrder.begin(), selectionOrder.end(), std::back_inserter(ordered),
+                 [](const QTreeWidgetItem* item) { return item->isSelected(); });
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = topLevelItem(row);
+        if (item->isSelected() && std::find(ordered.begin(), ordered.end(), item) == ordered.end())
+            ordered.push_back(item);
+    }
+    return ordered;
+}
+
+void LapListView::KeepSelectionOrder() {
+    selectionOrder = OrderSelection();
+    const QSignalBlocker quiet(this);
+    while (selectionOrder.size() > mostComparedLaps) {
+        selectionOrder.back()->setSelected(false);
+        selectionOrder.pop_back();
+    }
 }
 
 void LapListView::SelectFastest() {

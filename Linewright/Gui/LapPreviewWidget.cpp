@@ -1,6 +1,7 @@
 #include "Linewright/Gui/LapPreviewWidget.h"
 
 #include "Linewright/GraphFit.h"
+#include "Linewright/Gui/GraphFrame.h"
 #include "Linewright/MapFit.h"
 #include "Linewright/SpeedScale.h"
 
@@ -32,8 +33,6 @@ const QColor existingColour(80, 80, 80);
 const QColor graphColour(30, 60, 208);
 
 QColor ToColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-ViewRect ToViewRect(const QRectF& rect) { return {rect.left(), rect.top(), rect.width(), rect.height()}; }
 
 QPointF ToPoint(const PlanePoint& point) { return {point.x, point.y}; }
 
@@ -203,22 +202,8 @@ Curve CurveOf(int index, const LapPreview& preview, const SpeedUnit& unit) {
 
 void LapPreviewWidget::DrawGraph(QPainter& painter, int index) const {
     const Curve curve = CurveOf(index, *preview, unit);
-    const QRectF area = GraphArea(index);
-    const GraphFit fit(GetLapEnd(*preview), curve.range.low, curve.range.high, ToViewRect(area));
-    painter.setPen(QColor(190, 190, 190));
-    painter.drawRect(area);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(margin, area.top() - 4), QString("%1 (%2 to %3)")
-                                                          .arg(curve.caption)
-                                                          .arg(curve.range.low, 0, 'f', 1)
-                                                          .arg(curve.range.high, 0, 'f', 1));
-    // The distance axis: round distances in metres, as many as their labels leave room for.
-    for (const double distance : GraphFit::DistanceTicks(GetLapEnd(*preview), static_cast<int>(area.width() / 60))) {
-        const double x = fit.ToView(distance, 0.0).x;
-        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
-        painter.drawText(QRectF(x - 35, area.bottom() + 2, 70, axisHeight - 2), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(distance, 'f', 0) + " m");
-    }
+    const GraphFit fit =
+        DrawGraphFrame(painter, GraphArea(index), curve.caption, curve.range.low, curve.range.high, GetLapEnd(*preview));
     const auto draw = [&](const std::vector<LinePoint>& line, const QPen& pen) {
         QPolygonF points;
         for (const LinePoint& point : line)

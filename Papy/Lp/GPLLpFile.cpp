@@ -138,4 +138,17 @@ void GPLLpFile::SetRecordFlag(std::uint32_t i, unsigned number, bool value) {
     records[i].flags = value ? records[i].flags | bit : records[i].flags & ~bit;
 }
 
+std::vector<LpFile::RecordValue> GPLLpFile::GetStoredValues() const {
+    return {RecordValue::Speed, RecordValue::LateralSpeed, RecordValue::Lateral, RecordValue::AngleRate,
+            RecordValue::Coefficient};
+}
+
+std::vector<LpFile::IntegerField> GPLLpFile::GetIntegerFields() const { return {{"flags", 0, 0xFFFFFFFF}}; }
+
+std::int64_t GPLLpFile::GetRecordInteger(std::uint32_t i, std::size_t) const { return records[i].flags; }
+
+void GPLLpFile::SetRecordInteger(std::uint32_t i, std::size_t, std::int64_t value) {
+    records[i].flags = static_cast<std::uint32_t>(value);
+}
+
 }  // namespace Tessel::Papy

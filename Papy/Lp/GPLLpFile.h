@@ -52,6 +52,12 @@ public:
     void SetRecordFlags(std::uint32_t i, std::uint32_t flags) override;
     void SetRecordFlag(std::uint32_t i, unsigned number, bool value) override;
 
+    // Angle rate and coefficient besides the three; the flags word is the stored integer.
+    std::vector<RecordValue> GetStoredValues() const override;
+    std::vector<IntegerField> GetIntegerFields() const override;
+    std::int64_t GetRecordInteger(std::uint32_t i, std::size_t field) const override;
+    void SetRecordInteger(std::uint32_t i, std::size_t field, std::int64_t value) override;
+
     void Write(const std::shared_ptr<Util::BinaryStream>& stream) const override;
 
 private:

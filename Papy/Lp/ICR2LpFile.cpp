@@ -5,6 +5,7 @@
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -84,6 +85,28 @@ void ICR2LpFile::SetRecordSpeed(std::uint32_t i, double value) {
 
 void ICR2LpFile::SetRecordLateralSpeed(std::uint32_t i, double value) {
     Store(i, &Record::lateralSpeed, Clamped<std::int32_t>(RoundHalfAwayFromZero(value / SpeedUnit)));
+}
+
+std::vector<LpFile::IntegerField> ICR2LpFile::GetIntegerFields() const {
+    using Signed = std::numeric_limits<std::int32_t>;
+    return {{"speed", 0, std::numeric_limits<std::uint32_t>::max()},
+            {"lateral speed", Signed::min(), Signed::max()},
+            {"lateral offset", Signed::min(), Signed::max()}};
+}
+
+std::int64_t ICR2LpFile::GetRecordInteger(std::uint32_t i, std::size_t field) const {
+    const Record& record = records[i];
+    const std::array<std::int64_t, 3> values = {record.speed, record.lateralSpeed, record.lateral};
+    return values.at(field);
+}
+
+void ICR2LpFile::SetRecordInteger(std::uint32_t i, std::size_t field, std::int64_t value) {
+    switch (field) {
+    case 0: Store(i, &Record::speed, static_cast<std::uint32_t>(value)); break;
+    case 1: Store(i, &Record::lateralSpeed, static_cast<std::int32_t>(value)); break;
+    case 2: Store(i, &Record::lateral, static_cast<std::int32_t>(value)); break;
+    default: TESSEL_CHECK(field < 3);
+    }
 }
 
 void ICR2LpFile::Write(const std::shared_ptr<Util::BinaryStream>& stream) const {

@@ -43,6 +43,12 @@ public:
     void SetRecordLateralSpeed(std::uint32_t i, double value) override;
     void SetRecordAngleRate(std::uint32_t, double) override {}
 
+    // The three stored integers: speed, lateral speed and lateral offset in the file's units.
+    // Setting record 0's sets the closing record's too.
+    std::vector<IntegerField> GetIntegerFields() const override;
+    std::int64_t GetRecordInteger(std::uint32_t i, std::size_t field) const override;
+    void SetRecordInteger(std::uint32_t i, std::size_t field, std::int64_t value) override;
+
     void Write(const std::shared_ptr<Util::BinaryStream>& stream) const override;
 
 private:

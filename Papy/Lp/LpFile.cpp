@@ -26,6 +26,18 @@ void LpFile::SetRecordFlags(std::uint32_t, std::uint32_t) { TESSEL_CHECK(false);
 
 void LpFile::SetRecordFlag(std::uint32_t, unsigned, bool) { TESSEL_CHECK(false); }
 
+std::vector<LpFile::RecordValue> LpFile::GetStoredValues() const {
+    return {RecordValue::Speed, RecordValue::LateralSpeed, RecordValue::Lateral};
+}
+
+std::vector<LpFile::IntegerField> LpFile::GetIntegerFields() const { return {}; }
+
+std::int64_t LpFile::GetRecordInteger(std::uint32_t, std::size_t) const {
+    Util::AssertionFailed("false", __FILE__, __LINE__);
+}
+
+void LpFile::SetRecordInteger(std::uint32_t, std::size_t, std::int64_t) { TESSEL_CHECK(false); }
+
 std::uint32_t LpFile::ReadHeader(Util::BinaryStream& stream, std::uint32_t version, std::uint32_t recordSize,
                                  const char* versionError) {
     stream.Seek(0);

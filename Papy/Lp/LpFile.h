@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Tessel::Papy {
 
@@ -97,6 +98,24 @@ public:
     void SetRecordFlag13(std::uint32_t i, bool value) { SetRecordFlag(i, 13, value); }
     void SetRecordFlag14(std::uint32_t i, bool value) { SetRecordFlag(i, 14, value); }
     virtual void SetRecordFlag(std::uint32_t i, unsigned number, bool value);
+
+    // What a record of the format holds, for a table that shows every record whole: speed,
+    // lateral speed and lateral offset always, the others where the format stores them.
+    enum class RecordValue { Speed, LateralSpeed, Lateral, AngleRate, Length, Coefficient };
+    virtual std::vector<RecordValue> GetStoredValues() const;
+
+    // The integers a record stores, for formats that store some, so that a table of the records
+    // loses nothing to rounding; field numbers index GetIntegerFields. The defaults, for a
+    // format without integers, throw XAssertion "false".
+    struct IntegerField {
+        const char* name;
+        std::int64_t lowest;
+        std::int64_t highest;
+    };
+    virtual std::vector<IntegerField> GetIntegerFields() const;
+    virtual std::int64_t GetRecordInteger(std::uint32_t i, std::size_t field) const;
+    // value must lie within the field's range; it is not checked.
+    virtual void SetRecordInteger(std::uint32_t i, std::size_t field, std::int64_t value);
 
     // Writes the whole file from position 0; the stream is not truncated.
     virtual void Write(const std::shared_ptr<Util::BinaryStream>& stream) const = 0;

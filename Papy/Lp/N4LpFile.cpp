@@ -4,6 +4,7 @@
 #include "Util/Exception.h"
 
 #include <cmath>
+#include <limits>
 
 namespace Tessel::Papy {
 
@@ -98,6 +99,21 @@ void N4LpFile::SetRecordAngleRate(std::uint32_t i, double value) {
 
 void N4LpFile::SetRecordFlags(std::uint32_t i, std::uint32_t flags) {
     records[i].flags = static_cast<std::int32_t>(flags);
+}
+
+std::vector<LpFile::RecordValue> N4LpFile::GetStoredValues() const {
+    return {RecordValue::Speed, RecordValue::LateralSpeed, RecordValue::Lateral, RecordValue::AngleRate,
+            RecordValue::Length};
+}
+
+std::vector<LpFile::IntegerField> N4LpFile::GetIntegerFields() const {
+    return {{"flags", std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}};
+}
+
+std::int64_t N4LpFile::GetRecordInteger(std::uint32_t i, std::size_t) const { return records[i].flags; }
+
+void N4LpFile::SetRecordInteger(std::uint32_t i, std::size_t, std::int64_t value) {
+    records[i].flags = static_cast<std::int32_t>(value);
 }
 
 }  // namespace Tessel::Papy

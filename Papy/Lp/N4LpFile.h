@@ -50,6 +50,12 @@ public:
     void SetRecordAngleRate(std::uint32_t i, double value) override;
     void SetRecordFlags(std::uint32_t i, std::uint32_t flags) override;
 
+    // Angle rate and record length besides the three; the flags word is the stored integer.
+    std::vector<RecordValue> GetStoredValues() const override;
+    std::vector<IntegerField> GetIntegerFields() const override;
+    std::int64_t GetRecordInteger(std::uint32_t i, std::size_t field) const override;
+    void SetRecordInteger(std::uint32_t i, std::size_t field, std::int64_t value) override;
+
     void Write(const std::shared_ptr<Util::BinaryStream>& stream) const override;
 
 private:

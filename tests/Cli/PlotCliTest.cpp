@@ -178,3 +178,28 @@ TEST(PlotCli, TheExistingLpIsDrawnAndComparedAndTheOutputKept) {
     EXPECT_EQ(laps.err, missing.err);
     EXPECT_NE(laps.out.find("0\t0\t1\tJim Clark\t"), std::string::npos);
 }
+
+TEST(PlotCli, SeveralLapsSideBySideAndTheirDeltaAtEachTenth) {
+    const TemporaryFolder folder;
+    const GPLFolder game = WriteGPLFolder(folder / "gpl");
+    const std::string svg = (folder / "laps.svg").string();
+    const CliResult plotted = RunCli({"plot", game.replay.string(), "--lap", "0:0:1", "--lap", "0:1:1", "-o", svg});
+    ASSERT_EQ(plotted.status, 0) << plotted.err;
+    const std::string drawn = ReadFile(svg);
+    for (const char* id : {"line-0", "line-1", "speed-1", "delta-0", "delta-1"})
+        EXPECT_NE(Element(drawn, id), "") << id;
+    EXPECT_NE(Element(drawn, "key-1").find("Graham Hill"), std::string::npos);
+
+    const CliResult compared = RunCli({"laps", game.replay.string(), "--compare", "0:0:1,0:1:1"});
+    EXPECT_EQ(compared.status, 0) << compared.err;
+    std::istringstream lines(compared.out);
+    std::vector<double> deltas;
+    for (std::string line; std::getline(lines, line);)
+        if (line[0] != '#')
+            deltas.push_back(std::stod(line.substr(line.rfind('\t') + 1)));
+    ASSERT_EQ(deltas.size(), 11u) << compared.out;
+    EXPECT_EQ(deltas.front(), 0.0);
+    // The slower driver's whole lap, 42.333 s against 40.860 s, lost bit by bit.
+    EXPECT_NEAR(deltas.back(), 1.473, 0.002);
+    EXPECT_TRUE(std::is_sorted(deltas.begin(), deltas.end()));
+}

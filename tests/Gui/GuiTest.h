@@ -40,6 +40,7 @@ private slots:
     void everyControlStaysVisibleLargeAndSmall();
     void legendNeverCoversTheTrack();
     void hoveringTellsTheRecordInTheChosenUnit();
+    void severalLapsSideBySideAndConvertTheFirst();
     // Choosing with the mouse, opening and the window's place (SelectionGuiTest.cpp).
     void clickingRowsWithTheMouseRedrawsThePreview();
     void openingSelectsTheFastestLapAndEnablesConvert();

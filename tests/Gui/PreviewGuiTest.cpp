@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
 #include "Linewright/Gui/CLinewrightView.h"
+#include "Linewright/Gui/LapComparisonWidget.h"
 #include "Linewright/Gui/LapPreviewWidget.h"
 #include "Linewright/Gui/LapListView.h"
 #include "Linewright/Gui/Resources.h"
@@ -265,4 +266,43 @@ void GuiTest::hoveringTellsTheRecordInTheChosenUnit() {
     for (QAction* action : Frame().findChildren<QAction*>())
         if (action->text().startsWith("Speed in "))
             QCOMPARE(action->isChecked(), action->text() == "Speed in mph");
+}
+
+void GuiTest::severalLapsSideBySideAndConvertTheFirst() {
+    const auto sample = OpenSample();
+    Frame().resize(1200, 800);
+    auto* lapList = FindControl<LapListView>(Resources::LapList);
+    auto* convert = FindControl<QPushButton>(Resources::ConvertButton);
+    auto& view = Frame().GetView().GetComparisonView();
+    const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+        const QPoint at = lapList->visualRect(lapList->model()->index(row, 0)).center();
+        QTest::mouseClick(lapList->viewport(), Qt::LeftButton, modifiers, at);
+    };
+    // Graham Hill's and Dan Gurney's first laps, then Jim Clark's: the order of choosing counts.
+    const int last = lapList->count() - 1;
+    click(3, {});
+    click(last, Qt::ControlModifier);
+    click(0, Qt::ControlModifier);
+    QVERIFY(view.isVisible() && !Frame().GetView().GetPreview().isVisible());
+    QCOMPARE(view.GetComparison()->laps.size(), std::size_t{3});
+    QCOMPARE(QString::fromStdString(view.GetComparison()->laps[2].name), QString("Jim Clark 0m 40.860s (lap 0:0:1)"));
+    QCOMPARE(convert->text(), "Convert " + lapList->RowText(3));
+    QTRY_VERIFY(convert->width() >= convert->sizeHint().width());  // the lap named whole
+    QVERIFY(view.GetKeyArea().bottom() <= view.height() / 3);
+    KeepScreenshot(Frame(), "three-laps");
+
+    // Convert writes the first chosen lap, as when it is chosen alone.
+    ClickConvert();
+    const QByteArray compared = ReadFile(sample.trackDirectory / "work.lp");
+    click(3, {});
+    QCOMPARE(convert->text(), QString("Convert"));
+    QVERIFY(Frame().GetView().GetPreview().isVisible());
+    ClickConvert();
+    QCOMPARE(ReadFile(sample.trackDirectory / "work.lp"), compared);
+
+    // Shift takes a range, never more than five laps.
+    click(0, {});
+    click(last, Qt::ShiftModifier);
+    QCOMPARE(lapList->GetSelectedLaps().size(), Linewright::mostComparedLaps);
+    QCOMPARE(view.GetComparison()->laps.size(), Linewright::mostComparedLaps);
 }
