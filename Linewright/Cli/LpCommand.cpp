@@ -37,9 +37,7 @@ struct LpOptions {
 void Export(const LpOptions& options) {
     const std::string table = FormatLpTable(*ReadLpFile(options.input, options.track));
     if (options.output.empty()) {
-        std::cout.flush();
-        Util::SetStandardOutputBinary();  // the table's own CR LF line ends
-        std::cout << table;
+        std::cout << table;  // with the table's own CR LF line ends: the streams are binary
         return;
     }
     Util::ReplacingFile::CheckTarget(options.output, options.overwrite);

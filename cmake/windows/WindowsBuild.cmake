@@ -26,6 +26,8 @@ if(LINEWRIGHT_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  # As with Debian's packaged GoogleTest, GoogleMock's matchers come with it.
+  target_include_directories(gtest SYSTEM INTERFACE /usr/src/googletest/googlemock/include)
 endif()
 
 # The zip for Windows users: the programs and a README of their own.
