@@ -60,6 +60,9 @@ std::optional<FileIdentity> GetFileIdentity(const std::string& path);
 
 // Moves from to to, replacing a file or link at to (never what a link leads to).
 std::error_code ReplaceEntry(const std::string& from, const std::string& to);
+// Why ReplaceEntry would refuse to replace the file at path though its folder allows it: on
+// Windows a file marked read-only ("Access is denied."); never on POSIX, where the folder decides.
+std::error_code CheckReplaceable(const std::string& path);
 // Moves from to to only when nothing is at to; a failure because something is there is
 // IsExistsError. Either way from is gone afterwards.
 std::error_code MoveToFreePlace(const std::string& from, const std::string& to);

@@ -5,9 +5,12 @@
 
 namespace Tessel::Util {
 
-// Large blocks: 2 MiB and more are aligned to 2 MiB and offered to the kernel for huge pages,
-// which fills them with a few hundred times fewer page faults and reads them with fewer TLB
-// misses; smaller ones come from operator new. Throws std::bad_alloc when memory runs out.
+// Large blocks: 2 MiB and more are aligned to LargeBlockAlignment. On Linux that is 2 MiB, and
+// the blocks are offered to the kernel for huge pages, which fills them with a few hundred times
+// fewer page faults and reads them with fewer TLB misses; Windows gives large pages only to
+// accounts with a privilege that players' accounts lack, so there it is a cache line. Smaller
+// blocks come from operator new. Throws std::bad_alloc when memory runs out.
+extern const std::size_t LargeBlockAlignment;
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* block, std::size_t bytes);
 

@@ -9,13 +9,6 @@ namespace Tessel::Util {
 
 namespace {
 
-// A trailing separator goes, but a root's ("/", "C:\") stays.
-std::string DropTrailingSeparator(std::string path) {
-    if (path.size() > 1 && IsSeparator(path.back()) && path.size() > GetRootLength(path))
-        path.pop_back();
-    return path;
-}
-
 // Resolves path into buf like the system's full-path call: returns the length the absolute
 // path needs (0 when it cannot be resolved) and fills buf only when it fits.
 std::size_t ResolvePath(const std::string& path, char* buf, std::size_t bufSize) {
@@ -29,6 +22,12 @@ std::size_t ResolvePath(const std::string& path, char* buf, std::size_t bufSize)
 }
 
 }  // namespace
+
+std::string DropTrailingSeparator(std::string path) {
+    if (path.size() > 1 && IsSeparator(path.back()) && path.size() > GetRootLength(path))
+        path.pop_back();
+    return path;
+}
 
 std::optional<std::string> MakeAbsolutePath(const std::string& path) {
     char buf[MaxPath];

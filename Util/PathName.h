@@ -13,6 +13,10 @@ namespace Tessel::Util {
 // The longest absolute path the program handles, terminator included.
 inline constexpr std::size_t MaxPath = 260;
 
+// The path without a trailing separator, but for a root's ("/", "C:\"): "C:" alone would stand
+// for the current folder of drive C.
+std::string DropTrailingSeparator(std::string path);
+
 // The absolute, normalised form of path, or nothing when it cannot be resolved or would need
 // MaxPath characters or more.
 std::optional<std::string> MakeAbsolutePath(const std::string& path);

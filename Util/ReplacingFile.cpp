@@ -88,6 +88,8 @@ void ReplacingFile::CheckTarget(const std::string& path, bool overwrite) {
     if (!overwrite && TargetExists(target))
         throw XFileExists(target);
     RefuseToReplaceInput(target);
+    if (const std::error_code refusal = CheckReplaceable(target))
+        throw XFileOpen(target, DescribeError(refusal));
 }
 
 }  // namespace Tessel::Util

@@ -37,7 +37,8 @@ public:
     // True when something other than a folder is at path: a file, or a link of any kind.
     static bool TargetExists(const std::string& path);
     // What Commit would refuse, found before any work is done: XFileOpen for a folder at path,
-    // XFileExists for an existing target without overwrite, XUsage for a file being read.
+    // XFileExists for an existing target without overwrite, XUsage for a file being read,
+    // XFileOpen for a file the system keeps from being replaced (Util/FileSystem.h).
     static void CheckTarget(const std::string& path, bool overwrite);
 
 private:

@@ -25,9 +25,7 @@ void FileFactoryRegistry::Register(std::shared_ptr<FileFactoryRecognizer> recogn
 }
 
 std::shared_ptr<FileFactory> FileFactoryRegistry::GetFactory(const std::string& given, bool writable) {
-    std::string path = given;
-    if (path.size() > 1 && Util::IsSeparator(path.back()))
-        path.pop_back();
+    const std::string path = Util::DropTrailingSeparator(given);
     const std::string key = GetCacheKey(path);
     if (const auto cached = cache.find(key); cached != cache.end() && (!writable || cached->second.writable))
         return cached->second.factory;

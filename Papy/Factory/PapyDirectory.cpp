@@ -62,10 +62,7 @@ std::string ResolveMissing(const std::string& resolved) {
 }  // namespace
 
 PapyDirectory::PapyDirectory(const std::string& given) {
-    std::string current = given;
-    if (current.size() > 1 && Util::IsSeparator(current.back()))
-        current.pop_back();
-    current = Resolve(current);
+    std::string current = Resolve(Util::DropTrailingSeparator(given));
     const Kind kind = GetKind(current);
     if (kind == Kind::Missing)
         current = ResolveMissing(current);

@@ -20,6 +20,8 @@ std::size_t RoundedUp(std::size_t bytes) {
 
 }  // namespace
 
+const std::size_t LargeBlockAlignment = hugePageSize;
+
 void* AllocateLarge(std::size_t bytes) {
     if (!IsLarge(bytes))
         return ::operator new(bytes);

@@ -150,6 +150,8 @@ std::optional<FileIdentity> GetFileIdentity(const std::string& path) {
 }
 
 std::error_code ReplaceEntry(const std::string& from, const std::string& to) {
+    if (const std::error_code refusal = CheckReplaceable(to))
+        return refusal;
     const std::wstring wideFrom = Widen(from), wideTo = Widen(to);
     for (int attempt = 0;; ++attempt) {
         if (::MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -158,6 +160,13 @@ std::error_code ReplaceEntry(const std::string& from, const std::string& to) {
             return LastError();
         ::Sleep(20);
     }
+}
+
+// Windows keeps a file marked read-only from being replaced; wine would replace it.
+std::error_code CheckReplaceable(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return readOnly ? std::error_code(ERROR_ACCESS_DENIED, std::system_category()) : std::error_code();
 }
 
 std::error_code MoveToFreePlace(const std::string& from, const std::string& to) {

@@ -8,13 +8,14 @@
 #include <vector>
 
 using Tessel::Util::HugePageAllocator;
+using Tessel::Util::LargeBlockAlignment;
 
 // A table that grows from small blocks into large, aligned ones keeps every value on the way.
 TEST(HugePageAllocator, GrowsThroughSmallAndLargeBlocksKeepingValues) {
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> table;
     for (std::uint32_t value = 0; value < (3u << 20); ++value)
         table.push_back(value);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(table.data()) % (2u << 20), 0u);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(table.data()) % LargeBlockAlignment, 0u);
     std::vector<std::uint32_t> expected(table.size());
     std::iota(expected.begin(), expected.end(), 0u);
     EXPECT_TRUE(std::equal(table.begin(), table.end(), expected.begin()));

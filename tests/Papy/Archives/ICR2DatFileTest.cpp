@@ -4,6 +4,7 @@
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ std::string WithRecordByte(std::string archive, int member, int field, char valu
 }
 
 std::string FormatFault(const TemporaryFolder& folder, const std::string& bytes) {
-    const std::string path = folder.Write("bad.dat", bytes).string();
+    const std::string path = Shown(folder.Write("bad.dat", bytes));
     return Linewright::Testing::FormatFault(path, [&] { ICR2DatFile(path, false); });
 }
 
@@ -35,7 +36,7 @@ TEST(ICR2DatFile, ReadsMembersAndFindsThemWithoutRegardToCase) {
     const auto path = folder.Write("x.dat", WriteICR2Dat(SampleEntries));
     std::shared_ptr<Tessel::Util::BinaryStream> member;
     {
-        ICR2DatFile archive(path.string(), false);
+        ICR2DatFile archive(Shown(path), false);
         ASSERT_EQ(archive.GetMemberCount(), 3u);
         EXPECT_EQ(archive.GetMemberBaseName(0), "track");
         EXPECT_EQ(archive.GetMemberExtension(0), "trk");
@@ -75,16 +76,16 @@ TEST(ICR2DatFile, TruncatedDirectoryIsAReadFault) {
     const std::string good = WriteICR2Dat(SampleEntries);
     for (const std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{30}, std::size_t{82}}) {
         const auto path = folder.Write("cut.dat", good.substr(0, length));
-        EXPECT_THROW(ICR2DatFile(path.string(), false), Tessel::Util::XFileRead) << length;
+        EXPECT_THROW(ICR2DatFile(Shown(path), false), Tessel::Util::XFileRead) << length;
     }
     // A count far beyond the file is refused before anything is reserved for it.
     std::string huge = good;
     huge[0] = '\xFF';
     huge[1] = '\x7F';
-    EXPECT_THROW(ICR2DatFile(folder.Write("huge.dat", huge).string(), false), Tessel::Util::XFileRead);
+    EXPECT_THROW(ICR2DatFile(Shown(folder.Write("huge.dat", huge)), false), Tessel::Util::XFileRead);
     // A member whose data lie beyond the end fails when read, naming the member.
     const auto path = folder.Write("short.dat", good.substr(0, good.size() - 3));
-    ICR2DatFile archive(path.string(), false);
+    ICR2DatFile archive(Shown(path), false);
     try {
         ReadRest(*archive.OpenMember(1));
         ADD_FAILURE();
@@ -99,7 +100,7 @@ TEST(ICR2DatFile, GathersWhatTheGameReadsAndReportsTheRest) {
                              "setup.trk", "SETUP.MU3", "setup", "notes", "t.longext"})
         folder.Write(std::string("t/") + name, name);
     std::filesystem::create_directories(folder / "t/sub");
-    ICR2DatFile archive(NewArchive{}, (folder / "t/t.dat").string());
+    ICR2DatFile archive(NewArchive{}, Shown(folder / "t/t.dat"));
     testing::internal::CaptureStdout();
     archive.GatherFiles(true);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
@@ -122,7 +123,7 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
     folder.Write("elsewhere/track.trk", "a decoy");
     {
         const WorkingFolderScope elsewhere(folder / "elsewhere");
-        ICR2DatFile created(NewArchive{}, (folder / "t/t.dat").string());
+        ICR2DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
         created.GatherFiles(false);
         created.Build();
         EXPECT_EQ(ReadRest(*created.FindMember("track.trk")), "the track");
@@ -131,7 +132,7 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
     // abcdefgh.3do sorts first; its 12-character name leaves the field's last byte zero.
     EXPECT_EQ(bytes.substr(2 + 10, 13), std::string("abcdefgh.3do") + '\0');
     EXPECT_EQ(bytes.size(), 2 + 3 * 27 + 70000 + 9u);
-    ICR2DatFile archive((folder / "t/t.dat").string(), false);
+    ICR2DatFile archive(Shown(folder / "t/t.dat"), false);
     ASSERT_EQ(archive.GetMemberCount(), 3u);
     EXPECT_EQ(ReadRest(*archive.OpenMember(0)), std::string(70000, 'o'));
     EXPECT_EQ(ReadRest(*archive.OpenMember(1)), "");
@@ -141,7 +142,7 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
 TEST(ICR2DatFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     TemporaryFolder folder;
     folder.Write("t/readme.txt", "not for the game");
-    const std::string path = (folder / "t/t.dat").string();
+    const std::string path = Shown(folder / "t/t.dat");
     ICR2DatFile empty(NewArchive{}, path);
     empty.GatherFiles(false);
     EXPECT_THROW(empty.Build(), Tessel::Util::XUsage);
@@ -154,13 +155,13 @@ TEST(ICR2DatFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(path));
     folder.Write("t/t.dat", "already here");
     EXPECT_THROW(ICR2DatFile(NewArchive{}, path), Tessel::Util::XFileOpen);
-    EXPECT_THROW(ICR2DatFile(NewArchive{}, (folder / "missing/t.dat").string()), Tessel::Util::XFileOpen);
+    EXPECT_THROW(ICR2DatFile(NewArchive{}, Shown(folder / "missing/t.dat")), Tessel::Util::XFileOpen);
 }
 
 TEST(ICR2DatFile, ANewArchiveHasNoMembersToOpenUntilBuilt) {
     TemporaryFolder folder;
     folder.Write("t/a.trk", "a");
-    ICR2DatFile created(NewArchive{}, (folder / "t/t.dat").string());
+    ICR2DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
     created.GatherFiles(false);
     EXPECT_THROW(created.OpenMember(0), Tessel::Util::XAssertion);
     created.Build();

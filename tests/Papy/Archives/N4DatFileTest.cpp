@@ -5,6 +5,7 @@
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ const std::vector<DatEntry> SampleEntries = {
 constexpr int FirstRecord = 10;
 
 std::string FormatFault(const TemporaryFolder& folder, const std::string& bytes) {
-    const std::string path = folder.Write("bad.dat", bytes).string();
+    const std::string path = Shown(folder.Write("bad.dat", bytes));
     return Linewright::Testing::FormatFault(path, [&] { N4DatFile(path, false); });
 }
 
@@ -53,7 +54,7 @@ std::string OneImploded(const std::string& packed, std::uint32_t size) {
 TEST(N4DatFile, ReadsStoredAndImplodedMembersWithTheirFolders) {
     TemporaryFolder folder;
     const auto path = folder.Write("x.dat", WriteN4Dat(SampleEntries));
-    N4DatFile archive(path.string(), false);
+    N4DatFile archive(Shown(path), false);
     ASSERT_EQ(archive.GetMemberCount(), 3u);
     EXPECT_TRUE(archive.IsMemberImploded(0));
     EXPECT_EQ(archive.GetMemberSize(0), 17u);
@@ -87,22 +88,22 @@ TEST(N4DatFile, TruncatedOrOversizedDirectoryIsAReadFault) {
     const std::string good = WriteN4Dat(SampleEntries);
     for (const std::size_t length : {std::size_t{0}, std::size_t{9}, std::size_t{20}, std::size_t{40}}) {
         const auto path = folder.Write("cut.dat", good.substr(0, length));
-        EXPECT_THROW(N4DatFile(path.string(), false), Tessel::Util::XFileRead) << length;
+        EXPECT_THROW(N4DatFile(Shown(path), false), Tessel::Util::XFileRead) << length;
     }
     // A name length that runs past the directory's end.
-    EXPECT_THROW(N4DatFile(folder.Write("name.dat", WithByte(good, FirstRecord + 14, 100)).string(), false),
+    EXPECT_THROW(N4DatFile(Shown(folder.Write("name.dat", WithByte(good, FirstRecord + 14, 100))), false),
                  Tessel::Util::XFileRead);
     // A directory size beyond the file is refused before anything is allocated for it.
     std::string huge = good;
     huge.replace(2, 4, "\xFF\xFF\xFF\x7F");
-    EXPECT_THROW(N4DatFile(folder.Write("huge.dat", huge).string(), false), Tessel::Util::XFileRead);
+    EXPECT_THROW(N4DatFile(Shown(folder.Write("huge.dat", huge)), false), Tessel::Util::XFileRead);
 }
 
 TEST(N4DatFile, CorruptPackedDataFailWhenOpened) {
     TemporaryFolder folder;
     const std::string packed = Linewright::Testing::PackLiterals("0123456789");
     auto open = [&](const std::string& bytes) {
-        N4DatFile archive(folder.Write("m.dat", bytes).string(), false);
+        N4DatFile archive(Shown(folder.Write("m.dat", bytes)), false);
         return ReadRest(*archive.OpenMember(0));
     };
     EXPECT_EQ(open(OneImploded(packed, 10)), "0123456789");
@@ -127,13 +128,13 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
     folder.Write("elsewhere/TRACK.PTF", "a decoy");
     {
         const WorkingFolderScope elsewhere(folder / "elsewhere");
-        N4DatFile created(NewArchive{}, (folder / "t/t.dat").string());
+        N4DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
         testing::internal::CaptureStdout();
         created.GatherFiles(true);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "N4 Dat file created\n");
         created.Build();
     }
-    N4DatFile archive((folder / "t/t.dat").string(), false);
+    N4DatFile archive(Shown(folder / "t/t.dat"), false);
     ASSERT_EQ(archive.GetMemberCount(), 4u);
     const std::vector<std::pair<std::string, bool>> expected = {
         {"TRACK.PTF", true}, {"art\\a.mip", false}, {"sky.mip", false}, {"stamps\\s.stp", false}};
@@ -149,7 +150,7 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
 TEST(N4DatFile, RefusesNamesTooLongForTheDirectory) {
     TemporaryFolder folder;
     folder.Write("t/a.txt", "a");
-    const std::string path = (folder / "t/t.dat").string();
+    const std::string path = Shown(folder / "t/t.dat");
     N4DatFile created(NewArchive{}, path);
     created.AddMember("a.txt", true);
     created.AddMember(std::string(256, 'n'), true);

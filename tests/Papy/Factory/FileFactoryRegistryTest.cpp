@@ -4,6 +4,7 @@
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,8 @@ protected:
         registry.Register(first);
         registry.Register(second);
     }
-    std::string Write(const std::string& name, const std::string& text) { return folder.Write(name, text).string(); }
-    std::string Path(const std::string& name) const { return (folder / name).string(); }
+    std::string Write(const std::string& name, const std::string& text) { return Shown(folder.Write(name, text)); }
+    std::string Path(const std::string& name) const { return Shown(folder / name); }
     static std::string DirectoryOf(const std::shared_ptr<FileFactory>& factory) {
         return factory->GetFacet<GetDirectory>()->Get().GetPath();
     }
@@ -78,7 +79,7 @@ TEST_F(RegistryTest, SameDirectorySameFactoryWhateverTheCaseOrSeparator) {
     EXPECT_EQ(registry.GetFactory(Path("Game/"), false), factory);
     EXPECT_EQ(registry.GetFactory(Path("GAME"), false), factory);
     EXPECT_EQ(DirectoryOf(factory), Path("Game/"));
-    EXPECT_EQ(DirectoryOf(registry.GetFactory("/", false)), "/");  // the root keeps its separator
+    EXPECT_EQ(DirectoryOf(registry.GetFactory(ShownRoot(), false)), ShownRoot());  // the root keeps its separator
 }
 
 TEST_F(RegistryTest, WritableRequestsReplaceReadOnlyOnes) {

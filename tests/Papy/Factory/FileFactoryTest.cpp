@@ -4,6 +4,7 @@
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST(FileFactory, FacetsAreStoredAndFoundByKind) {
     EXPECT_FALSE(factory.HasFacet<MakeNote>());
     EXPECT_EQ(Linewright::Testing::BrokenCheck([&] { factory.GetFacet<MakeNote>(); }), "HasFacet<FacetT>()");
 
-    const PapyDirectory directory("/");
+    const PapyDirectory directory(ShownRoot());
     auto first = std::make_shared<NoteMaker>(directory, "txt");
     factory.AddFacet(first);
     EXPECT_TRUE(factory.HasFacet<MakeNote>());
@@ -67,7 +68,7 @@ TEST(FileFactory, MakersNameFilesAndKeepThem) {
     folder.Write("notes/notes.txt", "own");
     folder.Write("notes/Other.TXT", "other");
     folder.Write("notes/lap.md", "markdown");
-    NoteMaker maker(PapyDirectory((folder / "notes").string()), "txt");
+    NoteMaker maker(PapyDirectory(Shown(folder / "notes")), "txt");
 
     const auto own = maker.Make("", "");
     EXPECT_EQ(own->text, "own");
@@ -84,8 +85,8 @@ TEST(FileFactory, MakersNameFilesAndKeepThem) {
 TEST(FileFactory, MissingLooseFileIsAUsageError) {
     TemporaryFolder folder;
     std::filesystem::create_directories(folder / "notes/sub.txt");
-    NoteMaker maker(PapyDirectory((folder / "notes").string()), "txt");
-    const std::string directory = (folder / "notes").string() + "/";
+    NoteMaker maker(PapyDirectory(Shown(folder / "notes")), "txt");
+    const std::string directory = Shown(folder / "notes/");
     EXPECT_EQ(UsageText([&] { maker.Make("lap", ""); }), directory + "lap.txt: file not found");
     EXPECT_EQ(UsageText([&] { maker.Make("sub", ""); }), directory + "sub.txt: file not found");
 }

@@ -3,6 +3,7 @@
 #include "Util/Exception.h"
 #include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -79,9 +80,9 @@ TEST(FileKind, FirstBytesTellEveryKind) {
 TEST(FileKind, ADamagedFileIsTakenForItsFolderGamesKindOfItsExtension) {
     TemporaryFolder folder;
     const std::string damagedLp = Words({0x20002, 1}) + std::string(20, '\0');
-    EXPECT_EQ(RecognizeFile(folder.Write("monza/race.lp", damagedLp).string()), FileKind::GPLLp);
-    EXPECT_EQ(RecognizeFile(folder.Write("monza/monza.trk", Words({trak, 7})).string()), FileKind::GPLTrk);
-    EXPECT_EQ(RecognizeFile(folder.Write("monza/notes.txt", damagedLp).string()), FileKind::Unknown);
-    EXPECT_EQ(RecognizeFile(folder.Write("monza/good.bin", Words({trak, 3000})).string()), FileKind::GPLTrk);
-    EXPECT_THROW(RecognizeFile((folder / "monza/missing.lp").string()), Tessel::Util::XFileOpen);
+    EXPECT_EQ(RecognizeFile(Shown(folder.Write("monza/race.lp", damagedLp))), FileKind::GPLLp);
+    EXPECT_EQ(RecognizeFile(Shown(folder.Write("monza/monza.trk", Words({trak, 7})))), FileKind::GPLTrk);
+    EXPECT_EQ(RecognizeFile(Shown(folder.Write("monza/notes.txt", damagedLp))), FileKind::Unknown);
+    EXPECT_EQ(RecognizeFile(Shown(folder.Write("monza/good.bin", Words({trak, 3000})))), FileKind::GPLTrk);
+    EXPECT_THROW(RecognizeFile(Shown(folder / "monza/missing.lp")), Tessel::Util::XFileOpen);
 }

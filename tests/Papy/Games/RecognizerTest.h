@@ -4,6 +4,7 @@
 #include "Papy/Factory/PapyDirectory.h"
 #include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -28,12 +29,12 @@ inline std::string Values(std::uint32_t first, std::uint32_t second) {
 template <class Recognizer>
 class RecognizerTest : public ::testing::Test {
 protected:
-    std::string Write(const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); }
+    std::string Write(const std::string& name, const std::string& bytes) { return Shown(folder.Write(name, bytes)); }
     bool IsGameDirectory(const std::string& name) {
-        return recognizer.IsGameDirectory(PapyDirectory((folder / name).string()));
+        return recognizer.IsGameDirectory(PapyDirectory(Shown(folder / name)));
     }
     std::shared_ptr<FileFactory> Factory(const std::string& name) {
-        return recognizer.MakeFactoryForDirectory(PapyDirectory((folder / name).string()), false);
+        return recognizer.MakeFactoryForDirectory(PapyDirectory(Shown(folder / name)), false);
     }
 
     TemporaryFolder folder;

@@ -20,6 +20,7 @@
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,8 @@ TEST_F(GPLRecognizerTest, ArchivesByTheirFirstBytesAndFirstObjectOrLayoutMember)
     EXPECT_FALSE(recognizer.IsGameDat(Write("a.dat", WriteICR2Dat({{"a.trk", track, false}}))));
     EXPECT_FALSE(recognizer.IsDat(Write("short.dat", "\x01")));
     EXPECT_FALSE(recognizer.IsDat(Write("zero.dat", std::string("\0\0\5\0", 4))));
-    EXPECT_FALSE(recognizer.IsDat((folder / "missing.dat").string()));
-    EXPECT_FALSE(recognizer.IsDat(folder.path.string()));
+    EXPECT_FALSE(recognizer.IsDat(Shown(folder / "missing.dat")));
+    EXPECT_FALSE(recognizer.IsDat(Shown(folder.path)));
 
     EXPECT_TRUE(recognizer.IsGameDat(Write("b.dat", WriteICR2Dat({{"a.trk", track}, {"A.3DO", object4}, {"b.3do", object3}}))));
     EXPECT_FALSE(recognizer.IsGameDat(Write("c.dat", WriteICR2Dat({{"a.3do", object3}, {"b.3do", object4}}))));
@@ -118,7 +119,7 @@ TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {
         makeTrk->Make("spa", "", false);
         FAIL();
     } catch (const XFileOpen& error) {
-        EXPECT_EQ(error.GetPath(), (folder / "monza/spa.trk").string());
+        EXPECT_EQ(error.GetPath(), Shown(folder / "monza/spa.trk"));
         EXPECT_EQ(error.GetReason(), "File not found");
     }
 }
@@ -137,7 +138,7 @@ TEST_F(GPLRecognizerTest, ArchiveCanBeReplacedAndCreated) {
     EXPECT_THROW(factory->GetFacet<CreateDat>()->Create(), XFileOpen);
     std::filesystem::create_directories(folder / "new");
     const auto created = Factory("new")->GetFacet<CreateDat>()->Create();
-    EXPECT_EQ(created->GetPathName().full, (folder / "new/new.dat").string());
+    EXPECT_EQ(created->GetPathName().full, Shown(folder / "new/new.dat"));
 }
 
 TEST_F(GPLRecognizerTest, NewLpsAreKeptUnderTheirTypeName) {
@@ -151,7 +152,7 @@ TEST_F(GPLRecognizerTest, NewLpsAreKeptUnderTheirTypeName) {
         factory->GetFacet<MakeLp>()->Make("pit", "");
         FAIL();
     } catch (const XUsage& error) {
-        EXPECT_EQ(error.GetMessageText(), (folder / "monza/pit.lp").string() + ": file not found");
+        EXPECT_EQ(error.GetMessageText(), Shown(folder / "monza/pit.lp") + ": file not found");
     }
 }
 

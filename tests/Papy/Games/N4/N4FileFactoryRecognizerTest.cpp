@@ -19,6 +19,7 @@
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
+#include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,8 @@ TEST_F(N4RecognizerTest, ArchivesByTheirHeader) {
     EXPECT_TRUE(recognizer.IsGameDat(n4));
     EXPECT_FALSE(recognizer.IsDat(Write("icr2.dat", WriteICR2Dat({{"a.trk", "x"}}))));
     EXPECT_FALSE(recognizer.IsGameDat(Write("short.dat", "\xff\xff")));
-    EXPECT_FALSE(recognizer.IsDat((folder / "missing.dat").string()));
-    EXPECT_FALSE(recognizer.IsDat(folder.path.string()));
+    EXPECT_FALSE(recognizer.IsDat(Shown(folder / "missing.dat")));
+    EXPECT_FALSE(recognizer.IsDat(Shown(folder.path)));
 }
 
 TEST_F(N4RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
@@ -108,11 +109,11 @@ TEST_F(N4RecognizerTest, LooseTrackFilesComeFirstAndMissingOnesSaySo) {
         factory->GetFacet<MakeTrack>()->Make("other", "", false);
         FAIL() << "made a missing track";
     } catch (const Tessel::Util::XFileOpen& error) {
-        EXPECT_EQ(error.GetPath(), (folder / "loose/other.ptf").string());
+        EXPECT_EQ(error.GetPath(), Shown(folder / "loose/other.ptf"));
     }
     // A PTF file that is no track is a format fault that names it.
     Write("bad/bad.ptf", WriteArchive(SampleTdoTree()));
-    EXPECT_EQ(FormatFault((folder / "bad/bad.ptf").string(),
+    EXPECT_EQ(FormatFault(Shown(folder / "bad/bad.ptf"),
                           [&] { Factory("bad")->GetFacet<MakeTrack>()->Make("", "", false); }),
               "N4 ptf root object not a Track");
 }
@@ -122,5 +123,5 @@ TEST_F(N4RecognizerTest, CreatesArchivesInItsOwnFormat) {
     const auto archive = Factory("made")->GetFacet<CreateDat>()->Create();
     archive->GatherFiles(false);
     archive->Build();
-    EXPECT_TRUE(recognizer.IsGameDat((folder / "made/made.dat").string()));
+    EXPECT_TRUE(recognizer.IsGameDat(Shown(folder / "made/made.dat")));
 }

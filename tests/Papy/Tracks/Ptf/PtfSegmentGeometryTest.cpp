@@ -78,10 +78,11 @@ TEST(PtfSegmentGeometry, HeadingsInterpolateTheShortWayThroughZero) {
 
 TEST(PtfSegmentGeometry, RefusesArcsThatAreNoCircle) {
     EXPECT_EQ(BrokenCheck([] { PtfSegmentGeometry(true, 0.0, 0.0, 0.0, 10.0, 10.0, 0.0); }), "denominator1 != 0.0");
+    // A position that is no number gives a centre that is none either.
+    EXPECT_EQ(BrokenCheck([] { PtfSegmentGeometry(true, std::nan(""), 0.0, 0.0, 1.0, 0.5, 1.0); }),
+              "fabs(centre_x1 - centre_x2) < 0.001");
     // Opposite end headings: the end normals are all but parallel, and the centres found from
     // either end lie far off and apart.
-    EXPECT_EQ(BrokenCheck([] { PtfSegmentGeometry(true, 0.0, 0.0, Pi / 2.0, 0.5, 1.0, -Pi / 2.0); }),
-              "fabs(centre_x1 - centre_x2) < 0.001");
     EXPECT_EQ(BrokenCheck([] { PtfSegmentGeometry(true, 0.0, 0.0, 0.0, 1.0, 0.5, Pi); }),
               "fabs(centre_y1 - centre_y2) < 0.001");
     // A straight is never checked as an arc.

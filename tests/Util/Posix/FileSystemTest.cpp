@@ -1,0 +1,129 @@
+#include "Util/BinaryFile.h"
+#include "Util/Exception.h"
+#include "Util/PathName.h"
+#include "Util/ReplacingFile.h"
+#include "Util/StagingFolder.h"
+#include "testing/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// What only POSIX systems have: file-size limits, symbolic links as every user makes them,
+// case-sensitive names and /proc.
+using namespace Tessel::Util;
+namespace fs = std::filesystem;
+
+namespace {
+
+// While it lives, this process's files cannot grow past bytes: a write beyond fails as it would
+// on a full disk, with the system's reason "File too large".
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+
+private:
+    rlimit old{};
+    void (*oldHandler)(int);
+};
+
+std::string WriteFailure(BinaryStream& stream, std::size_t size) {
+    const std::string bytes(size, 'x');
+    try {
+        stream.Write(static_cast<std::uint32_t>(size), bytes.data());
+    } catch (const XFileWrite& failure) {
+        return failure.GetMessageText();
+    }
+    return "written";
+}
+
+}  // namespace
+
+TEST(ReplacingFile, AFailedWriteNamesTheTargetWithTheSystemsReason) {
+    TemporaryFolder folder;
+    const std::string target = folder / "race.lp";
+    {
+        const FileSizeLimit limit(1000);
+        ReplacingFile output(target);
+        EXPECT_EQ(output.GetStream().GetName(), target);
+        EXPECT_EQ(WriteFailure(output.GetStream(), 4000), "Couldn't write to " + target + "\nFile too large\n");
+    }
+    EXPECT_TRUE(fs::is_empty(folder.path));
+}
+
+TEST(StagingFolder, FailuresNameTheFinalPlace) {
+    TemporaryFolder folder;
+    StagingFolder staging(folder / "out");
+    const FileSizeLimit limit(1000);
+    const auto file = staging.CreateFile("art/big.mip");
+    EXPECT_EQ(WriteFailure(*file, 4000),
+              "Couldn't write to " + (folder / "out/art/big.mip").string() + "\nFile too large\n");
+}
+
+TEST(ReplacingFile, ALinkAtTheTargetCountsAsAFileAndIsReplacedItself) {
+    TemporaryFolder folder;
+    const fs::path link = folder / "race.lp";
+    fs::create_symlink(folder / "elsewhere/old.lp", link);  // leads nowhere
+    EXPECT_TRUE(ReplacingFile::TargetExists(link));
+    EXPECT_THROW(ReplacingFile::CheckTarget(link, false), XFileExists);
+    {
+        ReplacingFile output(link);
+        output.GetStream().Write(3, "new");
+        EXPECT_THROW(output.Commit(false), XFileExists);
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    ReplacingFile output(link);
+    output.GetStream().Write(3, "new");
+    output.Commit(true);
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(link), "new");
+    EXPECT_FALSE(fs::exists(folder / "elsewhere"));
+    // A folder is no file to replace.
+    fs::create_directory(folder / "tracks");
+    EXPECT_FALSE(ReplacingFile::TargetExists(folder / "tracks"));
+    EXPECT_THROW(ReplacingFile(folder / "tracks"), XFileOpen);
+}
+
+TEST(ReplacingFile, NeverReplacesAFileThisProcessReadThroughALink) {
+    TemporaryFolder folder;
+    const auto input = folder.Write("lap.rpy", "replay");
+    BinaryFile::OpenRead(input);
+    fs::create_symlink(input, folder / "link.lp");
+    EXPECT_THROW(ReplacingFile::CheckTarget(folder / "link.lp", true), XUsage);
+    ReplacingFile output(folder / "link.lp");
+    output.GetStream().Write(3, "new");
+    EXPECT_THROW(output.Commit(true), XUsage);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.lp"));
+    EXPECT_EQ(ReadFile(input), "replay");
+}
+
+TEST(DirectoryListing, ClosesItsHandleWhenAnEntryBreaksAnAssertion) {
+    TemporaryFolder folder;
+    folder.Write(std::string(251, 'n'), "a name too long for a path below the folder");
+    const auto openHandles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = openHandles();
+    EXPECT_THROW(DirectoryListing{PathName(folder.path)}, XAssertion);
+    EXPECT_EQ(openHandles(), before);
+}
+
+// Names that differ only in case are different files here.
+TEST(FindEntryNoCase, ExactNameFirstThenAnyCase) {
+    TemporaryFolder folder;
+    folder.Write("MONZA.DAT", "upper");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "MONZA.DAT").string());
+    folder.Write("Monza.dat", "mixed");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "MONZA.DAT").string());
+    folder.Write("monza.dat", "exact");
+    EXPECT_EQ(FindEntryNoCase(folder.path, "monza.dat"), (folder / "monza.dat").string());
+    EXPECT_EQ(FindEntryNoCase(folder.path, "spa.dat"), std::nullopt);
+    EXPECT_EQ(FindEntryNoCase(folder / "missing", "x"), std::nullopt);
+}
