@@ -143,6 +143,12 @@ write_build_info() {
     echo "with Debian's patches$(ls "$here"/qt-patches/*.patch >/dev/null 2>&1 && echo " and these of Linewright's: $(cd "$here/qt-patches" && echo *.patch)"), configured with:"
     echo
     echo "cmake $(configure_args "$prefix" | tr '\n' ' ')"
+    echo
+    echo "with this toolchain file, mingw-w64-x86_64-qt.cmake:"
+    cat "$here/mingw-w64-x86_64-qt.cmake"
+    echo
+    echo "which includes mingw-w64-x86_64.cmake:"
+    cat "$here/mingw-w64-x86_64.cmake"
   } >"$prefix/share/linewright-qt/build-info.txt"
 }
 
@@ -158,7 +164,7 @@ build() {
   fi
   say "compiling with $jobs jobs; the full log is $work/build.log"
   SECONDS=0
-  if ! ninja -C "$work/build" -j "$jobs" 2>&1 | tee "$work/build.log" | show_progress; then
+  if ! NINJA_STATUS='[%f/%t] ' ninja -C "$work/build" -j "$jobs" 2>&1 | tee "$work/build.log" | show_progress; then
     grep -A 20 -m 3 '^FAILED' "$work/build.log" >&2 || tail -n 40 "$work/build.log" >&2
     say "the build failed; running this again resumes it"
     exit 1
