@@ -1,6 +1,8 @@
 #include "Util/AbortHandler.h"
 
+#include "Util/Exception.h"
 #include "Util/FileSystem.h"
+#include "Util/InstalledAbortHandler.h"
 #include "Util/VersionInfo.h"
 
 namespace Tessel::Util {
@@ -16,5 +18,16 @@ AbortHandler::AbortHandler(std::string_view applicationTitle) {
 }
 
 AbortHandler::~AbortHandler() = default;
+
+std::atomic<AbortHandler*>& InstalledAbortHandler() {
+    static std::atomic<AbortHandler*> handler{nullptr};
+    return handler;
+}
+
+AbortHandler& AbortHandler::Instance() {
+    AbortHandler* handler = InstalledAbortHandler().load();
+    TESSEL_CHECK(handler != nullptr);
+    return *handler;
+}
 
 }  // namespace Tessel::Util

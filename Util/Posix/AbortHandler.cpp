@@ -1,6 +1,7 @@
 #include "Util/AbortHandler.h"
 
 #include "Util/Exception.h"
+#include "Util/InstalledAbortHandler.h"
 #include "Util/Posix/FaultState.h"
 
 #include <array>
@@ -17,7 +18,6 @@ namespace {
 constexpr std::size_t SignalStackSize = 1024 * 1024;
 constexpr std::array<int, 4> ProcessorSignals{SIGSEGV, SIGBUS, SIGFPE, SIGILL};
 
-std::atomic<AbortHandler*> installedHandler{nullptr};
 std::atomic_flag reporting = ATOMIC_FLAG_INIT;
 
 bool WriteAll(int file, std::string_view bytes) noexcept {
@@ -35,7 +35,7 @@ bool WriteAll(int file, std::string_view bytes) noexcept {
     if (reporting.test_and_set())
         ::_exit(1);
     const XProcessorException report(title, FaultState{context, signal});
-    installedHandler.load()->Report(report);
+    InstalledAbortHandler().load()->Report(report);
     ::_exit(1);  // only if a handler broke its promise not to return
 }
 
@@ -63,12 +63,6 @@ struct sigaction MakeAction(void (*handler)(int, siginfo_t*, void*)) {
 }
 
 }  // namespace
-
-AbortHandler& AbortHandler::Instance() {
-    AbortHandler* handler = installedHandler.load();
-    TESSEL_CHECK(handler != nullptr);
-    return *handler;
-}
 
 // The report goes to a fresh file beside the error file and is renamed over it, so a reader
 // never sees half a report; O_NOFOLLOW keeps a planted link in the shared temporary directory
@@ -99,7 +93,7 @@ struct AbortHandlerScope::Previous {
 
 AbortHandlerScope::AbortHandlerScope(AbortHandler& handler) : previous(std::make_unique<Previous>()) {
     AbortHandler* none = nullptr;
-    TESSEL_CHECK(installedHandler.compare_exchange_strong(none, &handler));
+    TESSEL_CHECK(InstalledAbortHandler().compare_exchange_strong(none, &handler));
     XProcessorException::Prepare();
 
     stack_t stack = {};
@@ -120,7 +114,7 @@ AbortHandlerScope::~AbortHandlerScope() {
     for (std::size_t index = ProcessorSignals.size(); index-- > 0;)
         ::sigaction(ProcessorSignals[index], &previous->processorActions[index], nullptr);
     ::sigaltstack(&previous->signalStackInUse, nullptr);
-    installedHandler.store(nullptr);
+    InstalledAbortHandler().store(nullptr);
 }
 
 }  // namespace Tessel::Util

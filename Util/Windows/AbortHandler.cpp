@@ -1,6 +1,7 @@
 #include "Util/AbortHandler.h"
 
 #include "Util/Exception.h"
+#include "Util/InstalledAbortHandler.h"
 #include "Util/Windows/FaultState.h"
 #include "Util/Windows/WideText.h"
 
@@ -22,7 +23,6 @@ constexpr SIZE_T ReporterStack = 256 * 1024;
 // lets it.
 constexpr DWORD CppExceptionCode = 0x00474343;
 
-std::atomic<AbortHandler*> installedHandler{nullptr};
 std::atomic_flag reporting = ATOMIC_FLAG_INIT;
 // The report's text is large; it stays off the stack of the thread that faulted.
 std::optional<XProcessorException> report;
@@ -45,7 +45,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) noexcept {
     if (reporting.test_and_set())
         ::ExitProcess(1);
     report.emplace(title, FaultState{context, record});
-    installedHandler.load()->Report(*report);
+    InstalledAbortHandler().load()->Report(*report);
     ::ExitProcess(1);  // only if a handler broke its promise not to return
 }
 
@@ -89,12 +89,6 @@ void OnTerminate() { ReportHere("terminate() called\n\n"); }
 
 }  // namespace
 
-AbortHandler& AbortHandler::Instance() {
-    AbortHandler* handler = installedHandler.load();
-    TESSEL_CHECK(handler != nullptr);
-    return *handler;
-}
-
 // The report goes to a fresh file beside the error file and replaces it, so a reader never sees
 // half a report.
 void AbortHandler::WriteErrorFile(const XProcessorException& exception) const noexcept {
@@ -127,7 +121,7 @@ struct AbortHandlerScope::Previous {
 // The stack guarantee stays when the scope ends: the system cannot take it back, and it harms nothing.
 AbortHandlerScope::AbortHandlerScope(AbortHandler& handler) : previous(std::make_unique<Previous>()) {
     AbortHandler* none = nullptr;
-    TESSEL_CHECK(installedHandler.compare_exchange_strong(none, &handler));
+    TESSEL_CHECK(InstalledAbortHandler().compare_exchange_strong(none, &handler));
     XProcessorException::Prepare();
 
     ULONG guarantee = StackGuarantee;
@@ -143,7 +137,7 @@ AbortHandlerScope::~AbortHandlerScope() {
     std::signal(SIGABRT, previous->abort);
     ::SetUnhandledExceptionFilter(previous->filter);
     ::RemoveVectoredExceptionHandler(previous->overflowHandler);
-    installedHandler.store(nullptr);
+    InstalledAbortHandler().store(nullptr);
 }
 
 }  // namespace Tessel::Util
