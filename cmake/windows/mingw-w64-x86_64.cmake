@@ -16,5 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests and the programs run under wine, which finds no mingw DLL beside them.
 # Debian keeps wine64 out of PATH unless the wine package is installed too.
-find_program(LINEWRIGHT_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${LINEWRIGHT_WINE64})
+if(NOT LINEWRIGHT_WITHOUT_EMULATOR)
+  find_program(LINEWRIGHT_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${LINEWRIGHT_WINE64})
+endif()
