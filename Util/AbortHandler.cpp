@@ -7,8 +7,7 @@
 
 namespace Tessel::Util {
 
-AbortHandler::AbortHandler(std::string_view applicationTitle) {
-    const std::string title(applicationTitle);
+AbortHandler::AbortHandler(std::string_view applicationTitle) : title(applicationTitle) {
     errorFilePath = ToText(ToPath(GetTemporaryFolder()) / ToPath(title + "Err.txt"));
     temporaryPath = errorFilePath + ".tmp" + std::to_string(GetProcessId());
     const auto version = VersionInfo().GetVersion();

@@ -36,8 +36,12 @@ protected:
     void WriteErrorFile(const XProcessorException& exception) const noexcept;
     // Writes the user message and a newline to standard error.
     void TellOnStandardError() const noexcept;
+    // Shows the user message in the system's own box with the stop icon, which any thread may show,
+    // and returns once the user closes it; false where the system has no such box (POSIX).
+    bool ShowSystemStopBox() const noexcept;
 
 private:
+    std::string title;
     std::string errorFilePath;
     std::string temporaryPath;
     std::string heading;

@@ -17,7 +17,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -103,7 +102,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path, const QString& trackFile)
         messages, this,
         [&] {
             BusyCursor busy;
-            opened.OnOpenDocument(QFile::encodeName(path).toStdString(), QFile::encodeName(trackFile).toStdString());
+            // Paths are UTF-8 inside (QFile::encodeName would give Windows' ANSI code page).
+            opened.OnOpenDocument(path.toStdString(), trackFile.toStdString());
             replayRead = true;
             content = FormContent::Read(opened);
         },
@@ -111,12 +111,13 @@ bool CMainFrame::OpenDocumentFile(const QString& path, const QString& trackFile)
     if (!succeeded)
         return answer == MessageBoxes::Answer::Action && OpenWithChosenTrack(path);
     document = opened;
-    openPath = QFileInfo(path).absoluteFilePath();
+    // As the system writes paths, so that the recent files (in the registry on Windows) read as players write them.
+    openPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     recentFiles.Add(openPath);
     UpdateRecentFileMenu();
     SetTitle(QFileInfo(path).fileName());
     statusMessage->setText(QString("%1: track %2, %3 complete laps")
-                               .arg(QDir::toNativeSeparators(openPath), QString::fromStdString(content.track))
+                               .arg(openPath, QString::fromStdString(content.track))
                                .arg(content.laps.size()));
     view->OnInitialUpdate(content);
     return true;
@@ -125,7 +126,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path, const QString& trackFile)
 // The track file, wherever it lies and whatever it is called, as linewright-cli's --track.
 bool CMainFrame::OpenWithChosenTrack(const QString& path) {
     const QString games = QFileInfo(QFileInfo(path).absolutePath()).absolutePath();
-    const QString track = QFileDialog::getOpenFileName(this, "Choose track", games, Resources::TrackFilter);
+    const QString track = messages.ChooseFileToOpen(this, "Choose track", games, Resources::TrackFilter);
     return !track.isEmpty() && OpenDocumentFile(path, track);
 }
 
@@ -197,7 +198,7 @@ void CMainFrame::CreateStatusBar() {
 // the application remembers at exit. The dialog starts in the folder of the open replay.
 void CMainFrame::OnFileOpen() {
     const QString folder = openPath.isEmpty() ? QString() : QFileInfo(openPath).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, "Open", folder, Resources::OpenFilter);
+    const QString path = messages.ChooseFileToOpen(this, "Open", folder, Resources::OpenFilter);
     if (path.isEmpty())
         return;
     QDir::setCurrent(QFileInfo(path).absolutePath());

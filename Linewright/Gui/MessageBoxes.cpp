@@ -2,6 +2,7 @@
 
 #include "Linewright/Gui/Resources.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,6 +34,11 @@ MessageBoxes::Answer QtMessageBoxes::Show(QWidget* owner, const Message& message
     if (action && box.clickedButton() == action)
         return Answer::Action;
     return box.clickedButton() == box.button(QMessageBox::Ok) ? Answer::Ok : Answer::Cancel;
+}
+
+QString QtMessageBoxes::ChooseFileToOpen(QWidget* owner, const QString& caption, const QString& folder,
+                                         const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, caption, folder, filter);
 }
 
 }  // namespace Linewright::Gui

@@ -83,6 +83,9 @@ void AbortHandler::TellOnStandardError() const noexcept {
         WriteAll(STDERR_FILENO, "\n");
 }
 
+// Only a toolkit draws boxes here.
+bool AbortHandler::ShowSystemStopBox() const noexcept { return false; }
+
 struct AbortHandlerScope::Previous {
     std::unique_ptr<char[]> signalStack{new char[SignalStackSize]};
     stack_t signalStackInUse;

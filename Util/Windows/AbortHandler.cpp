@@ -111,6 +111,14 @@ void AbortHandler::TellOnStandardError() const noexcept {
         WriteAll(error, "\n");
 }
 
+bool AbortHandler::ShowSystemStopBox() const noexcept {
+    static wchar_t text[2048], caption[256];
+    const auto wideText = WidenInto(userMessage, text), wideCaption = WidenInto(title, caption);
+    return !wideText.empty() && !wideCaption.empty() &&
+           ::MessageBoxW(nullptr, wideText.data(), wideCaption.data(),
+                         MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_SETFOREGROUND) != 0;
+}
+
 struct AbortHandlerScope::Previous {
     PVOID overflowHandler;
     LPTOP_LEVEL_EXCEPTION_FILTER filter;

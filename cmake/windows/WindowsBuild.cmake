@@ -30,17 +30,60 @@ if(LINEWRIGHT_TESTS)
   target_include_directories(gtest SYSTEM INTERFACE /usr/src/googletest/googlemock/include)
 endif()
 
-# The zip for Windows users: the programs and a README of their own.
+# The window links the static Qt that cmake/windows/build-qt.sh cross-builds from Debian's source;
+# ./run passes its prefix. Its host tools (moc, rcc, uic) are the installed ones of the same version.
+if(LINEWRIGHT_GUI)
+  if(NOT LINEWRIGHT_QT_PREFIX)
+    message(FATAL_ERROR "The Windows window needs LINEWRIGHT_QT_PREFIX, the folder cmake/windows/build-qt.sh prints "
+                        "(or LINEWRIGHT_GUI=OFF for the command line alone)")
+  endif()
+  list(APPEND CMAKE_FIND_ROOT_PATH ${LINEWRIGHT_QT_PREFIX})
+  list(APPEND CMAKE_PREFIX_PATH ${LINEWRIGHT_QT_PREFIX})
+  set(QT_HOST_PATH /usr)
+  execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH OUTPUT_VARIABLE host_multiarch
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${host_multiarch}/cmake)
+endif()
+
+# Each program carries the icon and a version resource: product name, company and the project's version.
+enable_language(RC)
+function(linewright_windows_resources target description)
+  set(LINEWRIGHT_PROGRAM ${target})
+  set(LINEWRIGHT_DESCRIPTION ${description})
+  set(LINEWRIGHT_ICON ${CMAKE_SOURCE_DIR}/packaging/windows/linewright.ico)
+  set(rc ${CMAKE_BINARY_DIR}/generated/${target}.rc)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${LINEWRIGHT_ICON})
+endfunction()
+
+# The zip for Windows users: the programs, a README of their own and the licences. A static Qt is
+# under the LGPL: its licences go along with the exact source package and configure line it was built with.
 function(linewright_windows_zip)
-  set(name linewright-cli-${PROJECT_VERSION}-windows-x64)
+  set(name linewright-${PROJECT_VERSION}-windows-x64)
   set(folder ${CMAKE_BINARY_DIR}/zip/${name})
   configure_file(${CMAKE_SOURCE_DIR}/cmake/windows/README-Windows.txt ${CMAKE_BINARY_DIR}/zip/README.txt @ONLY NEWLINE_STYLE CRLF)
+  configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/zip/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  set(programs linewright-cli)
+  set(qt_files)
+  if(TARGET linewright)
+    list(APPEND programs linewright)
+    set(qt_files COMMAND ${CMAKE_COMMAND} -E copy_directory ${LINEWRIGHT_QT_PREFIX}/share/linewright-qt ${folder}/Qt)
+  endif()
+  list(TRANSFORM programs PREPEND "$<TARGET_FILE:" OUTPUT_VARIABLE program_files)
+  list(TRANSFORM program_files APPEND ">")
+  # Players get the programs without their symbols (the window halves); fault reports name
+  # modules and offsets, which need none.
+  list(TRANSFORM programs PREPEND "${folder}/" OUTPUT_VARIABLE shipped)
+  list(TRANSFORM shipped APPEND ".exe")
   add_custom_target(windows-zip ALL
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder} ${CMAKE_BINARY_DIR}/${name}.zip
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:linewright-cli> ${CMAKE_BINARY_DIR}/zip/README.txt ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy ${program_files} ${CMAKE_BINARY_DIR}/zip/README.txt ${CMAKE_BINARY_DIR}/zip/LICENSE.txt ${folder}
+    COMMAND ${CMAKE_STRIP} --strip-all ${shipped}
+    ${qt_files}
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/zip ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${name}.zip --format=zip ${name}
-    DEPENDS linewright-cli
+    DEPENDS ${programs}
     COMMENT "Packing ${name}.zip"
     VERBATIM)
 endfunction()

@@ -8,6 +8,7 @@
 # toolchain files; it never moves, and a stamp written last marks it complete. Progress goes to stderr.
 #
 #   cmake/windows/build-qt.sh            build if needed; print the prefix
+#   cmake/windows/build-qt.sh --cached   print the prefix if it is built, else nothing; build nothing
 #   LINEWRIGHT_QT_CACHE=DIR              where prefixes live (default ~/.cache/linewright)
 #   LINEWRIGHT_QT_JOBS=N                 parallel compile jobs (default: the number of cores)
 set -euo pipefail
@@ -182,6 +183,10 @@ main() {
   key=$(build_key)
   prefix="$cache/qt-$version-mingw-static-$key"
   work="$cache/qt-$version-mingw-static-$key.work"
+  if [ "${1:-}" = --cached ]; then
+    [ -f "$prefix/.complete" ] && echo "$prefix"
+    return 0
+  fi
   mkdir -p "$cache"
   exec 9>"$prefix.lock"
   flock 9

@@ -65,7 +65,7 @@ QStringList ListTexts(const LapListView& list) {
 
 QStringList ReadLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     return QString::fromLocal8Bit(file.readAll()).split('\n');
 }
@@ -84,7 +84,7 @@ QStringList DocumentLapTexts(const std::filesystem::path& replay) {
 
 void GuiTest::init() {
     folder = std::make_unique<TemporaryFolder>();
-    QSettings("Tessel", "Linewright").clear();
+    QSettings().clear();
     messages = {};
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright"}));
@@ -171,7 +171,7 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].icon, Icon::Warning);
     QVERIFY2(messages.shown[0].text.contains("N3 rpl frame trailer size mismatch"), qPrintable(messages.shown[0].text));
-    QVERIFY(messages.shown[0].text.contains(replay.fileName()));
+    QVERIFY(messages.shown[0].text.contains(QDir::toNativeSeparators(replay.fileName())));
     QVERIFY(messages.shown[0].detail.contains("is no replay of GPL, N2 or N4 that Linewright reads, or it is damaged"));
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
 
@@ -204,7 +204,7 @@ void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
     const QString saved = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(remembered.path.string()));
     app->ExitInstance();
-    QCOMPARE(QSettings("Tessel", "Linewright").value("Settings/CurrentDirectory").toString(),
+    QCOMPARE(QSettings().value("Settings/CurrentDirectory").toString(),
              QString::fromStdString(remembered.path.string()));
 
     QDir::setCurrent(saved);
@@ -212,30 +212,46 @@ void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
     QVERIFY(app->InitInstance({"linewright"}));
     const QString restored = QDir::currentPath();
     QDir::setCurrent(saved);
-    QCOMPARE(restored, QString::fromStdString(remembered.path.string()));
+    QCOMPARE(QDir::toNativeSeparators(restored), QString::fromStdString(remembered.path.string()));
 }
+
+// What the fault report looks like on each system.
+namespace FaultReportTraits {
+#ifdef _WIN32
+// GetTempPathW reads TMP first, then TEMP.
+const char* const temporaryFolderVariables[] = {"TMP", "TEMP"};
+const char* const divisionByZeroLine = "Exception code: 0xC0000094 INT_DIVIDE_BY_ZERO";
+const char* const programName = "\\GuiTests.exe";
+#else
+const char* const temporaryFolderVariables[] = {"TMPDIR"};
+const char* const divisionByZeroLine = "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO";
+const char* const programName = "/GuiTests";
+#endif
+}  // namespace FaultReportTraits
 
 void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     const QString temporary = QString::fromStdString(folder->path.string());
     QProcess child;
     auto environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", temporary);
+    for (const char* variable : FaultReportTraits::temporaryFolderVariables)
+        environment.insert(variable, temporary);
     child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {FaultChildArgument});
+    child.start(QCoreApplication::applicationFilePath(),
+                {FaultChildArgument, "-platform", QGuiApplication::platformName()});
     QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 1);
 
-    const QString errorFile = temporary + "/LinewrightErr.txt";
+    const QString errorFile = QDir::toNativeSeparators(temporary + "/LinewrightErr.txt");
     QVERIFY(QString::fromLocal8Bit(child.readAllStandardOutput()).contains(errorFile));
     const auto lines = ReadLines(errorFile);
     QVERIFY(lines.size() > 10);
     QCOMPARE(lines[0], QString("Linewright Version 1,2,1,1 Error File"));
     QCOMPARE(lines[1], QString("Processor exception"));
     QCOMPARE(lines[2], QString());
-    QCOMPARE(lines[3], QString("Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO"));
+    QCOMPARE(lines[3], QString(FaultReportTraits::divisionByZeroLine));
     QVERIFY(lines[4].startsWith("Fault address: 0x"));
-    QVERIFY(lines[4].endsWith("/GuiTests"));
+    QVERIFY(lines[4].endsWith(FaultReportTraits::programName));
     QCOMPARE(lines[5], QString("Registers:"));
     QVERIFY(lines.contains("Call Stack"));
     QVERIFY(lines.contains("End Call Stack"));

@@ -2,17 +2,18 @@
 #include "GuiTest.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char* argv[]) {
-    // Settings go to a folder of this run, never to the user's own.
+    // Settings go to a folder of this run, never to the user's own (nor to the registry on Windows).
     QTemporaryDir configuration;
-    ::setenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit().constData(), 1);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configuration.path());
     QStandardPaths::setTestModeEnabled(true);
     if (argc > 1 && std::strcmp(argv[1], FaultChildArgument) == 0)
         return RunFaultChild(argc, argv);

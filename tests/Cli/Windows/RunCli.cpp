@@ -31,6 +31,16 @@ HANDLE CreateOutput(const std::filesystem::path& path) {
                          FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// Wine, busy, has been seen to fail to start a process now and then: a start is tried three times.
+bool StartProcess(std::wstring& command, STARTUPINFOW& startup, PROCESS_INFORMATION& process) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+            return true;
+        ::Sleep(200);
+    }
+    return false;
+}
+
 }  // namespace
 
 const bool FileSizeLimits = false;
@@ -53,7 +63,7 @@ CliResult RunCli(const std::vector<std::string>& arguments) {
     startup.hStdError = err;
     PROCESS_INFORMATION process{};
     CliResult result;
-    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    if (StartProcess(command, startup, process)) {
         ::WaitForSingleObject(process.hProcess, INFINITE);
         DWORD status = 0;
         ::GetExitCodeProcess(process.hProcess, &status);
