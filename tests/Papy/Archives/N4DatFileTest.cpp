@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 
 using namespace Tessel::Papy;
 using Linewright::Testing::AppendLittleEndian;
@@ -130,7 +131,7 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
         const WorkingFolderScope elsewhere(folder / "elsewhere");
         N4DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
         testing::internal::CaptureStdout();
-        created.GatherFiles(true);
+        created.GatherFiles(&std::cout);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "N4 Dat file created\n");
         created.Build();
     }

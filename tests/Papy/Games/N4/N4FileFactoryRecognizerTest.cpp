@@ -121,7 +121,7 @@ TEST_F(N4RecognizerTest, LooseTrackFilesComeFirstAndMissingOnesSaySo) {
 TEST_F(N4RecognizerTest, CreatesArchivesInItsOwnFormat) {
     Write("made/made.ptf", ptf);
     const auto archive = Factory("made")->GetFacet<CreateDat>()->Create();
-    archive->GatherFiles(false);
+    archive->GatherFiles(nullptr);
     archive->Build();
     EXPECT_TRUE(recognizer.IsGameDat(Shown(folder / "made/made.dat")));
 }

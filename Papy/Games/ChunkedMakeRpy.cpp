@@ -1,10 +1,10 @@
-#include "Papy/Games/GPL/GPLMakeRpy.h"
+#include "Papy/Games/ChunkedMakeRpy.h"
 
 #include "Papy/Replays/GPLRpyFile.h"
 
 namespace Tessel::Papy {
 
-std::shared_ptr<RpyFile> GPLMakeRpy::Read(std::shared_ptr<Util::BinaryStream> stream) {
+std::shared_ptr<RpyFile> ChunkedMakeRpy::Read(std::shared_ptr<Util::BinaryStream> stream) {
     return std::make_shared<GPLRpyFile>(*stream);
 }
 
