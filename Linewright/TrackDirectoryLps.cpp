@@ -1,4 +1,4 @@
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 
 #include "Linewright/ConvertLap.h"
 #include "Papy/Factory/CreateLp.h"

@@ -4,7 +4,7 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapPreview.h"
 #include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "testing/GPLTrkWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/RpyWriter.h"

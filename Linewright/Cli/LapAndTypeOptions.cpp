@@ -1,7 +1,7 @@
-#include "Linewright/Cli/Choices.h"
+#include "Linewright/Cli/LapAndTypeOptions.h"
 
 #include "Linewright/CLinewrightDoc.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Util/Exception.h"
 
 #include <algorithm>

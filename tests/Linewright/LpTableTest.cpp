@@ -2,7 +2,7 @@
 #include "Linewright/CsvText.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LpTable.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Factory/CreateLp.h"
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Lp/LpFile.h"
