@@ -1,8 +1,8 @@
 // Seeds for PTF track making: sample tracks from the object-archive writer, and archives that
 // are read but make no track.
+#include "Samples/N4ArchiveWriter.h"
+#include "Samples/N4NodeWriters.h"
 #include "fuzz/Seeds.h"
-#include "testing/N4ArchiveWriter.h"
-#include "testing/N4NodeWriters.h"
 
 namespace Linewright::Fuzz {
 

@@ -1,10 +1,11 @@
-#include "testing/RpyWriter.h"
+#include "Samples/RpyWriter.h"
+#include "Util/PathName.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
-#include "Util/PathName.h"
 
 #include <gtest/gtest.h>
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 TEST(Cli, VersionHelpAndUsage) {

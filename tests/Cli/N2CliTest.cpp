@@ -1,13 +1,14 @@
 #include "tests/Cli/RunCli.h"
 
-#include "testing/GameFolderWriter.h"
-#include "testing/ICR2TrkWriter.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 TEST(N2Cli, InfoDescribesEachN2Kind) {

@@ -1,6 +1,6 @@
 #include "Papy/Archives/ICR2DatFile.h"
+#include "Samples/DatWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
@@ -12,8 +12,8 @@
 #include <iostream>
 
 using namespace Tessel::Papy;
-using Linewright::Testing::DatEntry;
-using Linewright::Testing::WriteICR2Dat;
+using Linewright::Samples::DatEntry;
+using Linewright::Samples::WriteICR2Dat;
 
 namespace {
 

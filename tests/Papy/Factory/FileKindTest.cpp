@@ -5,8 +5,8 @@
 #include "Papy/Objects/N4ObjectFormats.h"
 #include "Papy/Replays/ReplayFormats.h"
 #include "Papy/Tracks/Trk/TrkFormats.h"
+#include "Samples/DatWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/PathText.h"
 
@@ -15,7 +15,7 @@
 #include <initializer_list>
 
 using namespace Tessel::Papy;
-using Linewright::Testing::AppendLittleEndian;
+using Linewright::Samples::AppendLittleEndian;
 
 namespace {
 
@@ -43,8 +43,8 @@ struct HeadCase {
 }  // namespace
 
 TEST(FileKind, FirstBytesTellEveryKind) {
-    const std::string n4Dat = Linewright::Testing::WriteN4Dat({{"a.txt", "x"}});
-    const std::string icr2Dat = Linewright::Testing::WriteICR2Dat({{"a.trk", "x"}});
+    const std::string n4Dat = Linewright::Samples::WriteN4Dat({{"a.txt", "x"}});
+    const std::string icr2Dat = Linewright::Samples::WriteICR2Dat({{"a.trk", "x"}});
     const HeadCase cases[] = {
         {"GPL replay", Words({rply, 2, 0}), 0, &gplRpyFormat},
         {"N4 replay", Words({rply, 3, 0}), 0, &n4RpyFormat},

@@ -11,11 +11,11 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
+#include "Samples/DatWriter.h"
+#include "Samples/N4NodeWriters.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/N4LpWriter.h"
-#include "testing/N4NodeWriters.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
@@ -26,6 +26,7 @@
 #include <numbers>
 
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

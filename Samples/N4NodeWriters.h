@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testing/N4ArchiveWriter.h"
+#include "Samples/N4ArchiveWriter.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 // Records of the N4 node kinds, built field by field from the format's tables (every field
 // named as the tables name it, so that tests can break any one), and sample trees: a small 3D
 // object and closed PTF tracks.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // 3D objects (".3do").
 ArchiveRef TdoTexture(const std::string& fileName, std::uint32_t version = 2, std::uint8_t shared = 0);
@@ -143,4 +143,4 @@ PtfShape SamplePtfShape();
 // A closed loop of segmentCount pieces (a multiple of 4): straights and left arcs alternating.
 PtfShape PtfLoop(int segmentCount);
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

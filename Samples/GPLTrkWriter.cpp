@@ -1,9 +1,9 @@
-#include "testing/GPLTrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 std::string WriteGPLTrk(const TrkShape& shape) {
     const TrkLayout layout = LayOutTrk(shape);
@@ -82,4 +82,4 @@ TrkShape SampleTrkShape() {
     return shape;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

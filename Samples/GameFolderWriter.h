@@ -1,13 +1,14 @@
 #pragma once
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Writes synthetic game folders laid out as the games keep them, from the format writers: the
 // sample of linewright-cli and the folders of the tests that open replays end to end.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 struct GPLFolderOptions {
     bool looseTrack = false;  // the TRK file beside the archive's place instead of inside it
@@ -58,4 +59,14 @@ struct N4Folder {
 // loose). Existing files are replaced; each appears whole or not at all.
 N4Folder WriteN4Folder(const std::filesystem::path& root, const N4FolderOptions& options = {});
 
-}  // namespace Linewright::Testing
+// A family's sample: the name that `sample --family` takes, and the writer of its game folder
+// with the default options, which returns the folder's replays.
+struct FamilySample {
+    std::string family;
+    std::function<std::vector<std::filesystem::path>(const std::filesystem::path& root)> write;
+};
+
+// Every family's sample, in the order of their names; a new family adds its line here.
+const std::vector<FamilySample>& FamilySamples();
+
+}  // namespace Linewright::Samples

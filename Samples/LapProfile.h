@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // How a player drives a lap of a track made of straights and arcs: flat out on the straights,
 // braking for each bend to the speed its radius allows, slowest through it, accelerating out;
@@ -44,4 +44,4 @@ private:
     std::vector<Bend> bends;
 };
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

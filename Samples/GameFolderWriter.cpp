@@ -1,12 +1,12 @@
-#include "testing/GameFolderWriter.h"
+#include "Samples/GameFolderWriter.h"
 
-#include "testing/DatWriter.h"
-#include "testing/GPLTrkWriter.h"
-#include "testing/ICR2TrkWriter.h"
-#include "testing/LapProfile.h"
-#include "testing/N3RplWriter.h"
-#include "testing/N4NodeWriters.h"
-#include "testing/RpyWriter.h"
+#include "Samples/DatWriter.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/ICR2TrkWriter.h"
+#include "Samples/LapProfile.h"
+#include "Samples/N3RplWriter.h"
+#include "Samples/N4NodeWriters.h"
+#include "Samples/RpyWriter.h"
 #include "Util/PathName.h"
 #include "Util/ReplacingFile.h"
 
@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -157,4 +157,12 @@ N4Folder WriteN4Folder(const std::filesystem::path& root, const N4FolderOptions&
     return folder;
 }
 
-}  // namespace Linewright::Testing
+const std::vector<FamilySample>& FamilySamples() {
+    static const std::vector<FamilySample> samples = {
+        {"gpl", [](const std::filesystem::path& root) { return std::vector{WriteGPLFolder(root).replay}; }},
+        {"n2", [](const std::filesystem::path& root) { return std::vector{WriteN2Folder(root).replay}; }},
+        {"n4", [](const std::filesystem::path& root) { return WriteN4Folder(root).replays; }}};
+    return samples;
+}
+
+}  // namespace Linewright::Samples

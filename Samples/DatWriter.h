@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// Writes DAT archives byte by byte from the format tables, for tests, fuzz seeds and samples.
-namespace Linewright::Testing {
+// Writes DAT archives byte by byte from the format tables, for the samples, tests and fuzz seeds.
+namespace Linewright::Samples {
 
 struct DatEntry {
     std::string name;      // as stored: 8.3 for ICR2, with backslash folders for N4
@@ -39,4 +39,4 @@ void AppendRaw(std::string& out, T value) {
     out.append(raw, sizeof value);
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -1,10 +1,10 @@
-#include "testing/LapProfile.h"
+#include "Samples/LapProfile.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -99,4 +99,4 @@ double LapProfile::AngleAt(double longitude) const {
     return std::atan((LateralAt(longitude + 0.5) - LateralAt(longitude - 0.5)) / 1.0);
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

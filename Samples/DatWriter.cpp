@@ -1,6 +1,6 @@
-#include "testing/DatWriter.h"
+#include "Samples/DatWriter.h"
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 std::string WriteICR2Dat(const std::vector<DatEntry>& entries) {
     std::string out;
@@ -72,4 +72,4 @@ std::string PackLiterals(const std::string& bytes) {
     return out;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "testing/TrkShape.h"
+#include "Samples/TrkShape.h"
 
 #include <string>
 
-// Writes GPL track files from a shape in metres and radians (testing/TrkShape.h), computing
+// Writes GPL track files from a shape in metres and radians (Samples/TrkShape.h), computing
 // every integer field from the format's tables, the final boundary kind included. Written from
 // the format description, independently of the reader.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // The bytes of a GPL track file of the shape.
 std::string WriteGPLTrk(const TrkShape& shape);
@@ -17,4 +17,4 @@ std::string WriteGPLTrk(const TrkShape& shape);
 // several surfaces. Its 2D length is 800 + 320 pi/6 + 400 pi/2 m.
 TrkShape SampleTrkShape();
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

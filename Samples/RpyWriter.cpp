@@ -1,10 +1,10 @@
-#include "testing/RpyWriter.h"
+#include "Samples/RpyWriter.h"
 
 #include <cmath>
 #include <cstring>
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -314,4 +314,4 @@ RpyScript HourLongRpyScript() {
     return script;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

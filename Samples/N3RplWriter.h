@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testing/LapProfile.h"
+#include "Samples/LapProfile.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@
 // the format on its own, so that a reader that misreads a field disagrees with it: a 16-byte
 // header, a 4061-byte info block with the track and the drivers, then the frames, each closed
 // by a trailer that repeats its size.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 constexpr double n3FramesPerSecond = 15.0;
 
@@ -77,4 +77,4 @@ void AddN3Session(N3Script& script, const N3Session& session);
 // and unrecorded for a second in its second lap.
 N3Script ExampleN3Script(double trackLength, double speed, double seconds);
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -9,7 +9,7 @@
 // (starts, lengths, headings, centres, half arcs, unit vectors, cross-section positions and
 // radii, record indices), for the writers of both TRK formats. Written from the format
 // description, independently of the readers.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // A lateral boundary of a section; the strip to its left (towards greater offsets) takes its
 // code. GPL files: wall marks that strip as a wall, whose value is its height in track units.
@@ -98,4 +98,4 @@ struct TrkBytes {
     std::string text;
 };
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -1,9 +1,9 @@
-#include "testing/N3RplWriter.h"
+#include "Samples/N3RplWriter.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -128,4 +128,4 @@ N3Script ExampleN3Script(double trackLength, double speed, double seconds) {
     return script;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -1,9 +1,9 @@
-#include "testing/TrkShape.h"
+#include "Samples/TrkShape.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -130,4 +130,4 @@ TrkLayout LayOutTrk(const TrkShape& shape) {
     return layout;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

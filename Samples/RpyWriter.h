@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testing/LapProfile.h"
+#include "Samples/LapProfile.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +12,7 @@
 // Writes chunked replays (GPL, N4 and N2003 .rpy files) from a script of what happened in the
 // session. It follows the published layout of the format on its own, so that a reader that
 // misreads a field disagrees with it.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // A car's place in one frame: metres along the track, metres off the centre line, radians.
 struct RpyPosition {
@@ -104,4 +104,4 @@ RpyScript ExampleRpyScript(std::uint32_t version, bool floatSamples = false);
 // 64.5 m/s, every one lapping from the first frame to the last.
 RpyScript HourLongRpyScript();
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

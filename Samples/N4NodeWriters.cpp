@@ -1,11 +1,11 @@
-#include "testing/N4NodeWriters.h"
+#include "Samples/N4NodeWriters.h"
 
 #include <cmath>
 #include <map>
 #include <numbers>
 #include <tuple>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -450,4 +450,4 @@ PtfShape PtfLoop(int segmentCount) {
     return shape;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

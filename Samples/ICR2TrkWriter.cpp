@@ -1,8 +1,8 @@
-#include "testing/ICR2TrkWriter.h"
+#include "Samples/ICR2TrkWriter.h"
 
 #include <numbers>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -81,4 +81,4 @@ TrkShape SampleICR2TrkShape() {
     return shape;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

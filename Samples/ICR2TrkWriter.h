@@ -1,14 +1,14 @@
 #pragma once
 
-#include "testing/TrkShape.h"
+#include "Samples/TrkShape.h"
 
 #include <string>
 
-// Writes ICR2 track files from a shape in metres and radians (testing/TrkShape.h): the header,
+// Writes ICR2 track files from a shape in metres and radians (Samples/TrkShape.h): the header,
 // the section offset table, the cross-section and 12-byte boundary records, and each section's
 // record followed by its wall records. Written from the format description, independently of
 // the reader.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 // The bytes of an ICR2 track file of the shape. A boundary's code is its surface code; the
 // walls of each piece follow its section record.
@@ -19,4 +19,4 @@ std::string WriteICR2Trk(const TrkShape& shape);
 // section has surface codes from three ranges and a wall on either side.
 TrkShape SampleICR2TrkShape();
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

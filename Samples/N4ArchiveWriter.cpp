@@ -1,11 +1,11 @@
-#include "testing/N4ArchiveWriter.h"
+#include "Samples/N4ArchiveWriter.h"
 
 #include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
 
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 namespace {
 
@@ -134,4 +134,4 @@ ArchiveRef FindObject(const ArchiveRef& root, const std::string& descriptor, int
     return nullptr;
 }
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples

@@ -13,7 +13,7 @@
 // written in full where it is first met, depth first, and by its number after that; the null
 // reference is a 4-byte 0. Every body field has a name, so that a test can replace any field
 // (or a whole tail) to make a broken file.
-namespace Linewright::Testing {
+namespace Linewright::Samples {
 
 struct ArchiveObject;
 using ArchiveRef = std::shared_ptr<ArchiveObject>;  // empty: the null reference
@@ -62,4 +62,4 @@ std::string WriteArchive(const ArchiveRef& root);
 // The first object (depth first from root) of the descriptor; empty when there is none.
 ArchiveRef FindObject(const ArchiveRef& root, const std::string& descriptor, int occurrence = 0);
 
-}  // namespace Linewright::Testing
+}  // namespace Linewright::Samples
