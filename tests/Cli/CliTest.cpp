@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 using namespace Linewright::Samples;
-using namespace Linewright::Testing;
 
 TEST(Cli, VersionHelpAndUsage) {
     const auto version = RunCli({"--version"});

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace Linewright::Samples;
-using namespace Linewright::Testing;
 
 namespace {
 

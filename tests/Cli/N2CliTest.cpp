@@ -9,7 +9,6 @@
 #include <regex>
 
 using namespace Linewright::Samples;
-using namespace Linewright::Testing;
 
 TEST(N2Cli, InfoDescribesEachN2Kind) {
     const TemporaryFolder folder;

@@ -13,7 +13,6 @@
 #include <sstream>
 
 using namespace Linewright::Samples;
-using namespace Linewright::Testing;
 
 namespace {
 
