@@ -42,7 +42,7 @@ struct Code {
 };
 
 template <std::size_t Symbols, std::size_t Runs>
-inline constexpr std::array<Code, Symbols> MakeCodes(const std::array<unsigned char, Runs>& runs) {
+constexpr std::array<Code, Symbols> MakeCodes(const std::array<unsigned char, Runs>& runs) {
     std::array<std::uint8_t, Symbols> lengths{};
     std::size_t symbol = 0;
     for (const unsigned char run : runs) {
