@@ -9,7 +9,7 @@ namespace Linewright::Fuzz {
 namespace {
 
 const SeedRegistration seeds("PtfTrackFuzzer", [] {
-    using namespace Testing;
+    using namespace Samples;
     PtfSegmentFields straight;
     straight.endX = 100.0;
     straight.xSections = {PtfXSection({-5.0, 0.0, 1.0, -5.0, 1.0, 1.0}), PtfXSection({5.0, 0.0, 1.0, 5.0, 1.0, 1.0})};
