@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Linewright/LapList.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "Linewright/LapComparison.h"
 
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
 #include "Util/Exception.h"

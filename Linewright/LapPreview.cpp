@@ -1,6 +1,6 @@
 #include "Linewright/LapPreview.h"
 
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Tracks/Track.h"

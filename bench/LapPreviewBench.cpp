@@ -4,10 +4,10 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapPreview.h"
 #include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
-#include "testing/GPLTrkWriter.h"
+#include "Linewright/TrackDirectoryLps.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/RpyWriter.h"
 #include "testing/LapFiles.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -17,6 +17,7 @@
 namespace {
 
 using namespace Linewright;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 // replays/hour.rpy beside tracks/monza/monza.trk, loose.

@@ -1,8 +1,8 @@
 // The cost of loading and of saving an N4 object archive: a PTF track of 2,000 segments.
 #include "Papy/Objects/N4DescriptorRegistry.h"
 #include "Papy/Objects/N4TdoFile.h"
+#include "Samples/N4NodeWriters.h"
 #include "testing/MemoryStream.h"
-#include "testing/N4NodeWriters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +12,7 @@ using namespace Tessel;
 using Linewright::Testing::MemoryStream;
 
 const std::string& LongTrack() {
-    static const std::string bytes = Linewright::Testing::WritePtf(Linewright::Testing::PtfLoop(2000));
+    static const std::string bytes = Linewright::Samples::WritePtf(Linewright::Samples::PtfLoop(2000));
     return bytes;
 }
 

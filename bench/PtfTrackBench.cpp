@@ -2,9 +2,9 @@
 #include "Papy/Objects/N4DescriptorRegistry.h"
 #include "Papy/Objects/N4TdoFile.h"
 #include "Papy/Tracks/Ptf/PtfTrack.h"
+#include "Samples/N4NodeWriters.h"
 #include "bench/TrackWalk.h"
 #include "testing/MemoryStream.h"
-#include "testing/N4NodeWriters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,7 +14,7 @@ using namespace Tessel;
 
 // Over a loop of state.range(0) segments.
 void GetPointPtf(benchmark::State& state) {
-    const std::string bytes = Linewright::Testing::WritePtf(Linewright::Testing::PtfLoop(static_cast<int>(state.range(0))));
+    const std::string bytes = Linewright::Samples::WritePtf(Linewright::Samples::PtfLoop(static_cast<int>(state.range(0))));
     const Papy::PtfTrack track(std::make_shared<Papy::N4TdoFile>(
                                    Linewright::Testing::MemoryStream(bytes, "bench.ptf").stream, Papy::N4DescriptorRegistry()),
                                "bench.ptf");

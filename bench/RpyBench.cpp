@@ -3,8 +3,8 @@
 #include "bench/RpyBench.h"
 
 #include "Papy/Replays/GPLRpyFile.h"
+#include "Samples/RpyWriter.h"
 #include "Util/BinaryFile.h"
-#include "testing/RpyWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +21,7 @@
 
 namespace {
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 // The replay, made by the first run and kept in the build folder for the next ones; it is
 // written beside its place and renamed, so an interrupted run leaves no half file behind.

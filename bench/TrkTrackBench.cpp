@@ -3,8 +3,8 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
-#include "testing/GPLTrkWriter.h"
-#include "testing/ICR2TrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "bench/TrackWalk.h"
 #include "testing/MemoryStream.h"
 
@@ -21,12 +21,12 @@ void GetPointOn(benchmark::State& state, const std::string& bytes) {
 }
 
 void GetPoint(benchmark::State& state) {
-    GetPointOn<Papy::GPLTrkFile>(state, Linewright::Testing::WriteGPLTrk(Linewright::Testing::SampleTrkShape()));
+    GetPointOn<Papy::GPLTrkFile>(state, Linewright::Samples::WriteGPLTrk(Linewright::Samples::SampleTrkShape()));
 }
 BENCHMARK(GetPoint);
 
 void GetPointICR2(benchmark::State& state) {
-    GetPointOn<Papy::ICR2TrkFile>(state, Linewright::Testing::WriteICR2Trk(Linewright::Testing::SampleICR2TrkShape()));
+    GetPointOn<Papy::ICR2TrkFile>(state, Linewright::Samples::WriteICR2Trk(Linewright::Samples::SampleICR2TrkShape()));
 }
 BENCHMARK(GetPointICR2);
 

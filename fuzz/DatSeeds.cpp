@@ -1,13 +1,13 @@
 // Seeds for the archive readers and the codec, from the archive writers.
 #include "Papy/Archives/PkCompression.h"
+#include "Samples/DatWriter.h"
 #include "fuzz/Seeds.h"
-#include "testing/DatWriter.h"
 
 namespace Linewright::Fuzz {
 
 namespace {
 
-using Testing::DatEntry;
+using Samples::DatEntry;
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -22,17 +22,17 @@ std::vector<unsigned char> Implode(const std::string& text) {
 }
 
 const SeedRegistration icr2("ICR2DatFileFuzzer", [] {
-    return std::vector<Seed>{{"three", Bytes(Testing::WriteICR2Dat(Entries))},
-                             {"one", Bytes(Testing::WriteICR2Dat({{"t.trk", "x"}}))}};
+    return std::vector<Seed>{{"three", Bytes(Samples::WriteICR2Dat(Entries))},
+                             {"one", Bytes(Samples::WriteICR2Dat({{"t.trk", "x"}}))}};
 });
 
 const SeedRegistration n4("N4DatFileFuzzer", [] {
-    return std::vector<Seed>{{"mixed", Bytes(Testing::WriteN4Dat(Entries))},
-                             {"packed", Bytes(Testing::WriteN4Dat({{"t.ptf", std::string(300, 'p'), true}}))}};
+    return std::vector<Seed>{{"mixed", Bytes(Samples::WriteN4Dat(Entries))},
+                             {"packed", Bytes(Samples::WriteN4Dat({{"t.ptf", std::string(300, 'p'), true}}))}};
 });
 
 const SeedRegistration explode("PkCompressionFuzzer", [] {
-    return std::vector<Seed>{{"literals", Bytes(Testing::PackLiterals("Hello, world"))},
+    return std::vector<Seed>{{"literals", Bytes(Samples::PackLiterals("Hello, world"))},
                              {"vector", {0x00, 0x04, 0x82, 0x24, 0x25, 0x8f, 0x80, 0x7f}},
                              {"imploded", Implode("the track, the track, the lap, the lap, the track")},
                              {"empty", Implode("")}};

@@ -13,7 +13,7 @@ using Linewright::Testing::MemoryStream;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const auto track = std::make_shared<Papy::GPLTrkFile>(
-        MemoryStream(Linewright::Testing::WriteGPLTrk(GPLLpFuzzTrack()), "loop.trk").stream);
+        MemoryStream(Linewright::Samples::WriteGPLTrk(GPLLpFuzzTrack()), "loop.trk").stream);
     const std::string input(reinterpret_cast<const char*>(data), size);
     try {
         const Papy::GPLLpFile lp(MemoryStream(input, "fuzz.lp").stream, track);

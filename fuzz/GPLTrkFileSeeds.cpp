@@ -1,10 +1,10 @@
 // Seeds for the GPL track reader: the sample track and smaller tracks from the same writer.
+#include "Samples/GPLTrkWriter.h"
 #include "fuzz/Seeds.h"
-#include "testing/GPLTrkWriter.h"
 
 namespace {
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const TrkShape& shape) {
     return Linewright::Fuzz::MakeSeed(name, WriteGPLTrk(shape));

@@ -2,12 +2,13 @@
 #include "Papy/Lp/ICR2LpFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "fuzz/Seeds.h"
-#include "testing/ICR2TrkWriter.h"
 #include "testing/MemoryStream.h"
 
 namespace {
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const Tessel::Papy::ICR2LpFile& lp) {

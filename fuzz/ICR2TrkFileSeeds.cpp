@@ -1,10 +1,10 @@
 // Seeds for the ICR2 track reader: the sample track and one of a single line without walls.
+#include "Samples/ICR2TrkWriter.h"
 #include "fuzz/Seeds.h"
-#include "testing/ICR2TrkWriter.h"
 
 namespace {
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const TrkShape& shape) {
     const std::string bytes = WriteICR2Trk(shape);

@@ -24,7 +24,7 @@ inline std::shared_ptr<Tessel::Papy::LpFile> MakeLpForTable(int format) {
     using Testing::MemoryStream;
     if (format == 0) {
         static const auto track =
-            std::make_shared<GPLTrkFile>(MemoryStream(Testing::WriteGPLTrk(GPLLpFuzzTrack()), "loop.trk").stream);
+            std::make_shared<GPLTrkFile>(MemoryStream(Samples::WriteGPLTrk(GPLLpFuzzTrack()), "loop.trk").stream);
         return std::make_shared<GPLLpFile>(MemoryStream(Testing::WriteGPLLp(Testing::MakeGPLLpRecords(14)), "gpl.lp").stream,
                                            track);
     }

@@ -1,10 +1,10 @@
 // Seeds for the N3 replay reader: short sessions on a small track from the replay writer.
+#include "Samples/N3RplWriter.h"
 #include "fuzz/Seeds.h"
-#include "testing/N3RplWriter.h"
 
 namespace {
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const N3Script& script) {
     const std::string bytes = WriteN3Rpl(script);

@@ -1,8 +1,8 @@
 // Seeds for the N4 game folder: the sample folder with its track archived (and imploded), and
 // with the track loose; each with a small LP.
+#include "Samples/GameFolderWriter.h"
 #include "fuzz/GameFolderFuzzing.h"
 #include "fuzz/Seeds.h"
-#include "testing/GameFolderWriter.h"
 #include "testing/N4LpWriter.h"
 #include "testing/TemporaryFolder.h"
 
@@ -14,7 +14,7 @@ const GameFolderLayout layout{"practice4.rpy", "sebring", "ptf"};
 
 Seed FolderSeed(const char* name, bool looseTrack) {
     const TemporaryFolder folder;
-    Testing::WriteN4Folder(folder.path, {{4}, looseTrack});
+    Samples::WriteN4Folder(folder.path, {{4}, looseTrack});
     folder.Write("tracks/sebring/race.lp", Testing::WriteN4Lp(Testing::MakeN4LpRecords(4)));
     return MakeSeed(name, ReadFolderFiles(folder.path, layout));
 }

@@ -1,10 +1,10 @@
 // Seeds for the object-archive loader: the sample 3D object and PTF tracks from the writer.
+#include "Samples/N4NodeWriters.h"
 #include "fuzz/Seeds.h"
-#include "testing/N4NodeWriters.h"
 
 namespace {
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 Linewright::Fuzz::Seed SeedOf(const char* name, const std::string& bytes) {
     return {name, std::vector<unsigned char>(bytes.begin(), bytes.end())};

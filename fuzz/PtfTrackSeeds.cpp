@@ -1,15 +1,15 @@
 // Seeds for PTF track making: sample tracks from the object-archive writer, and archives that
 // are read but make no track.
+#include "Samples/N4ArchiveWriter.h"
+#include "Samples/N4NodeWriters.h"
 #include "fuzz/Seeds.h"
-#include "testing/N4ArchiveWriter.h"
-#include "testing/N4NodeWriters.h"
 
 namespace Linewright::Fuzz {
 
 namespace {
 
 const SeedRegistration seeds("PtfTrackFuzzer", [] {
-    using namespace Testing;
+    using namespace Samples;
     PtfSegmentFields straight;
     straight.endX = 100.0;
     straight.xSections = {PtfXSection({-5.0, 0.0, 1.0, -5.0, 1.0, 1.0}), PtfXSection({5.0, 0.0, 1.0, 5.0, 1.0, 1.0})};

@@ -1,8 +1,10 @@
 #include "testing/GPLLpWriter.h"
 
-#include "testing/DatWriter.h"
+#include "Samples/DatWriter.h"
 
 namespace Linewright::Testing {
+
+using Samples::AppendRaw;
 
 std::string WriteGPLLp(const std::vector<GPLLpRecord>& records, std::uint32_t version) {
     return WriteGPLLp(records, version, static_cast<std::uint32_t>(records.size()));

@@ -1,10 +1,12 @@
 #include "testing/LapFiles.h"
 
-#include "testing/RpyWriter.h"
+#include "Samples/RpyWriter.h"
 
 #include <numbers>
 
 namespace Linewright::Testing {
+
+using namespace Samples;
 
 TrkShape LoopShape(double straight, double radius) {
     TrkShape shape;

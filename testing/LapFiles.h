@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testing/GPLTrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ namespace Linewright::Testing {
 
 // A level loop of two straights and four quarter turns of radius `radius`; its 2D length is
 // 2 straight + 2 pi radius.
-TrkShape LoopShape(double straight, double radius);
+Samples::TrkShape LoopShape(double straight, double radius);
 
 struct GPLLapFiles {
     std::string track;   // the .trk bytes

@@ -1,8 +1,10 @@
 #include "testing/N4LpWriter.h"
 
-#include "testing/DatWriter.h"
+#include "Samples/DatWriter.h"
 
 namespace Linewright::Testing {
+
+using Samples::AppendRaw;
 
 std::string WriteN4Lp(const std::vector<N4LpRecord>& records, std::uint32_t version) {
     return WriteN4Lp(records, version, static_cast<std::uint32_t>(records.size()));

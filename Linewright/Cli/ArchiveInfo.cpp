@@ -4,7 +4,7 @@
 namespace Linewright::Cli {
 
 void DescribeArchive(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out) {
-    const auto archive = OpenDatArchive(options.path, kind == Tessel::Papy::FileKind::N4Dat ? "n4" : "icr2");
+    const auto archive = OpenDatArchive(options.path, kind->archive->id);
     out << "members: " << archive->GetMemberCount() << '\n';
 }
 

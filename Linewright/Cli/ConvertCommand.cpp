@@ -1,10 +1,10 @@
 #include "Linewright/Cli/Commands.h"
-#include "Linewright/Cli/Choices.h"
+#include "Linewright/Cli/LapAndTypeOptions.h"
 
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/PapyDirectory.h"
 #include "Papy/Lp/LpFile.h"

@@ -2,8 +2,6 @@
 #include "Linewright/Cli/DatArchive.h"
 #include "Linewright/Cli/MemberNames.h"
 
-#include "Papy/Archives/ICR2DatFile.h"
-#include "Papy/Archives/N4DatFile.h"
 #include "Util/Exception.h"
 #include "Util/FileSystem.h"
 #include "Util/PathName.h"
@@ -90,13 +88,6 @@ void ExtractAll(const DatOptions& options) {
     staging.Commit(options.overwrite);
 }
 
-std::shared_ptr<DatFile> NewArchiveFor(const std::string& format, const std::string& path, bool overwrite) {
-    const Tessel::Papy::NewArchive replacing{overwrite};
-    if (format == "n4")
-        return std::make_shared<Tessel::Papy::N4DatFile>(replacing, path);
-    return std::make_shared<Tessel::Papy::ICR2DatFile>(replacing, path);
-}
-
 void Create(const DatOptions& options) {
     if (!Tessel::Util::IsFolder(options.folder))
         throw Exit{Failed, options.folder + ": not a folder"};
@@ -105,15 +96,15 @@ void Create(const DatOptions& options) {
         throw Exit{WrongUsage, "the root folder has no name to give its archive"};
     const std::string path = folder.asDirectory + folder.fileName + ".dat";
     Tessel::Util::ReplacingFile::CheckTarget(path, options.overwrite);
-    const auto archive = NewArchiveFor(options.format, path, options.overwrite);
-    archive->GatherFiles(true);
+    const auto archive = GetArchiveFormat(options.format).create(Tessel::Papy::NewArchive{options.overwrite}, path);
+    archive->GatherFiles(&std::cout);
     archive->Build();
 }
 
 void AddArchiveOptions(CLI::App& command, DatOptions& options) {
     command.add_option("ARCHIVE", options.archive, "the DAT archive")->required();
     command.add_option("--format", options.format, "read as this format instead of the one the content shows")
-        ->check(CLI::IsMember({"icr2", "n4"}));
+        ->check(CLI::IsMember(ListArchiveFormatIds()));
 }
 
 }  // namespace
@@ -144,7 +135,9 @@ void AddDatCommand(CLI::App& app) {
     });
 
     CLI::App* create = dat->add_subcommand("create", "Gather DIR into DIR/<name of DIR>.dat");
-    create->add_option("FORMAT", options->format, "the archive format")->required()->check(CLI::IsMember({"icr2", "n4"}));
+    create->add_option("FORMAT", options->format, "the archive format")
+        ->required()
+        ->check(CLI::IsMember(ListArchiveFormatIds()));
     create->add_option("DIR", options->folder, "the folder to gather")->required();
     create->add_flag("--overwrite", options->overwrite, "replace the archive when it exists");
     create->callback([options] { Create(*options); });

@@ -11,24 +11,19 @@ namespace Linewright::Cli {
 namespace {
 
 using Tessel::Papy::FileKind;
+using Tessel::Papy::FileRole;
 using Describer = void (*)(const InfoOptions&, FileKind, std::ostream&);
 
 Describer DescriberOf(FileKind kind) {
-    switch (kind) {
-    case FileKind::GPLRpy:
-    case FileKind::N4Rpy:
-    case FileKind::N2003Rpy:
-    case FileKind::N3Rpl: return DescribeReplay;
-    case FileKind::GPLTrk:
-    case FileKind::ICR2Trk:
-    case FileKind::N4Ptf: return DescribeTrackFile;
-    case FileKind::N4Tdo: return DescribeObjects;
-    case FileKind::GPLLp:
-    case FileKind::ICR2Lp:
-    case FileKind::N4Lp: return DescribeLp;
-    case FileKind::ICR2Dat:
-    case FileKind::N4Dat: return DescribeArchive;
-    case FileKind::Unknown: break;
+    if (kind == nullptr)
+        return nullptr;
+    switch (kind->role) {
+    case FileRole::Replay: return DescribeReplay;
+    case FileRole::Track:
+    case FileRole::ObjectTrack: return DescribeTrackFile;
+    case FileRole::Objects: return DescribeObjects;
+    case FileRole::Lp: return DescribeLp;
+    case FileRole::Archive: return DescribeArchive;
     }
     return nullptr;
 }

@@ -36,15 +36,14 @@ std::string FormatNumber(const char* format, double value);
 // FileFactoryRegistry::GetFactoryForKind). Throws XUsage when no game reads the kind.
 std::shared_ptr<Tessel::Papy::FileFactory> FactoryReading(const std::string& path, Tessel::Papy::FileKind kind);
 
-// The describers, one per group of kinds; each reads the file and prints what follows its
-// format line.
+// The describers, one per role of a format (FileFormat::role).
 
-// Chunked and N3 replays: frames, drivers, lap_tables, frame_interval_s.
+// Replays: frames, drivers, lap_tables, frame_interval_s.
 void DescribeReplay(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
-// TRK and PTF tracks: sections, lengths and, when asked, the point at --point; for a PTF track
-// then its object count as DescribeObjects prints it.
+// Tracks: sections, lengths and, when asked, the point at --point; for a track that is an object
+// archive too (FileRole::ObjectTrack) then its object count as DescribeObjects prints it.
 void DescribeTrackFile(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
-// N4 object archives: read whole; objects: the number of objects in the archive.
+// Object archives: read whole; objects: the number of objects in the archive.
 void DescribeObjects(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 // LP files, read as their folder's game reads them (against the track file --track names, when
 // given): records, spacing_m and, with --records, one line per record. An LP that its format
@@ -54,7 +53,7 @@ void DescribeLp(const InfoOptions& options, Tessel::Papy::FileKind kind, std::os
 // track file at track, when it is not empty). Throws XUsage when the file is no LP, and what
 // DescribeLp throws.
 std::shared_ptr<Tessel::Papy::LpFile> ReadLpFile(const std::string& path, const std::string& track);
-// ICR2 and N4 DAT archives: the member count.
+// DAT archives: the member count.
 void DescribeArchive(const InfoOptions& options, Tessel::Papy::FileKind kind, std::ostream& out);
 
 }  // namespace Linewright::Cli

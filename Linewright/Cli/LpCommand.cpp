@@ -1,10 +1,10 @@
-#include "Linewright/Cli/Choices.h"
 #include "Linewright/Cli/Commands.h"
 #include "Linewright/Cli/FileInfo.h"
+#include "Linewright/Cli/LapAndTypeOptions.h"
 
 #include "Linewright/LpOutput.h"
 #include "Linewright/LpTable.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Factory/CreateLp.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/PapyDirectory.h"

@@ -62,7 +62,7 @@ void DescribeLp(const InfoOptions& options, Papy::FileKind kind, std::ostream& o
 
 std::shared_ptr<Papy::LpFile> ReadLpFile(const std::string& path, const std::string& track) {
     const Papy::FileKind kind = Papy::RecognizeFile(path);
-    if (kind != Papy::FileKind::GPLLp && kind != Papy::FileKind::ICR2Lp && kind != Papy::FileKind::N4Lp)
+    if (kind == nullptr || kind->role != Papy::FileRole::Lp)
         throw Util::XUsage(path + ": not an LP file");
     return ReadLp(path, kind, track);
 }

@@ -1,12 +1,12 @@
 #include "Linewright/Cli/Commands.h"
 
-#include "testing/GameFolderWriter.h"
+#include "Samples/GameFolderWriter.h"
 #include "Util/PathName.h"
 #include "Util/StagingFolder.h"
 
-#include <functional>
 #include <iostream>
-#include <map>
+#include <string>
+#include <vector>
 
 namespace Linewright::Cli {
 
@@ -18,17 +18,6 @@ struct SampleOptions {
     bool overwrite = false;
 };
 
-// Each family's writer of a game folder, which returns the folder's replays.
-using FolderWriter = std::function<std::vector<std::filesystem::path>(const std::filesystem::path& root)>;
-
-const std::map<std::string, FolderWriter>& Families() {
-    static const std::map<std::string, FolderWriter> families = {
-        {"gpl", [](const std::filesystem::path& root) { return std::vector{Testing::WriteGPLFolder(root).replay}; }},
-        {"n2", [](const std::filesystem::path& root) { return std::vector{Testing::WriteN2Folder(root).replay}; }},
-        {"n4", [](const std::filesystem::path& root) { return Testing::WriteN4Folder(root).replays; }}};
-    return families;
-}
-
 // Writes <DIR>/<family> for the family asked for, or for every family, and names each replay.
 // The folders are made aside and put in place together, so a file that is there already (and
 // not to be replaced) stops the command before anything is written.
@@ -37,7 +26,7 @@ void WriteSample(const SampleOptions& options) {
         Tessel::Util::ToPath(Tessel::Util::MakeAbsolutePath(options.directory).value_or(options.directory));
     Tessel::Util::StagingFolder staging(root);
     std::vector<std::pair<std::string, std::filesystem::path>> replays;
-    for (const auto& [family, write] : Families()) {
+    for (const auto& [family, write] : Samples::FamilySamples()) {
         if (options.family != "all" && options.family != family)
             continue;
         for (const std::filesystem::path& replay : write(staging.GetPath() / family))
@@ -50,8 +39,8 @@ void WriteSample(const SampleOptions& options) {
 
 std::vector<std::string> FamilyChoices() {
     std::vector<std::string> choices = {"all"};
-    for (const auto& entry : Families())
-        choices.push_back(entry.first);
+    for (const Samples::FamilySample& sample : Samples::FamilySamples())
+        choices.push_back(sample.family);
     return choices;
 }
 

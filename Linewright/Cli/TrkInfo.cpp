@@ -35,7 +35,7 @@ void DescribeTrackFile(const InfoOptions& options, Papy::FileKind kind, std::ost
     const auto makeTrack = FactoryReading(options.path, kind)->GetFacet<Papy::MakeTrack>();
     DescribeTrack(*makeTrack->Make(name.baseName, name.extension, false), options, out);
     // A PTF track is an object archive too.
-    if (kind == Papy::FileKind::N4Ptf)
+    if (kind->role == Papy::FileRole::ObjectTrack)
         DescribeObjects(options, kind, out);
 }
 

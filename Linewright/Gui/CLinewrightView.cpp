@@ -6,7 +6,7 @@
 #include "Linewright/LapList.h"
 #include "Linewright/LapPreview.h"
 #include "Linewright/LpOutput.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Linewright/Gui/BusyCursor.h"
 #include "Linewright/Gui/ErrorGuard.h"
 #include "Linewright/Gui/LapComparisonWidget.h"

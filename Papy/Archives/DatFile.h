@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,8 +50,8 @@ public:
     std::shared_ptr<Util::BinaryStream> FindMember(const std::string& name);
 
     // Replaces the member list by the eligible files of the archive's folder; when report is
-    // true, says on standard output what was gathered.
-    virtual void GatherFiles(bool report) = 0;
+    // given, says on it what was gathered.
+    virtual void GatherFiles(std::ostream* report) = 0;
     // Writes the archive from the member list, reading each member from the archive's folder.
     // The file appears whole or not at all: XFileExists when it exists meanwhile (and the
     // archive is not replacing), XUsage when the member list cannot be written in this format,

@@ -1,5 +1,6 @@
 #include "Papy/Archives/ICR2DatFile.h"
 
+#include "Papy/Archives/DatFormats.h"
 #include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Archives/UncompressedSubFile.h"
@@ -9,7 +10,7 @@
 
 #include <array>
 #include <cstring>
-#include <iostream>
+#include <ostream>
 
 namespace Tessel::Papy {
 
@@ -29,7 +30,7 @@ using Util::WriteValue;
 // The members' data follow the directory.
 constexpr std::uint32_t RecordSize = 27;
 constexpr std::uint32_t NameFieldSize = 13;
-constexpr std::uint8_t Signature = FileIds::datRecordSignature;
+constexpr std::uint8_t Signature = DatIds::recordSignature;
 constexpr std::uint8_t StoredMethod = 0;
 constexpr std::size_t MaxNameLength = 12;
 
@@ -76,7 +77,7 @@ ICR2DatFile::ICR2DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(s
 ICR2DatFile::ICR2DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool ICR2DatFile::HasHeader(const std::string& path) {
-    return IsICR2DatHead(Util::RecordView(path, ReadHead(path, 4)));
+    return IsICR2DatHead(Util::RecordView(path, ReadHead(path, DatIds::icr2HeaderSize)));
 }
 
 void ICR2DatFile::ReadDirectory() {
@@ -119,7 +120,7 @@ void ICR2DatFile::AddMember(const std::string& fileName) {
     members.push_back({fileName, 0, 0});
 }
 
-void ICR2DatFile::GatherFiles(bool report) {
+void ICR2DatFile::GatherFiles(std::ostream* report) {
     members.clear();
     std::vector<std::string> included;
     std::vector<std::pair<std::string, std::string>> excluded;
@@ -136,12 +137,12 @@ void ICR2DatFile::GatherFiles(bool report) {
     }
     if (!report)
         return;
-    std::cout << "Included files\n\n";
+    *report << "Included files\n\n";
     for (const std::string& name : included)
-        std::cout << name << '\n';
-    std::cout << "\nExcluded files\n\n";
+        *report << name << '\n';
+    *report << "\nExcluded files\n\n";
     for (const auto& [name, reason] : excluded)
-        std::cout << name << '\t' << reason << '\n';
+        *report << name << '\t' << reason << '\n';
 }
 
 void ICR2DatFile::Build() {

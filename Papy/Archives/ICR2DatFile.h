@@ -37,7 +37,7 @@ public:
     void AddMember(const std::string& fileName);
     // Takes the folder's files with an archive extension or a car-setup name, all 8.3. The
     // report lists the included files and the excluded ones with the reason.
-    void GatherFiles(bool report) override;
+    void GatherFiles(std::ostream* report) override;
     // Refuses (XUsage) an empty member list and one of more than MaxMembers.
     void Build() override;
 

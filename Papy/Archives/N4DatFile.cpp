@@ -1,5 +1,6 @@
 #include "Papy/Archives/N4DatFile.h"
 
+#include "Papy/Archives/DatFormats.h"
 #include "Papy/Factory/FileHead.h"
 #include "Papy/Archives/CompressedSubFile.h"
 #include "Papy/Archives/PkCompression.h"
@@ -10,7 +11,7 @@
 #include "Util/RecordView.h"
 
 #include <array>
-#include <iostream>
+#include <ostream>
 
 namespace Tessel::Papy {
 
@@ -34,7 +35,7 @@ using Util::WriteValue;
 // The members' data follow the directory.
 constexpr std::uint32_t HeaderSize = 10;
 constexpr std::uint32_t RecordFixedSize = 15;
-constexpr std::uint8_t RecordType = FileIds::datRecordSignature;
+constexpr std::uint8_t RecordType = DatIds::recordSignature;
 
 constexpr std::array<const char*, 15> ArchiveExtensions = {"3do", "bff", "cam", "ces", "ini", "lyt", "mip", "ogg",
                                                            "pmf", "ptf", "rx",  "stp", "txt", "wav", "win"};
@@ -53,7 +54,7 @@ N4DatFile::N4DatFile(std::shared_ptr<Util::BinaryStream> stream) : DatFile(std::
 N4DatFile::N4DatFile(NewArchive tag, const std::string& path) : DatFile(tag, path) {}
 
 bool N4DatFile::HasHeader(const std::string& path) {
-    return IsN4DatHead(Util::RecordView(path, ReadHead(path, FileIds::n4DatHeaderSize)));
+    return IsN4DatHead(Util::RecordView(path, ReadHead(path, DatIds::n4HeaderSize)));
 }
 
 void N4DatFile::ReadDirectory() {
@@ -104,11 +105,11 @@ std::shared_ptr<Util::BinaryStream> N4DatFile::OpenMember(std::uint32_t index) {
     return std::make_shared<UncompressedSubFile>(GetSharedStream(), member.name, member.offset, member.storedSize);
 }
 
-void N4DatFile::GatherFiles(bool report) {
+void N4DatFile::GatherFiles(std::ostream* report) {
     members.clear();
     Gather(Util::PathName(GetPathName().directory), "");
     if (report)
-        std::cout << "N4 Dat file created\n";
+        *report << "N4 Dat file created\n";
 }
 
 void N4DatFile::Gather(const Util::PathName& folder, const std::string& prefix) {

@@ -38,7 +38,7 @@ public:
     void AddMember(const std::string& name, bool imploded);
     // Takes the track folder's files of the game's kinds, also from its art, bkgrnds, stamps,
     // trackmat and widgets sub-folders; textures and stamps stay stored, the rest is imploded.
-    void GatherFiles(bool report) override;
+    void GatherFiles(std::ostream* report) override;
     // Refuses (XUsage) names longer than MaxNameLength and more than MaxMembers members.
     void Build() override;
 

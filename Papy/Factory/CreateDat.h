@@ -10,7 +10,7 @@ class DatFile;
 // in the game's archive format. Throws XFileOpen when the archive exists already.
 class CreateDat : public FileFactory::Facet {
 public:
-    using FacetKind = CreateDat;
+    using FacetRole = CreateDat;
 
     virtual std::shared_ptr<DatFile> Create() = 0;
 };

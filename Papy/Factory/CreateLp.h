@@ -12,7 +12,7 @@ class Track;
 // Creates new, empty LP files of the game. A spacing of 0 asks for the format's default.
 class CreateLp : public FileFactory::Facet {
 public:
-    using FacetKind = CreateLp;
+    using FacetRole = CreateLp;
 
     // An LP for the factory directory's own track, kept in the factory's MakeLp facet as
     // <type name>.lp. Throws what opening the track throws.

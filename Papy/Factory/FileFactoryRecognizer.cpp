@@ -6,6 +6,8 @@
 #include "Papy/Factory/PurgeFactory.h"
 #include "Util/PathName.h"
 
+#include <algorithm>
+
 namespace Tessel::Papy {
 
 std::shared_ptr<FileFactory> FileFactoryRecognizer::MakeFactoryForDirectory(const PapyDirectory& directory,
@@ -34,19 +36,16 @@ bool FileFactoryRecognizer::IsGameDirectory(const PapyDirectory& directory) {
 }
 
 FileKind FileFactoryRecognizer::GetKindOfExtension(const std::string& extension) const {
-    for (const KindExtension& entry : GetFileKinds()) {
-        if (Util::CompareNoCase(entry.extension, extension) == 0)
-            return entry.kind;
+    for (const FileKind kind : GetFileKinds()) {
+        if (Util::CompareNoCase(kind->extension, extension) == 0)
+            return kind;
     }
-    return FileKind::Unknown;
+    return nullptr;
 }
 
 bool FileFactoryRecognizer::ReadsKind(FileKind kind) const {
-    for (const KindExtension& entry : GetFileKinds()) {
-        if (entry.kind == kind)
-            return true;
-    }
-    return false;
+    const std::vector<FileKind> kinds = GetFileKinds();
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
 
 std::shared_ptr<FileFactory> FileFactoryRecognizer::BuildFactory(const PapyDirectory& directory,

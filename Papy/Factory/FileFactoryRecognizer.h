@@ -19,16 +19,10 @@ class GetDat;
 // a plain no. Reading faults other than that propagate.
 //
 // A new game plugs in with a recognizer of its own, registered in Games/GameRecognizers.cpp:
-// its byte tests (from Factory/FileHead.h), its archive format, its makers, and the kinds of
-// file it reads (GetFileKinds), through which the front ends reach its readers by kind.
+// its archive format, its makers, and the formats it reads (GetFileKinds, each described beside
+// its reader with its own head test), through which the front ends reach its readers by kind.
 class FileFactoryRecognizer {
 public:
-    // A kind of file that the game's factory reads, and the extension its files carry.
-    struct KindExtension {
-        FileKind kind;
-        const char* extension;  // lower-case
-    };
-
     explicit FileFactoryRecognizer(bool isDefault) : isDefault(isDefault) {}
     virtual ~FileFactoryRecognizer() = default;
 
@@ -44,11 +38,11 @@ public:
     // The directory's own archive is this game's, or else the first of its files that matches
     // the game's extensions (tried one extension after the other) passes the game's test.
     virtual bool IsGameDirectory(const PapyDirectory& directory);
-    // The kinds of file this game's factory reads, each with its extension; where several kinds
-    // share an extension, the first is the one a file of unknown content is taken for.
-    virtual std::vector<KindExtension> GetFileKinds() const = 0;
+    // The formats of the files this game's factory reads; where several share an extension, the
+    // first is the one a file of unknown content is taken for.
+    virtual std::vector<FileKind> GetFileKinds() const = 0;
     // The first of the game's kinds whose extension is extension (without regard to case);
-    // Unknown when none is.
+    // nullptr when none is.
     FileKind GetKindOfExtension(const std::string& extension) const;
     bool ReadsKind(FileKind kind) const;
     virtual bool IsDefault() const { return isDefault; }

@@ -3,6 +3,8 @@
 #include "Util/Exception.h"
 #include "Util/PathName.h"
 
+#include <algorithm>
+
 namespace Tessel::Papy {
 
 namespace {
@@ -77,13 +79,24 @@ FileFactoryRecognizer& FileFactoryRegistry::GetGame(const PapyDirectory& directo
 }
 
 FileKind FileFactoryRegistry::GetKindOfExtension(const PapyDirectory& directory, const std::string& extension) const {
-    if (const FileKind kind = GetGame(directory).GetKindOfExtension(extension); kind != FileKind::Unknown)
+    if (const FileKind kind = GetGame(directory).GetKindOfExtension(extension))
         return kind;
     for (const auto& recognizer : recognizers) {
-        if (const FileKind kind = recognizer->GetKindOfExtension(extension); kind != FileKind::Unknown)
+        if (const FileKind kind = recognizer->GetKindOfExtension(extension))
             return kind;
     }
-    return FileKind::Unknown;
+    return nullptr;
+}
+
+std::vector<FileKind> FileFactoryRegistry::GetFormats() const {
+    std::vector<FileKind> formats;
+    for (const auto& recognizer : recognizers) {
+        for (const FileKind kind : recognizer->GetFileKinds()) {
+            if (std::find(formats.begin(), formats.end(), kind) == formats.end())
+                formats.push_back(kind);
+        }
+    }
+    return formats;
 }
 
 std::shared_ptr<FileFactory> FileFactoryRegistry::GetFactoryForKind(const std::string& path, FileKind kind) {

@@ -32,8 +32,11 @@ public:
 
     // The kind of a file with this extension in the directory, for a file whose content does
     // not tell: the directory's game's kind for the extension, else the first game's that has
-    // one. Unknown when no game keeps files with that extension.
+    // one. nullptr when no game keeps files with that extension.
     FileKind GetKindOfExtension(const PapyDirectory& directory, const std::string& extension) const;
+
+    // Every format that a game reads, each once, in the order of the games and their lists.
+    std::vector<FileKind> GetFormats() const;
 
     // A factory that reads files of the kind in the directory that holds path: the directory's
     // own (as GetFactory gives it) when its game reads the kind, else one that the first game

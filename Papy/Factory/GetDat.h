@@ -10,7 +10,7 @@ class DatFile;
 // directory has none.
 class GetDat : public FileFactory::Facet {
 public:
-    using FacetKind = GetDat;
+    using FacetRole = GetDat;
 
     virtual std::shared_ptr<DatFile> Get() const = 0;
     // Releases the held archive, then holds the given one.

@@ -8,7 +8,7 @@ namespace Tessel::Papy {
 // Gives the directory that the factory was made for.
 class GetDirectory : public FileFactory::Facet {
 public:
-    using FacetKind = GetDirectory;
+    using FacetRole = GetDirectory;
     explicit GetDirectory(PapyDirectory directory) : directory(std::move(directory)) {}
 
     const PapyDirectory& Get() const { return directory; }

@@ -6,7 +6,7 @@
 namespace Tessel::Papy {
 
 // The common part of the makers of files that lie loose in the factory's directory (replays,
-// LP files): KindT is the facet kind, FileT the file object it makes, and the game's reader
+// LP files): KindT is the facet role, FileT the file object it makes, and the game's reader
 // comes from Read. Files are kept by lower-cased file name until Purge.
 template <class KindT, class FileT>
 class LooseFileMaker : public KindT {

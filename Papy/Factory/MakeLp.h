@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/Factory/FileKinds.h"
+#include "Papy/Factory/FileFacets.h"
 
 #include <cstdint>
 
@@ -9,9 +9,9 @@ namespace Tessel::Papy {
 class LpFile;
 
 // Opens the game's LP files from the factory's directory and lists the game's LP types.
-class MakeLp : public LooseFileKind<LpFile> {
+class MakeLp : public LooseFileFacet<LpFile> {
 public:
-    using FacetKind = MakeLp;
+    using FacetRole = MakeLp;
 
     // Keeps a new LP under the name that Make gives the same arguments, so Make returns it.
     virtual void Insert(std::shared_ptr<LpFile> lp, const std::string& baseName, const std::string& extension) = 0;

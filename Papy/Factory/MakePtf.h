@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Papy/Factory/FileKinds.h"
+#include "Papy/Factory/FileFacets.h"
 
 namespace Tessel::Papy {
 
 class N4TdoFile;
 
 // Opens the game's PTF files (N4 object archives).
-class MakePtf : public TrackFileKind<N4TdoFile> {
+class MakePtf : public TrackFileFacet<N4TdoFile> {
 public:
-    using FacetKind = MakePtf;
+    using FacetRole = MakePtf;
 };
 
 }  // namespace Tessel::Papy

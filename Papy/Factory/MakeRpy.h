@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Papy/Factory/FileKinds.h"
+#include "Papy/Factory/FileFacets.h"
 
 namespace Tessel::Papy {
 
 class RpyFile;
 
 // Opens the game's replays from the factory's directory.
-class MakeRpy : public LooseFileKind<RpyFile> {
+class MakeRpy : public LooseFileFacet<RpyFile> {
 public:
-    using FacetKind = MakeRpy;
+    using FacetRole = MakeRpy;
 };
 
 }  // namespace Tessel::Papy

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Papy/Factory/FileKinds.h"
+#include "Papy/Factory/FileFacets.h"
 
 namespace Tessel::Papy {
 
 class Track;
 
 // Builds the track model over the game's track file.
-class MakeTrack : public TrackFileKind<Track> {
+class MakeTrack : public TrackFileFacet<Track> {
 public:
-    using FacetKind = MakeTrack;
+    using FacetRole = MakeTrack;
 };
 
 }  // namespace Tessel::Papy

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Papy/Factory/FileKinds.h"
+#include "Papy/Factory/FileFacets.h"
 
 namespace Tessel::Papy {
 
 class TrkFile;
 
 // Opens the game's TRK files.
-class MakeTrk : public TrackFileKind<TrkFile> {
+class MakeTrk : public TrackFileFacet<TrkFile> {
 public:
-    using FacetKind = MakeTrk;
+    using FacetRole = MakeTrk;
 };
 
 }  // namespace Tessel::Papy

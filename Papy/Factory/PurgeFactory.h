@@ -8,7 +8,7 @@ namespace Tessel::Papy {
 // alive through its own facet).
 class PurgeFactory : public FileFactory::Facet {
 public:
-    using FacetKind = PurgeFactory;
+    using FacetRole = PurgeFactory;
     explicit PurgeFactory(FileFactory* factory) : factory(factory) {}
 
     FileFactory* GetFactory() const { return factory; }

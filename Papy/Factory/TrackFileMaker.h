@@ -9,7 +9,7 @@
 namespace Tessel::Papy {
 
 // The common part of the makers of track files (TRK, PTF), which lie loose in the factory's
-// directory or inside its archive: KindT is the facet kind, FileT the file object it makes,
+// directory or inside its archive: KindT is the facet role, FileT the file object it makes,
 // and the game's reader comes from Read. The archive is asked through the factory's GetDat
 // facet, so a replaced archive is seen at once. Keeping as TrackMaker keeps.
 template <class KindT, class FileT>

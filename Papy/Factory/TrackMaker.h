@@ -6,7 +6,7 @@
 namespace Tessel::Papy {
 
 // The common part of every track-side maker (MakeTrk, MakePtf, MakeTrack), whichever family:
-// KindT is the facet kind, FileT what it makes, and Open makes it. Files are kept by lower-cased
+// KindT is the facet role, FileT what it makes, and Open makes it. Files are kept by lower-cased
 // file name until Purge; a file asked for with archiveOnly is neither taken from nor kept in
 // that store.
 template <class KindT, class FileT>

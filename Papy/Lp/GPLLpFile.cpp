@@ -1,6 +1,5 @@
 #include "Papy/Lp/GPLLpFile.h"
 
-#include "Papy/Factory/FileHead.h"
 #include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
 #include "Util/Exception.h"
@@ -16,14 +15,9 @@ namespace {
 // speed, lateral speed, lateral offset and angle rate (floats; the speeds and the rate in 1/36
 // of metres and radians per second) and the flags word, whose top byte is the coefficient in
 // steps of 0.005. The count must be the track's horizontal length over 3 m, rounded, plus one.
-constexpr std::uint32_t Version = FileIds::gplLpVersion;
-constexpr std::uint32_t RecordSize = 20;
-// File units of the speeds and the angle rate.
-constexpr double RateScale = 36.0;
 constexpr double CoefficientStep = 0.005;
 constexpr unsigned CoefficientShift = 24;
-// 1/3 as the game keeps it, in single precision; its reciprocal rounds back to exactly 3.
-constexpr float RecordsPerMetre = 1.0f / 3.0f;
+constexpr float RecordsPerMetre = LpUnits::gplRecordsPerMetre;
 constexpr double DefaultSpacing = static_cast<float>(1.0 / RecordsPerMetre);
 
 // The bit of the flags word behind each single flag; bits 7, 11 and 17-23 have none.
@@ -42,41 +36,19 @@ std::uint32_t DefaultCountFor(double length2D) { return CountFor(length2D * Reco
 
 GPLLpFile::GPLLpFile(const std::shared_ptr<Util::BinaryStream>& stream,
                      const std::shared_ptr<TrkFile>& track)
-    : spacing(DefaultSpacing) {
+    : VersionedLpFile(DefaultSpacing) {
     Read(*stream);
     if (records.size() != DefaultCountFor(track->Get2DLength()))
         throw Util::XFileFormat(stream->GetName(), "Contains incorrect number of records");
 }
 
 GPLLpFile::GPLLpFile(const Track& track, double requestedSpacing)
-    : spacing(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
+    : VersionedLpFile(requestedSpacing == 0.0 ? DefaultSpacing : requestedSpacing) {
     TESSEL_CHECK(spacing > 0.0);
     const std::uint32_t count = requestedSpacing == 0.0
                                     ? DefaultCountFor(track.Get2DLength())
                                     : CountFor(track.Get2DLength() / spacing);
     records.resize(count);
-}
-
-void GPLLpFile::Read(Util::BinaryStream& stream) {
-    records.resize(ReadHeader(stream, Version, RecordSize, "GPL Lp file version error"));
-    for (Record& record : records) {
-        record.speed = Util::ReadValue<float>(stream);
-        record.lateralSpeed = Util::ReadValue<float>(stream);
-        record.lateral = Util::ReadValue<float>(stream);
-        record.angleRate = Util::ReadValue<float>(stream);
-        record.flags = Util::ReadValue<std::uint32_t>(stream);
-    }
-}
-
-void GPLLpFile::Write(const std::shared_ptr<Util::BinaryStream>& stream) const {
-    WriteHeader(*stream, Version, GetRecordCount());
-    for (const Record& record : records) {
-        Util::WriteValue(*stream, record.speed);
-        Util::WriteValue(*stream, record.lateralSpeed);
-        Util::WriteValue(*stream, record.lateral);
-        Util::WriteValue(*stream, record.angleRate);
-        Util::WriteValue(*stream, record.flags);
-    }
 }
 
 bool GPLLpFile::HasCapability(unsigned number) const {
@@ -87,40 +59,12 @@ std::uint32_t GPLLpFile::GetRecordIndex(double longitude) const {
     return FindRecordIndex(longitude, records.size(), __FILE__, __LINE__);
 }
 
-double GPLLpFile::GetRecordLateral(std::uint32_t i) const { return records[i].lateral; }
-
-double GPLLpFile::GetRecordSpeed(std::uint32_t i) const { return records[i].speed * RateScale; }
-
-double GPLLpFile::GetRecordLateralSpeed(std::uint32_t i) const {
-    return records[i].lateralSpeed * RateScale;
-}
-
-double GPLLpFile::GetRecordAngleRate(std::uint32_t i) const { return records[i].angleRate * RateScale; }
-
 double GPLLpFile::GetRecordCoefficient(std::uint32_t i) const {
     return (records[i].flags >> CoefficientShift) * CoefficientStep;
 }
 
-std::uint32_t GPLLpFile::GetRecordFlags(std::uint32_t i) const { return records[i].flags; }
-
 bool GPLLpFile::GetRecordFlag(std::uint32_t i, unsigned number) const {
     return (records[i].flags >> FlagBits.at(number)) & 1u;
-}
-
-void GPLLpFile::SetRecordLateral(std::uint32_t i, double value) {
-    records[i].lateral = static_cast<float>(value);
-}
-
-void GPLLpFile::SetRecordSpeed(std::uint32_t i, double value) {
-    records[i].speed = static_cast<float>(value / RateScale);
-}
-
-void GPLLpFile::SetRecordLateralSpeed(std::uint32_t i, double value) {
-    records[i].lateralSpeed = static_cast<float>(value / RateScale);
-}
-
-void GPLLpFile::SetRecordAngleRate(std::uint32_t i, double value) {
-    records[i].angleRate = static_cast<float>(value / RateScale);
 }
 
 void GPLLpFile::SetRecordCoefficient(std::uint32_t i, double value) {
@@ -130,8 +74,6 @@ void GPLLpFile::SetRecordCoefficient(std::uint32_t i, double value) {
     const auto byte = std::isfinite(steps) ? static_cast<std::uint32_t>(static_cast<int>(steps)) & 0xFFu : 0u;
     records[i].flags = (records[i].flags & 0x00FFFFFFu) | (byte << CoefficientShift);
 }
-
-void GPLLpFile::SetRecordFlags(std::uint32_t i, std::uint32_t flags) { records[i].flags = flags; }
 
 void GPLLpFile::SetRecordFlag(std::uint32_t i, unsigned number, bool value) {
     const std::uint32_t bit = 1u << FlagBits.at(number);
@@ -144,11 +86,5 @@ std::vector<LpFile::RecordValue> GPLLpFile::GetStoredValues() const {
 }
 
 std::vector<LpFile::IntegerField> GPLLpFile::GetIntegerFields() const { return {{"flags", 0, 0xFFFFFFFF}}; }
-
-std::int64_t GPLLpFile::GetRecordInteger(std::uint32_t i, std::size_t) const { return records[i].flags; }
-
-void GPLLpFile::SetRecordInteger(std::uint32_t i, std::size_t, std::int64_t value) {
-    records[i].flags = static_cast<std::uint32_t>(value);
-}
 
 }  // namespace Tessel::Papy

@@ -1,6 +1,7 @@
 #include "Papy/Lp/ICR2LpFile.h"
 
-#include "Papy/Factory/FileHead.h"
+#include "Papy/Lp/LpFormats.h"
+#include "Papy/Lp/LpUnits.h"
 #include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -13,9 +14,9 @@ namespace Tessel::Papy {
 
 namespace {
 
-constexpr std::uint32_t RecordSize = FileIds::icr2LpRecordSize;
-constexpr double SpeedUnit = 0.000762;  // 15 track units per second, in metres per second
-constexpr double DefaultSpacing = 3.3292288;  // 65536 track units
+constexpr std::uint32_t RecordSize = LpIds::icr2RecordSize;
+constexpr double SpeedUnit = LpUnits::icr2SpeedUnit;
+constexpr double DefaultSpacing = LpUnits::icr2Spacing;
 
 // The integer nearest to an already rounded value that the field's type holds; 0 for NaN.
 template <class T>

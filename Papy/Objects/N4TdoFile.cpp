@@ -2,6 +2,7 @@
 
 #include "Papy/Factory/FileHead.h"
 #include "Papy/Factory/FileKind.h"
+#include "Papy/Objects/N4ObjectFormats.h"
 #include "Papy/Objects/N4Null.h"
 #include "Papy/Objects/N4Root.h"
 #include "Util/Exception.h"

@@ -19,7 +19,7 @@ namespace {
 
 using namespace GPLRpyFormat;
 
-constexpr std::uint32_t replayId = FileIds::replay;
+constexpr std::uint32_t replayId = ReplayIds::replay;
 constexpr std::uint32_t lapTableId = PackId("LPTB");
 constexpr std::uint32_t gplHeaderSize = 76;
 constexpr std::uint32_t n4HeaderFixedSize = 60;

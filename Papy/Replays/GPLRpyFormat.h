@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/Factory/FileHead.h"
+#include "Papy/Replays/ReplayFormats.h"
 #include "Util/BinaryStream.h"
 #include "Util/Exception.h"
 
@@ -37,8 +37,8 @@
 //   other types are skipped
 namespace Tessel::Papy::GPLRpyFormat {
 
-inline constexpr std::uint32_t newestVersion = FileIds::n2003ReplayVersion;
-inline constexpr std::uint32_t firstN4Version = FileIds::firstN4ReplayVersion;
+inline constexpr std::uint32_t newestVersion = ReplayIds::n2003Version;
+inline constexpr std::uint32_t firstN4Version = ReplayIds::firstN4Version;
 inline constexpr std::uint32_t frameHeaderSize = 8;
 inline constexpr std::uint32_t recordHeaderSize = 4;
 inline constexpr std::uint32_t carEntrySize = 16;

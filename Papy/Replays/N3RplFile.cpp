@@ -1,5 +1,6 @@
 #include "Papy/Replays/N3RplFile.h"
 
+#include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/BinaryStream.h"
 #include "Util/CharBuffer.h"
 #include "Util/Exception.h"
@@ -29,7 +30,7 @@ constexpr std::uint32_t trailerSize = 4;
 // A drop of the stored longitude from above the first to below the second crosses the line.
 constexpr std::uint32_t lapEndLongitude = 20000;
 constexpr std::uint32_t lapStartLongitude = 2000;
-constexpr double trackUnit = 0.0000508;  // metres
+constexpr double trackUnit = TrackUnitMetres;
 constexpr double angleUnit = 2.0 * 3.14159265358979323846 / 4096.0;
 
 enum LapFlag : std::uint32_t {

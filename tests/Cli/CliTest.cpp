@@ -1,11 +1,11 @@
-#include "testing/RpyWriter.h"
+#include "Samples/RpyWriter.h"
+#include "Util/PathName.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
-#include "Util/PathName.h"
 
 #include <gtest/gtest.h>
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 TEST(Cli, VersionHelpAndUsage) {
     const auto version = RunCli({"--version"});

@@ -1,21 +1,21 @@
 #include "tests/Cli/RunCli.h"
 
-#include "testing/DatWriter.h"
+#include "Samples/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 
-using Linewright::Testing::DatEntry;
+using Linewright::Samples::DatEntry;
 
 namespace {
 
 // A folder with one archive of each format.
 struct Archives {
     Archives() {
-        icr2 = folder.Write("icr2.dat", Linewright::Testing::WriteICR2Dat({{"track.trk", "TRK"}, {"a.3do", "3DO"}}))
+        icr2 = folder.Write("icr2.dat", Linewright::Samples::WriteICR2Dat({{"track.trk", "TRK"}, {"a.3do", "3DO"}}))
                    .string();
-        n4 = folder.Write("n4.dat", Linewright::Testing::WriteN4Dat({{"track.ptf", "the track", true},
+        n4 = folder.Write("n4.dat", Linewright::Samples::WriteN4Dat({{"track.ptf", "the track", true},
                                                                      {"art\\a.mip", "texture"}}))
                  .string();
     }
@@ -32,7 +32,7 @@ TEST(DatCli, ListsMembersAndDescribesArchives) {
     EXPECT_EQ(icr2.status, 0);
     EXPECT_EQ(icr2.out, "track.trk\t3\t3\tstored\na.3do\t3\t3\tstored\n");
     const auto n4 = RunCli({"dat", "list", archives.n4});
-    EXPECT_EQ(n4.out, "track.ptf\t9\t" + std::to_string(Linewright::Testing::PackLiterals("the track").size()) +
+    EXPECT_EQ(n4.out, "track.ptf\t9\t" + std::to_string(Linewright::Samples::PackLiterals("the track").size()) +
                           "\timploded\nart\\a.mip\t7\t7\tstored\n");
     EXPECT_EQ(RunCli({"info", archives.n4}).out, "format: N4 dat\nmembers: 2\n");
     EXPECT_EQ(RunCli({"info", archives.icr2}).out, "format: ICR2 dat\nmembers: 2\n");
@@ -59,7 +59,7 @@ TEST(DatCli, ExtractsOneMember) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, archives.n4 + ": no member called a.mip\n");
     // A member whose bytes the archive does not hold fails by name, writing nothing.
-    const std::string cut = Linewright::Testing::WriteICR2Dat({{"big.trk", std::string(100000, 'b')}});
+    const std::string cut = Linewright::Samples::WriteICR2Dat({{"big.trk", std::string(100000, 'b')}});
     const auto shortArchive = archives.folder.Write("short.dat", cut.substr(0, 1000)).string();
     const auto failed = RunCli({"dat", "extract", shortArchive, "big.trk", "-o", (archives.folder / "big").string()});
     EXPECT_EQ(failed.status, 1);
@@ -81,7 +81,7 @@ TEST(DatCli, ExtractsAllMembersOnlyBelowTheTargetFolder) {
     for (const std::string name : {"..\\evil.txt", "art\\..\\..\\evil.txt", "\\evil.txt", "/evil.txt", "C:evil.txt",
                                    "art\\\\evil.txt", "art\\", ""}) {
         const auto evil = archives.folder.Write(
-            "evil.dat", Linewright::Testing::WriteN4Dat({{"first.txt", "x"}, {name, "y"}}));
+            "evil.dat", Linewright::Samples::WriteN4Dat({{"first.txt", "x"}, {name, "y"}}));
         const auto inner = archives.folder / "inner";
         const auto result = RunCli({"dat", "extract", evil.string(), "--all", "-C", inner.string()});
         EXPECT_EQ(result.status, 1) << name;
@@ -148,9 +148,9 @@ TEST(DatCli, ExtractionKeepsLinksAndTheArchiveItself) {
     EXPECT_EQ(onItself.status, 1);
     EXPECT_EQ(ReadFile(archives.n4), archive);
     const auto inner = archives.folder / "inner.dat";
-    archives.folder.Write("inner.dat", Linewright::Testing::WriteN4Dat({{"inner.dat", "x"}}));
+    archives.folder.Write("inner.dat", Linewright::Samples::WriteN4Dat({{"inner.dat", "x"}}));
     EXPECT_EQ(RunCli({"dat", "extract", inner.string(), "--all", "-C", archives.folder.path.string(), "--overwrite"}).status, 1);
-    EXPECT_EQ(ReadFile(inner).size(), Linewright::Testing::WriteN4Dat({{"inner.dat", "x"}}).size());
+    EXPECT_EQ(ReadFile(inner).size(), Linewright::Samples::WriteN4Dat({{"inner.dat", "x"}}).size());
 }
 
 TEST(DatCli, ExtractAllChecksEveryNameAndWritesAllOrNothing) {
@@ -163,7 +163,7 @@ TEST(DatCli, ExtractAllChecksEveryNameAndWritesAllOrNothing) {
         {{"line\nbreak.txt", "a"}},
     };
     for (const auto& members : refused) {
-        const auto archive = archives.folder.Write("bad.dat", Linewright::Testing::WriteN4Dat(members));
+        const auto archive = archives.folder.Write("bad.dat", Linewright::Samples::WriteN4Dat(members));
         const auto result = RunCli({"dat", "extract", archive.string(), "--all", "-C", out.string()});
         EXPECT_EQ(result.status, 1) << members.back().name;
         EXPECT_EQ(result.err.find('\x1b'), std::string::npos);
@@ -173,7 +173,7 @@ TEST(DatCli, ExtractAllChecksEveryNameAndWritesAllOrNothing) {
 
     // Out of space at the second member, or a file where its folder must go: nothing of the run stays.
     const auto big = archives.folder.Write(
-        "big.dat", Linewright::Testing::WriteN4Dat({{"a.txt", "small"}, {"art\\big.mip", std::string(20000, 'b')}}));
+        "big.dat", Linewright::Samples::WriteN4Dat({{"a.txt", "small"}, {"art\\big.mip", std::string(20000, 'b')}}));
     if (FileSizeLimits) {
         const auto full = RunCliWithFileLimit({"dat", "extract", big.string(), "--all", "-C", out.string()}, 8);
         EXPECT_EQ(full.status, 1);

@@ -1,10 +1,10 @@
-#include "testing/GameFolderWriter.h"
+#include "Samples/GameFolderWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
 
 #include <gtest/gtest.h>
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 namespace {
 

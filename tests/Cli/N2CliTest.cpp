@@ -1,14 +1,14 @@
 #include "tests/Cli/RunCli.h"
 
-#include "testing/GameFolderWriter.h"
-#include "testing/ICR2TrkWriter.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 TEST(N2Cli, InfoDescribesEachN2Kind) {
     const TemporaryFolder folder;

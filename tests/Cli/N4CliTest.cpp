@@ -1,11 +1,12 @@
-#include "testing/GameFolderWriter.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/N4NodeWriters.h"
 #include "testing/N4LpWriter.h"
-#include "testing/N4NodeWriters.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
 
 #include <gtest/gtest.h>
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

@@ -1,6 +1,6 @@
-#include "testing/GPLTrkWriter.h"
-#include "testing/GameFolderWriter.h"
-#include "testing/RpyWriter.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Cli/RunCli.h"
 
@@ -12,7 +12,7 @@
 #include <regex>
 #include <sstream>
 
-using namespace Linewright::Testing;
+using namespace Linewright::Samples;
 
 namespace {
 

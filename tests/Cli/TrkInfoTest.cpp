@@ -1,6 +1,6 @@
 #include "tests/Cli/RunCli.h"
 
-#include "testing/GPLTrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Papy/TrkTestFiles.h"
 
@@ -12,8 +12,8 @@
 
 namespace {
 
-using Linewright::Testing::SampleTrkShape;
-using Linewright::Testing::WriteGPLTrk;
+using Linewright::Samples::SampleTrkShape;
+using Linewright::Samples::WriteGPLTrk;
 
 // The value of a "key: value" line.
 std::string Field(const std::string& out, const std::string& key) {

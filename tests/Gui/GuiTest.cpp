@@ -95,8 +95,8 @@ void GuiTest::cleanup() {
     folder.reset();
 }
 
-Linewright::Testing::GPLFolder GuiTest::OpenSample() {
-    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+Linewright::Samples::GPLFolder GuiTest::OpenSample() {
+    const auto sample = Linewright::Samples::WriteGPLFolder(folder->path / "game");
     messages.shown.clear();
     const bool opened = Frame().OpenDocumentFile(QString::fromStdString(sample.replay.string()));
     if (!opened)
@@ -161,7 +161,7 @@ void GuiTest::menusStatusBarAndAboutBox() {
 }
 
 void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
-    const auto sample = Linewright::Testing::WriteN2Folder(folder->path / "n2");
+    const auto sample = Linewright::Samples::WriteN2Folder(folder->path / "n2");
     QFile replay(QString::fromStdString(sample.replay.string()));
     QVERIFY(replay.open(QIODevice::ReadWrite));
     QVERIFY(replay.seek(replay.size() - 4));
@@ -176,7 +176,7 @@ void GuiTest::failedOpenShowsTheReaderMessageAndKeepsTheForm() {
     QCOMPARE(Frame().windowTitle(), QString("Untitled - Linewright"));
 
     // Cut short.
-    QFile gpl(QString::fromStdString(Linewright::Testing::WriteGPLFolder(folder->path / "gpl").replay.string()));
+    QFile gpl(QString::fromStdString(Linewright::Samples::WriteGPLFolder(folder->path / "gpl").replay.string()));
     QVERIFY(gpl.resize(gpl.size() / 2));
     messages = {};
     QVERIFY(!Frame().OpenDocumentFile(gpl.fileName()));
@@ -340,8 +340,8 @@ void GuiTest::convertWritesTheChosenType() {
 }
 
 void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
-    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
+    const auto n2 = Linewright::Samples::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Samples::WriteN4Folder(folder->path / "n4");
     const struct {
         std::filesystem::path replay, lp;
         QString track, records;
@@ -378,7 +378,7 @@ void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
 }
 
 void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {
-    const auto game = Linewright::Testing::WriteN4Folder(folder->path / "n4", {{4}, true});
+    const auto game = Linewright::Samples::WriteN4Folder(folder->path / "n4", {{4}, true});
     const auto ptf = game.trackDirectory / "sebring.ptf";
     std::filesystem::resize_file(ptf, std::filesystem::file_size(ptf) - 5);
     messages = {};
@@ -404,7 +404,7 @@ void GuiTest::convertErrorIsShownAndNothingWritten() {
 }
 
 void GuiTest::replayOnTheCommandLineOpensAtStartUp() {
-    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    const auto sample = Linewright::Samples::WriteGPLFolder(folder->path / "game");
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright", QString::fromStdString(sample.replay.string())}));
     QVERIFY(FindControl<LapListView>(Resources::LapList)->count() > 0);

@@ -4,7 +4,7 @@
 
 #include "Linewright/Gui/CLinewrightApp.h"
 #include "Linewright/Gui/CMainFrame.h"
-#include "testing/GameFolderWriter.h"
+#include "Samples/GameFolderWriter.h"
 #include "testing/TemporaryFolder.h"
 
 #include <QObject>
@@ -55,7 +55,7 @@ private:
     }
 
     // Writes a GPL game folder and opens its replay.
-    Linewright::Testing::GPLFolder OpenSample();
+    Linewright::Samples::GPLFolder OpenSample();
     void ClickConvert();
     QByteArray ReadFile(const std::filesystem::path& path) const;
 

@@ -131,7 +131,7 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     };
     const QStringList before = formState();
 
-    const auto other = Linewright::Testing::WriteGPLFolder(folder->path / "other");
+    const auto other = Linewright::Samples::WriteGPLFolder(folder->path / "other");
     std::filesystem::remove_all(other.trackDirectory.parent_path());
     const auto tracks = QDir::toNativeSeparators(QString::fromStdString(other.trackDirectory.string()));
     messages = {};
@@ -153,7 +153,7 @@ void GuiTest::missingTrackFolderOrFileKeepsTheFormWhole() {
     QCOMPARE(formState(), before);
 
     // The track chosen from elsewhere, whatever it is called; the LP goes beside it.
-    const auto loose = Linewright::Testing::WriteGPLFolder(folder->path / "loose", {true, false});
+    const auto loose = Linewright::Samples::WriteGPLFolder(folder->path / "loose", {true, false});
     const auto chosen = folder->path / "elsewhere" / "my track.trk";
     std::filesystem::create_directories(chosen.parent_path());
     std::filesystem::copy_file(loose.trackDirectory / "monza.trk", chosen);
@@ -194,9 +194,9 @@ void GuiTest::everyControlStaysVisibleLargeAndSmall() {
 }
 
 void GuiTest::legendNeverCoversTheTrack() {
-    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
-    const auto gpl = Linewright::Testing::WriteGPLFolder(folder->path / "gpl");
+    const auto n2 = Linewright::Samples::WriteN2Folder(folder->path / "n2");
+    const auto n4 = Linewright::Samples::WriteN4Folder(folder->path / "n4");
+    const auto gpl = Linewright::Samples::WriteGPLFolder(folder->path / "gpl");
     const std::pair<const char*, std::filesystem::path> samples[] = {
         {"gpl", gpl.replay}, {"n2", n2.replay}, {"n4", n4.replays[0]}};
     auto& preview = Frame().GetView().GetPreview();

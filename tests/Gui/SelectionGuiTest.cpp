@@ -92,7 +92,7 @@ void GuiTest::openingSelectsTheFastestLapAndEnablesConvert() {
 }
 
 void GuiTest::droppedReplayOpens() {
-    const auto sample = Linewright::Testing::WriteGPLFolder(folder->path / "game");
+    const auto sample = Linewright::Samples::WriteGPLFolder(folder->path / "game");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(sample.replay.string()))});
     const QPoint at = Frame().rect().center();

@@ -1,15 +1,16 @@
 #include "Linewright/CLinewrightDoc.h"
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Replays/RpyFile.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
-#include "testing/GameFolderWriter.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 using namespace Linewright;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 using namespace Tessel::Util;
 

@@ -6,11 +6,11 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Samples/ICR2TrkWriter.h"
+#include "Samples/N3RplWriter.h"
 #include "Util/Exception.h"
-#include "testing/ICR2TrkWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
-#include "testing/N3RplWriter.h"
 #include "tests/Failures.h"
 #include "tests/Linewright/LapFakes.h"
 
@@ -21,6 +21,7 @@
 
 using namespace LapFakes;
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 using Linewright::ConvertLap;
 

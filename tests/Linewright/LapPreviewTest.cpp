@@ -2,7 +2,7 @@
 #include "Linewright/SpeedScale.h"
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
-#include "testing/GPLTrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ std::vector<LinePoint> Line(std::vector<std::pair<double, double>> longitudeAndL
 
 TEST(LapPreview, TheOutlineFollowsTheOuterSurfaceBoundaries) {
     const auto file = std::make_shared<Tessel::Papy::GPLTrkFile>(
-        Testing::MemoryStream(Testing::WriteGPLTrk(Testing::SampleTrkShape()), "sample.trk").stream);
+        Testing::MemoryStream(Samples::WriteGPLTrk(Samples::SampleTrkShape()), "sample.trk").stream);
     const Tessel::Papy::TrkTrack track(file);
     const TrackOutline outline = OutlineTrack(track);
     // The sample starts at (100, -50) heading along x; grass and gravel reach 10 m either side,

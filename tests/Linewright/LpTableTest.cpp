@@ -2,16 +2,16 @@
 #include "Linewright/CsvText.h"
 #include "Linewright/LapList.h"
 #include "Linewright/LpTable.h"
-#include "Linewright/TrackLp.h"
+#include "Linewright/TrackDirectoryLps.h"
 #include "Papy/Factory/CreateLp.h"
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Lp/LpFile.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/GameFolderWriter.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
-#include "testing/GPLTrkWriter.h"
-#include "testing/GameFolderWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 
@@ -21,6 +21,7 @@
 #include <numbers>
 
 using namespace Linewright;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 using Tessel::Papy::LpFile;
 

@@ -2,7 +2,7 @@
 
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
-#include "testing/GPLTrkWriter.h"
+#include "Samples/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
 
 #include <gtest/gtest.h>

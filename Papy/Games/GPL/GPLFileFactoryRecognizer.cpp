@@ -1,11 +1,15 @@
 #include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
 
+#include "Papy/Archives/DatFormats.h"
 #include "Papy/Factory/FileHead.h"
+#include "Papy/Factory/TrkMakeTrack.h"
+#include "Papy/Games/ChunkedMakeRpy.h"
 #include "Papy/Games/GPL/GPLCreateLp.h"
 #include "Papy/Games/GPL/GPLMakeLp.h"
-#include "Papy/Games/GPL/GPLMakeRpy.h"
 #include "Papy/Games/GPL/GPLMakeTrk.h"
-#include "Papy/Factory/TrkMakeTrack.h"
+#include "Papy/Lp/LpFormats.h"
+#include "Papy/Replays/ReplayFormats.h"
+#include "Papy/Tracks/Trk/TrkFormats.h"
 #include "Util/PathName.h"
 #include "Util/RecordView.h"
 
@@ -13,25 +17,30 @@ namespace Tessel::Papy {
 
 namespace {
 
-// True when the first bytes of a file with this (lower-case) extension are the GPL game's.
+// The game's object files (.3do) begin with "3DO4"; its layout files (.lyt) with 6 and 809.
+constexpr std::uint32_t objectsId = PackId("3DO4");
+constexpr std::uint32_t layoutFirst = 6;
+constexpr std::uint32_t layoutSecond = 809;
+
+// True when the first bytes of a file with this (lower-case) extension are the GPL game's: its
+// TRK format, and chunked replays of the versions that the game itself writes.
 bool IsGameHead(const std::string& extension, const std::string& bytes) {
     const Util::RecordView head("", bytes);
     if (extension == "3do")
-        return StartsWithId(head, FileIds::gplObjects);
+        return StartsWithId(head, objectsId);
     if (extension == "lyt")
-        return IsGPLLayoutHead(head);
+        return head.Find<std::uint32_t>(0) == layoutFirst && head.Find<std::uint32_t>(4) == layoutSecond;
     if (extension == "trk")
-        return IsTrackHead(head, FileIds::gplTrackVersion);
+        return gplTrkFormat.isHead(head, bytes.size());
     const auto version = GetReplayVersion(head);
-    return version && *version < FileIds::firstN4ReplayVersion;
+    return version && *version < ReplayIds::firstN4Version;
 }
 
 }  // namespace
 
-std::vector<FileFactoryRecognizer::KindExtension> GPLFileFactoryRecognizer::GetFileKinds() const {
+std::vector<FileKind> GPLFileFactoryRecognizer::GetFileKinds() const {
     // The chunked replay reader reads the N4 and N2003 replays too.
-    return {{FileKind::GPLRpy, "rpy"}, {FileKind::N4Rpy, "rpy"}, {FileKind::N2003Rpy, "rpy"},
-            {FileKind::GPLTrk, "trk"}, {FileKind::GPLLp, "lp"},   {FileKind::ICR2Dat, "dat"}};
+    return {&gplRpyFormat, &n4RpyFormat, &n2003RpyFormat, &gplTrkFormat, &gplLpFormat, &icr2DatFormat};
 }
 
 bool GPLFileFactoryRecognizer::IsGameDat(const std::string& path) {
@@ -54,7 +63,7 @@ void GPLFileFactoryRecognizer::AddMakers(FileFactory& factory, const PapyDirecto
     factory.AddFacet(makeLp);
     factory.AddFacet(std::make_shared<GPLCreateLp>(makeLp, makeTrack));
     factory.AddFacet(makeTrack);
-    factory.AddFacet(std::make_shared<GPLMakeRpy>(directory));
+    factory.AddFacet(std::make_shared<ChunkedMakeRpy>(directory));
 }
 
 }  // namespace Tessel::Papy

@@ -14,7 +14,7 @@ public:
     // first lyt member begins with the values 6 and 809. Throws what reading the archive throws.
     bool IsGameDat(const std::string& path) override;
     // Chunked replays of every version, GPL TRK and LP files, ICR2 archives.
-    std::vector<KindExtension> GetFileKinds() const override;
+    std::vector<FileKind> GetFileKinds() const override;
 
 protected:
     std::vector<std::string> GetDirectoryExtensions() const override;

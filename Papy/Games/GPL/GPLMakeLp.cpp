@@ -6,13 +6,6 @@
 
 namespace Tessel::Papy {
 
-std::uint32_t GPLMakeLp::GetTypeCount() const { return TypeNames.size(); }
-
-std::string GPLMakeLp::GetTypeName(std::uint32_t i) const {
-    TESSEL_CHECK(i < GetTypeCount());
-    return TypeNames[i];
-}
-
 std::shared_ptr<LpFile> GPLMakeLp::MakeWithTrack(const std::string& baseName, const std::string& extension,
                                                  FileFactory& trackFactory, const std::string& trackPath) {
     if (!trackFactory.HasFacet<MakeTrk>())

@@ -4,11 +4,6 @@
 
 namespace Tessel::Papy {
 
-std::string ICR2MakeLp::GetTypeName(std::uint32_t i) const {
-    TESSEL_CHECK(i < GetTypeCount());
-    return TypeNames[i];
-}
-
 std::shared_ptr<LpFile> ICR2MakeLp::Read(std::shared_ptr<Util::BinaryStream> stream) {
     return std::make_shared<ICR2LpFile>(stream);
 }

@@ -14,7 +14,7 @@ public:
     // archive throws.
     bool IsGameDat(const std::string& path) override;
     // N3 replays, ICR2 TRK and LP files, ICR2 archives.
-    std::vector<KindExtension> GetFileKinds() const override;
+    std::vector<FileKind> GetFileKinds() const override;
 
 protected:
     std::vector<std::string> GetDirectoryExtensions() const override;

@@ -23,7 +23,7 @@ public:
     bool IsDat(const std::string& path) override;
     // The same as IsDat: the N4 archive format holds only this game's files.
     bool IsGameDat(const std::string& path) override;
-    std::vector<KindExtension> GetFileKinds() const override;
+    std::vector<FileKind> GetFileKinds() const override;
 
 protected:
     std::vector<std::string> GetDirectoryExtensions() const override;

@@ -4,13 +4,6 @@
 
 namespace Tessel::Papy {
 
-std::uint32_t N4MakeLp::GetTypeCount() const { return TypeNames.size(); }
-
-std::string N4MakeLp::GetTypeName(std::uint32_t i) const {
-    TESSEL_CHECK(i < GetTypeCount());
-    return TypeNames[i];
-}
-
 std::shared_ptr<LpFile> N4MakeLp::Read(std::shared_ptr<Util::BinaryStream> stream) {
     return std::make_shared<N4LpFile>(stream);
 }

@@ -1,26 +1,19 @@
 #pragma once
 
-#include "Papy/Factory/LooseFileMaker.h"
-#include "Papy/Factory/MakeLp.h"
+#include "Papy/Factory/LpTableMaker.h"
 
 #include <array>
 
 namespace Tessel::Papy {
 
 // Opens N4 LP files ("lp"); an N4 LP says itself how many records it holds.
-class N4MakeLp : public LooseFileMaker<MakeLp, LpFile> {
+class N4MakeLp : public LpTableMaker {
 public:
     static constexpr std::array<const char*, 13> TypeNames = {
         "raceline", "race", "maxrace", "minrace", "maxpanic", "minpanic", "pit0",
         "maxpit0",  "minpit0", "pit1", "maxpit1", "minpit1", "limp"};
 
-    explicit N4MakeLp(PapyDirectory directory) : LooseFileMaker(std::move(directory), "lp") {}
-
-    void Insert(std::shared_ptr<LpFile> lp, const std::string& baseName, const std::string& extension) override {
-        Keep(std::move(lp), baseName, extension);
-    }
-    std::uint32_t GetTypeCount() const override;
-    std::string GetTypeName(std::uint32_t i) const override;
+    explicit N4MakeLp(PapyDirectory directory) : LpTableMaker(std::move(directory), TypeNames) {}
 
 private:
     std::shared_ptr<LpFile> Read(std::shared_ptr<Util::BinaryStream> stream) override;

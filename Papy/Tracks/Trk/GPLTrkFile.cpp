@@ -1,6 +1,6 @@
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
 
-#include "Papy/Factory/FileHead.h"
+#include "Papy/Tracks/Trk/TrkFormats.h"
 #include "Papy/Factory/StrictChecks.h"
 #include "Papy/Tracks/Trk/TrkFixedPoint.h"
 #include "Util/Exception.h"
@@ -31,7 +31,7 @@ namespace {
 //
 // The size is exactly 92 + 4 S + 32 S X + boundary bytes + section bytes; the file's very
 // last boundary has kind 10.
-constexpr std::int32_t Version = FileIds::gplTrackVersion;
+constexpr std::int32_t Version = TrkIds::gplVersion;
 constexpr int OffsetSlots = 16;
 constexpr std::int64_t HeaderBytes = 28 + 4 * OffsetSlots;
 constexpr std::int64_t SectionBytes = 52;

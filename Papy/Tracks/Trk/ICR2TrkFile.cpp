@@ -8,7 +8,7 @@ using Util::BinaryStream;
 
 namespace {
 
-constexpr std::int32_t Type = FileIds::icr2TrackType;
+constexpr std::int32_t Type = TrkIds::icr2Type;
 constexpr int OffsetSlots = 10;
 constexpr std::int64_t OffsetTableEntryBytes = 4;
 constexpr std::int64_t XSectionBytes = 32;

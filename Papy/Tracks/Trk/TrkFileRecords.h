@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Papy/Factory/FileHead.h"
+#include "Papy/Tracks/Trk/TrkFormats.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
 
 #include <string>
@@ -52,7 +52,7 @@ protected:
     static constexpr std::int32_t StraightType = 1;
     static constexpr std::int32_t CurveType = 2;
     // "TRAK" with T in the highest byte: the bytes on disk are K, A, R, T.
-    static constexpr std::int32_t TrackId = FileIds::track;
+    static constexpr std::int32_t TrackId = TrkIds::track;
 
     // The fields of a section record; the formats order them differently, and ICR2 files
     // have no flags (0 here).

@@ -1,6 +1,6 @@
 #include "Papy/Archives/ICR2DatFile.h"
+#include "Samples/DatWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
@@ -9,10 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 
 using namespace Tessel::Papy;
-using Linewright::Testing::DatEntry;
-using Linewright::Testing::WriteICR2Dat;
+using Linewright::Samples::DatEntry;
+using Linewright::Samples::WriteICR2Dat;
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(ICR2DatFile, GathersWhatTheGameReadsAndReportsTheRest) {
     std::filesystem::create_directories(folder / "t/sub");
     ICR2DatFile archive(NewArchive{}, Shown(folder / "t/t.dat"));
     testing::internal::CaptureStdout();
-    archive.GatherFiles(true);
+    archive.GatherFiles(&std::cout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Included files\n\nSETUP.MU3\nsetup.bb1\nsetup.trk\ntrack.trk\n"
               "\nExcluded files\n\n"
@@ -110,7 +111,7 @@ TEST(ICR2DatFile, GathersWhatTheGameReadsAndReportsTheRest) {
               "setup\tUnknown setup type\nsetup.bb4\tUnknown setup type\nsetup.xx1\tUnknown setup type\n"
               "t.longext\tName not 8.3\n");
     testing::internal::CaptureStdout();
-    archive.GatherFiles(false);
+    archive.GatherFiles(nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(archive.GetMemberCount(), 4u);
 }
@@ -124,7 +125,7 @@ TEST(ICR2DatFile, BuildsFromItsOwnFolderWhateverTheCurrentDirectory) {
     {
         const WorkingFolderScope elsewhere(folder / "elsewhere");
         ICR2DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
-        created.GatherFiles(false);
+        created.GatherFiles(nullptr);
         created.Build();
         EXPECT_EQ(ReadRest(*created.FindMember("track.trk")), "the track");
     }
@@ -144,7 +145,7 @@ TEST(ICR2DatFile, RefusesWhatItCannotWriteAndLeavesNoFile) {
     folder.Write("t/readme.txt", "not for the game");
     const std::string path = Shown(folder / "t/t.dat");
     ICR2DatFile empty(NewArchive{}, path);
-    empty.GatherFiles(false);
+    empty.GatherFiles(nullptr);
     EXPECT_THROW(empty.Build(), Tessel::Util::XUsage);
     folder.Write("t/a.trk", "a");
     ICR2DatFile tooMany(NewArchive{}, path);
@@ -162,7 +163,7 @@ TEST(ICR2DatFile, ANewArchiveHasNoMembersToOpenUntilBuilt) {
     TemporaryFolder folder;
     folder.Write("t/a.trk", "a");
     ICR2DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
-    created.GatherFiles(false);
+    created.GatherFiles(nullptr);
     EXPECT_THROW(created.OpenMember(0), Tessel::Util::XAssertion);
     created.Build();
     EXPECT_EQ(ReadRest(*created.OpenMember(0)), "a");

@@ -1,7 +1,7 @@
 #include "Papy/Archives/N4DatFile.h"
 #include "Papy/Archives/PkCompression.h"
+#include "Samples/DatWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
@@ -10,12 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
 
 using namespace Tessel::Papy;
-using Linewright::Testing::AppendLittleEndian;
+using Linewright::Samples::AppendLittleEndian;
 using Linewright::Testing::BrokenCheck;
-using Linewright::Testing::DatEntry;
-using Linewright::Testing::WriteN4Dat;
+using Linewright::Samples::DatEntry;
+using Linewright::Samples::WriteN4Dat;
 
 namespace {
 
@@ -58,7 +59,7 @@ TEST(N4DatFile, ReadsStoredAndImplodedMembersWithTheirFolders) {
     ASSERT_EQ(archive.GetMemberCount(), 3u);
     EXPECT_TRUE(archive.IsMemberImploded(0));
     EXPECT_EQ(archive.GetMemberSize(0), 17u);
-    EXPECT_EQ(archive.GetMemberStoredSize(0), Linewright::Testing::PackLiterals("the track, packed").size());
+    EXPECT_EQ(archive.GetMemberStoredSize(0), Linewright::Samples::PackLiterals("the track, packed").size());
     EXPECT_EQ(ReadRest(*archive.OpenMember(0)), "the track, packed");
     EXPECT_EQ(archive.GetMemberName(1), "art\\a.mip");
     EXPECT_EQ(archive.GetMemberFolder(1), "art");
@@ -101,7 +102,7 @@ TEST(N4DatFile, TruncatedOrOversizedDirectoryIsAReadFault) {
 
 TEST(N4DatFile, CorruptPackedDataFailWhenOpened) {
     TemporaryFolder folder;
-    const std::string packed = Linewright::Testing::PackLiterals("0123456789");
+    const std::string packed = Linewright::Samples::PackLiterals("0123456789");
     auto open = [&](const std::string& bytes) {
         N4DatFile archive(Shown(folder.Write("m.dat", bytes)), false);
         return ReadRest(*archive.OpenMember(0));
@@ -130,7 +131,7 @@ TEST(N4DatFile, GathersTheTrackFolderAndBuildsFromIt) {
         const WorkingFolderScope elsewhere(folder / "elsewhere");
         N4DatFile created(NewArchive{}, Shown(folder / "t/t.dat"));
         testing::internal::CaptureStdout();
-        created.GatherFiles(true);
+        created.GatherFiles(&std::cout);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "N4 Dat file created\n");
         created.Build();
     }

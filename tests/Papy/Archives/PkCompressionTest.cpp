@@ -1,8 +1,8 @@
 #include "Papy/Archives/PkCompression.h"
+#include "Samples/DatWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
-#include "tests/Papy/Archives/PkCompressionTesting.h"
 #include "tests/Failures.h"
+#include "tests/Papy/Archives/PkCompressionTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST(PkCompression, MalformedDataBreakTheAssertion) {
     expectRejected({0x00, 0x07, 0xFF, 0xFF}, "dictionary too large");
     // A copy of length 3 from distance 1 as the first token: bits 1, 11, 11, 0000.
     expectRejected({0x00, 0x04, 0x1F, 0x00, 0xFF, 0xFF}, "copy before the start");
-    const std::string literal = Linewright::Testing::PackLiterals("Hello, world");
+    const std::string literal = Linewright::Samples::PackLiterals("Hello, world");
     const Bytes packed(literal.begin(), literal.end());
     for (std::size_t length = 0; length < packed.size(); ++length)
         expectRejected(Bytes(packed.begin(), packed.begin() + length), "cut to " + std::to_string(length));

@@ -1,6 +1,10 @@
+#include "Papy/Archives/DatFormats.h"
 #include "Papy/Factory/CreateDat.h"
 #include "Papy/Factory/FileFactoryRegistry.h"
 #include "Papy/Factory/GetDirectory.h"
+#include "Papy/Lp/LpFormats.h"
+#include "Papy/Objects/N4ObjectFormats.h"
+#include "Papy/Replays/ReplayFormats.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
@@ -23,10 +27,10 @@ public:
 
     bool IsDat(const std::string& path) override { return Head(path).rfind("dat", 0) == 0; }
     bool IsGameDat(const std::string& path) override { return Head(path) == "dat:" + game; }
-    std::vector<KindExtension> GetFileKinds() const override { return kinds; }
+    std::vector<FileKind> GetFileKinds() const override { return kinds; }
 
     std::string game;
-    std::vector<KindExtension> kinds;
+    std::vector<FileKind> kinds;
     std::set<std::string> unreadable;  // paths whose reading fails to open
     int datOpens = 0;
 
@@ -54,8 +58,8 @@ private:
 class RegistryTest : public ::testing::Test {
 protected:
     RegistryTest() {
-        first->kinds = {{FileKind::GPLLp, "lp"}, {FileKind::ICR2Dat, "dat"}};
-        second->kinds = {{FileKind::N4Lp, "lp"}, {FileKind::N4Ptf, "ptf"}};
+        first->kinds = {&gplLpFormat, &icr2DatFormat};
+        second->kinds = {&n4LpFormat, &n4PtfFormat};
         registry.Register(first);
         registry.Register(second);
     }
@@ -159,20 +163,20 @@ TEST_F(RegistryTest, AKindComesFromTheFolderGameThenFromTheFirstGameWithTheExten
     Write("two/x.mk", "two");
     std::filesystem::create_directories(folder / "nobody");
     const PapyDirectory two(Path("two")), nobody(Path("nobody"));
-    EXPECT_EQ(registry.GetKindOfExtension(two, "LP"), FileKind::N4Lp);
-    EXPECT_EQ(registry.GetKindOfExtension(two, "dat"), FileKind::ICR2Dat);
-    EXPECT_EQ(registry.GetKindOfExtension(nobody, "lp"), FileKind::GPLLp);
-    EXPECT_EQ(registry.GetKindOfExtension(nobody, "ptf"), FileKind::N4Ptf);
-    EXPECT_EQ(registry.GetKindOfExtension(nobody, "txt"), FileKind::Unknown);
+    EXPECT_EQ(registry.GetKindOfExtension(two, "LP"), &n4LpFormat);
+    EXPECT_EQ(registry.GetKindOfExtension(two, "dat"), &icr2DatFormat);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "lp"), &gplLpFormat);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "ptf"), &n4PtfFormat);
+    EXPECT_EQ(registry.GetKindOfExtension(nobody, "txt"), nullptr);
 }
 
 TEST_F(RegistryTest, AKindIsReadByTheFolderFactoryWhenItsGameReadsIt) {
     Write("two/x.mk", "two");
     std::filesystem::create_directories(folder / "nobody");
-    EXPECT_EQ(registry.GetFactoryForKind(Path("two/a.lp"), FileKind::N4Lp), registry.GetFactory(Path("two"), false));
+    EXPECT_EQ(registry.GetFactoryForKind(Path("two/a.lp"), &n4LpFormat), registry.GetFactory(Path("two"), false));
     // The default game claims the folder but reads no PTF file: the game that does reads it there.
-    const auto reader = registry.GetFactoryForKind(Path("nobody/a.ptf"), FileKind::N4Ptf);
+    const auto reader = registry.GetFactoryForKind(Path("nobody/a.ptf"), &n4PtfFormat);
     EXPECT_NE(reader, registry.GetFactory(Path("nobody"), false));
     EXPECT_EQ(DirectoryOf(reader), Path("nobody/"));
-    EXPECT_EQ(registry.GetFactoryForKind(Path("nobody/a.rpl"), FileKind::N3Rpl), nullptr);
+    EXPECT_EQ(registry.GetFactoryForKind(Path("nobody/a.rpl"), &n3RplFormat), nullptr);
 }

@@ -21,7 +21,7 @@ struct Note {
 
 class MakeNote : public FileFactory::Facet {
 public:
-    using FacetKind = MakeNote;
+    using FacetRole = MakeNote;
     virtual std::shared_ptr<Note> Make(const std::string& baseName, const std::string& extension) = 0;
     virtual void Purge() = 0;
 };

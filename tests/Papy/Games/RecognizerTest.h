@@ -2,7 +2,7 @@
 
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/PapyDirectory.h"
-#include "testing/DatWriter.h"
+#include "Samples/DatWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/PathText.h"
 
@@ -20,8 +20,8 @@ inline const std::string object4 = std::string("4OD3") + std::string(4, '\0');
 
 inline std::string Values(std::uint32_t first, std::uint32_t second) {
     std::string bytes;
-    Linewright::Testing::AppendLittleEndian(bytes, first);
-    Linewright::Testing::AppendLittleEndian(bytes, second);
+    Linewright::Samples::AppendLittleEndian(bytes, first);
+    Linewright::Samples::AppendLittleEndian(bytes, second);
     return bytes;
 }
 

@@ -1,9 +1,9 @@
 #include "Papy/Lp/GPLLpFile.h"
-#include "Papy/Tracks/Trk/TrkTrack.h"
 #include "Papy/Tracks/Trk/GPLTrkFile.h"
+#include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Samples/GPLTrkWriter.h"
 #include "Util/Exception.h"
 #include "testing/GPLLpWriter.h"
-#include "testing/GPLTrkWriter.h"
 #include "testing/LapFiles.h"
 #include "testing/MemoryStream.h"
 #include "tests/Failures.h"
@@ -13,6 +13,7 @@
 #include <numbers>
 
 using namespace Tessel;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 using Papy::GPLLpFile;
 

@@ -1,8 +1,8 @@
 #include "Papy/Lp/ICR2LpFile.h"
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "Util/Exception.h"
-#include "testing/ICR2TrkWriter.h"
 #include "testing/MemoryStream.h"
 #include "tests/Failures.h"
 
@@ -13,6 +13,7 @@
 #include <limits>
 
 using namespace Tessel;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 using Papy::ICR2LpFile;
 

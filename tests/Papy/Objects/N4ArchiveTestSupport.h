@@ -2,9 +2,9 @@
 
 #include "Papy/Objects/N4DescriptorRegistry.h"
 #include "Papy/Objects/N4TdoFile.h"
+#include "Samples/N4ArchiveWriter.h"
 #include "Util/CharBuffer.h"
 #include "testing/MemoryStream.h"
-#include "testing/N4ArchiveWriter.h"
 #include "tests/Failures.h"
 
 #include <memory>
@@ -30,8 +30,8 @@ inline std::string LoadingFault(const std::string& bytes) {
     return Linewright::Testing::FormatFault("test.ptf", [&] { LoadArchive(bytes); });
 }
 
-inline std::string LoadingFault(const Linewright::Testing::ArchiveRef& root) {
-    return LoadingFault(Linewright::Testing::WriteArchive(root));
+inline std::string LoadingFault(const Linewright::Samples::ArchiveRef& root) {
+    return LoadingFault(Linewright::Samples::WriteArchive(root));
 }
 
 }  // namespace Tessel::Papy

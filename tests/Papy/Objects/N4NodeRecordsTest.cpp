@@ -10,7 +10,7 @@
 #include "Papy/Objects/ThreeDObjectTrack.h"
 #include "Papy/Objects/ThreeDObjectTrackDetail.h"
 #include "Papy/Objects/ThreeDObjectTracksideObject.h"
-#include "testing/N4NodeWriters.h"
+#include "Samples/N4NodeWriters.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 namespace Tessel::Papy {
 namespace {
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 // The trees the cases break: a 3D object, a track, and a track whose F sections have no

@@ -6,13 +6,14 @@
 #include "Papy/Objects/N4Texture.h"
 #include "Papy/Objects/ThreeDObjectGeometry.h"
 #include "Papy/Objects/ThreeDObjectRoot.h"
-#include "testing/N4NodeWriters.h"
+#include "Samples/N4NodeWriters.h"
 
 #include <gtest/gtest.h>
 
 namespace Tessel::Papy {
 namespace {
 
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 std::shared_ptr<ThreeDObject> Top(const N4TdoFile& file) { return file.GetRoot()->GetChild(0); }

@@ -1,7 +1,7 @@
 #include "Papy/Replays/GPLRpyFile.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
 #include "testing/MemoryStream.h"
-#include "testing/RpyWriter.h"
 #include "tests/Failures.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <cstring>
 
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

@@ -1,7 +1,7 @@
 #include "Papy/Replays/N3RplFile.h"
+#include "Samples/N3RplWriter.h"
 #include "Util/Exception.h"
 #include "testing/MemoryStream.h"
-#include "testing/N3RplWriter.h"
 #include "tests/Failures.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <numbers>
 
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

@@ -1,22 +1,22 @@
+#include "Papy/Archives/DatFile.h"
 #include "Papy/Factory/CreateDat.h"
 #include "Papy/Factory/CreateLp.h"
-#include "Papy/Archives/DatFile.h"
-#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
 #include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/GetDirectory.h"
-#include "Papy/Lp/LpFile.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakePtf.h"
 #include "Papy/Factory/MakeRpy.h"
 #include "Papy/Factory/MakeTrack.h"
 #include "Papy/Factory/MakeTrk.h"
+#include "Papy/Games/GPL/GPLFileFactoryRecognizer.h"
+#include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
+#include "Samples/DatWriter.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
-#include "testing/GPLTrkWriter.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
@@ -26,6 +26,7 @@
 
 using namespace Tessel::Papy;
 using namespace Tessel::Util;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

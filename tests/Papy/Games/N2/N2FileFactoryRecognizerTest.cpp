@@ -12,10 +12,10 @@
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
 #include "Papy/Tracks/Trk/TrkFile.h"
-#include "testing/DatWriter.h"
-#include "testing/GPLTrkWriter.h"
-#include "testing/ICR2TrkWriter.h"
-#include "testing/N3RplWriter.h"
+#include "Samples/DatWriter.h"
+#include "Samples/GPLTrkWriter.h"
+#include "Samples/ICR2TrkWriter.h"
+#include "Samples/N3RplWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
@@ -25,6 +25,7 @@
 #include <cmath>
 
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {

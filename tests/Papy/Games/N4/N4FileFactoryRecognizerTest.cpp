@@ -11,11 +11,11 @@
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Papy/Tracks/Track.h"
+#include "Samples/DatWriter.h"
+#include "Samples/N4NodeWriters.h"
+#include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
-#include "testing/DatWriter.h"
 #include "testing/N4LpWriter.h"
-#include "testing/N4NodeWriters.h"
-#include "testing/RpyWriter.h"
 #include "testing/TemporaryFolder.h"
 #include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
@@ -26,6 +26,7 @@
 #include <numbers>
 
 using namespace Tessel::Papy;
+using namespace Linewright::Samples;
 using namespace Linewright::Testing;
 
 namespace {
@@ -121,7 +122,7 @@ TEST_F(N4RecognizerTest, LooseTrackFilesComeFirstAndMissingOnesSaySo) {
 TEST_F(N4RecognizerTest, CreatesArchivesInItsOwnFormat) {
     Write("made/made.ptf", ptf);
     const auto archive = Factory("made")->GetFacet<CreateDat>()->Create();
-    archive->GatherFiles(false);
+    archive->GatherFiles(nullptr);
     archive->Build();
     EXPECT_TRUE(recognizer.IsGameDat(Shown(folder / "made/made.dat")));
 }

@@ -2,8 +2,8 @@
 #include "Papy/Objects/N4TdoFile.h"
 #include "Papy/Tracks/Ptf/PtfTrack.h"
 #include "Papy/Tracks/Ptf/PtfTrackXSection.h"
+#include "Samples/N4NodeWriters.h"
 #include "testing/MemoryStream.h"
-#include "testing/N4NodeWriters.h"
 #include "tests/Failures.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,9 @@
 #include <numbers>
 
 namespace Papy = Tessel::Papy;
+namespace Samples = Linewright::Samples;
 namespace Testing = Linewright::Testing;
-using Testing::ArchiveRef;
+using Samples::ArchiveRef;
 
 namespace {
 
@@ -25,25 +26,25 @@ std::shared_ptr<Papy::N4TdoFile> Load(const std::string& bytes) {
 }
 
 std::shared_ptr<Papy::PtfTrack> TrackOf(const ArchiveRef& root) {
-    return std::make_shared<Papy::PtfTrack>(Load(Testing::WriteArchive(root)), "t.ptf");
+    return std::make_shared<Papy::PtfTrack>(Load(Samples::WriteArchive(root)), "t.ptf");
 }
 
 // Lines at constant offsets, each level at its altitude.
 std::vector<ArchiveRef> Lines(const std::vector<std::pair<double, double>>& offsetAndAltitude) {
     std::vector<ArchiveRef> lines;
     for (const auto& [offset, altitude] : offsetAndAltitude)
-        lines.push_back(Testing::PtfXSection({offset, altitude, 0.0, offset, altitude, 0.0}));
+        lines.push_back(Samples::PtfXSection({offset, altitude, 0.0, offset, altitude, 0.0}));
     return lines;
 }
 
 std::vector<ArchiveRef> Boundaries() {
-    return {Testing::PtfFSection(-12.0, -12.0, 3), Testing::PtfFSection(-8.0, -8.0, 1),
-            Testing::PtfFSection(8.0, 8.0, 4), Testing::PtfFSection(12.0, 12.0, 3)};
+    return {Samples::PtfFSection(-12.0, -12.0, 3), Samples::PtfFSection(-8.0, -8.0, 1),
+            Samples::PtfFSection(8.0, 8.0, 4), Samples::PtfFSection(12.0, 12.0, 3)};
 }
 
-Testing::PtfSegmentFields Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
+Samples::PtfSegmentFields Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
                                 double eh) {
-    Testing::PtfSegmentFields fields;
+    Samples::PtfSegmentFields fields;
     fields.type = type;
     fields.startX = sx;
     fields.startY = sy;
@@ -56,8 +57,8 @@ Testing::PtfSegmentFields Segment(std::uint32_t type, double sx, double sy, doub
     return fields;
 }
 
-std::shared_ptr<Papy::PtfTrack> OneSegment(const Testing::PtfSegmentFields& fields) {
-    return TrackOf(Testing::PtfTrack({Testing::PtfSegment(fields)}));
+std::shared_ptr<Papy::PtfTrack> OneSegment(const Samples::PtfSegmentFields& fields) {
+    return TrackOf(Samples::PtfTrack({Samples::PtfSegment(fields)}));
 }
 
 void ExpectAt(const Papy::TrackPoint& point, double x, double y) {
@@ -84,7 +85,7 @@ TEST(PtfTrack, SegmentsEvaluateThroughTheirGeometry) {
 }
 
 TEST(PtfTrack, CrossSectionsGiveAltitudeBankAndSurface) {
-    Testing::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0);
+    Samples::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 100.0, 0.0, 0.0);
     fields.xSections = Lines({{-5.0, 1.0}, {0.0, 2.0}, {5.0, 4.0}});
     const auto track = OneSegment(fields);
     // On the last line: no interpolation, no bank.
@@ -115,9 +116,9 @@ TEST(PtfTrack, CrossSectionsGiveAltitudeBankAndSurface) {
 
 TEST(PtfTrack, PitchOnAHillIsTheSlopeAngle) {
     // 200 m rising 2 m at an even 1 %: the grade is the rise per whole segment.
-    Testing::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 200.0, 0.0, 0.0);
-    fields.xSections = {Testing::PtfXSection({-5.0, 0.0, 2.0, -5.0, 2.0, 2.0}),
-                      Testing::PtfXSection({5.0, 0.0, 2.0, 5.0, 2.0, 2.0})};
+    Samples::PtfSegmentFields fields = Segment(0, 0.0, 0.0, 0.0, 200.0, 0.0, 0.0);
+    fields.xSections = {Samples::PtfXSection({-5.0, 0.0, 2.0, -5.0, 2.0, 2.0}),
+                      Samples::PtfXSection({5.0, 0.0, 2.0, 5.0, 2.0, 2.0})};
     const auto track = OneSegment(fields);
     for (const double longitude : {0.0, 50.0, 100.0, 199.0}) {
         const Papy::TrackPoint point = track->GetPoint(longitude, 1.0);
@@ -125,7 +126,7 @@ TEST(PtfTrack, PitchOnAHillIsTheSlopeAngle) {
         EXPECT_NEAR(point.z, longitude / 100.0, 1e-12) << longitude;
     }
     // A crest: up, level at the top, down; the slope follows the cubic's derivative.
-    fields.xSections = {Testing::PtfXSection({0.0, 0.0, 8.0, 0.0, 0.0, -8.0})};
+    fields.xSections = {Samples::PtfXSection({0.0, 0.0, 8.0, 0.0, 0.0, -8.0})};
     const auto crest = OneSegment(fields);
     EXPECT_NEAR(crest->GetPoint(0.0, 0.0).pitch, std::atan(8.0 / 200.0), 1e-12);
     EXPECT_NEAR(crest->GetPoint(100.0, 0.0).pitch, 0.0, 1e-12);
@@ -134,7 +135,7 @@ TEST(PtfTrack, PitchOnAHillIsTheSlopeAngle) {
 }
 
 TEST(PtfTrack, LongitudesRunOverTheSegmentsIntoTheNextLap) {
-    const auto track = TrackOf(Testing::PtfTrackTree(Testing::SamplePtfShape()));
+    const auto track = TrackOf(Samples::PtfTrackTree(Samples::SamplePtfShape()));
     const double lap = 600.0 + 100.0 * Pi;
     EXPECT_NEAR(track->GetLength(), lap, 1e-6);
     EXPECT_EQ(track->GetLength(), track->Get2DLength());
@@ -177,20 +178,20 @@ TEST(PtfTrack, RefusesFilesThatAreNoTrack) {
     const auto fault = [](const ArchiveRef& root) {
         return Testing::FormatFault("t.ptf", [&] { TrackOf(root); });
     };
-    Testing::PtfSegmentFields noLines = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    Samples::PtfSegmentFields noLines = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
     noLines.xSections.clear();
-    Testing::PtfSegmentFields noBoundaries = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
+    Samples::PtfSegmentFields noBoundaries = Segment(0, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0);
     noBoundaries.fSections.clear();
-    EXPECT_EQ(fault(Testing::SampleTdoTree()), "N4 ptf root object not a Track");
-    EXPECT_EQ(fault(Testing::PtfTrack({})), "N4 ptf Track without segments");
-    EXPECT_EQ(fault(Testing::PtfTrack({Testing::PtfSegment(noLines)})), "N4 ptf TrackSegment without X section");
-    EXPECT_EQ(fault(Testing::PtfTrack({Testing::PtfSegment(noBoundaries)})),
+    EXPECT_EQ(fault(Samples::SampleTdoTree()), "N4 ptf root object not a Track");
+    EXPECT_EQ(fault(Samples::PtfTrack({})), "N4 ptf Track without segments");
+    EXPECT_EQ(fault(Samples::PtfTrack({Samples::PtfSegment(noLines)})), "N4 ptf TrackSegment without X section");
+    EXPECT_EQ(fault(Samples::PtfTrack({Samples::PtfSegment(noBoundaries)})),
               "N4 ptf TrackSegment without F section");
-    EXPECT_EQ(fault(Testing::PtfTrackTree(Testing::SamplePtfShape())), "accepted");
+    EXPECT_EQ(fault(Samples::PtfTrackTree(Samples::SamplePtfShape())), "accepted");
 }
 
 TEST(PtfTrack, WritesItsFileBack) {
-    const std::string bytes = Testing::WritePtf(Testing::SamplePtfShape());
+    const std::string bytes = Samples::WritePtf(Samples::SamplePtfShape());
     const Papy::PtfTrack track(Load(bytes), "t.ptf");
     Testing::MemoryStream out(std::string(bytes.size(), '\0'), "out.ptf");
     track.Write(out.stream);

@@ -13,11 +13,11 @@
 namespace Tessel::Papy {
 namespace {
 
-using Linewright::Testing::SampleTrkShape;
-using Linewright::Testing::TrkBoundary;
-using Linewright::Testing::TrkPiece;
-using Linewright::Testing::TrkShape;
-using Linewright::Testing::WriteGPLTrk;
+using Linewright::Samples::SampleTrkShape;
+using Linewright::Samples::TrkBoundary;
+using Linewright::Samples::TrkPiece;
+using Linewright::Samples::TrkShape;
+using Linewright::Samples::WriteGPLTrk;
 
 const std::string& SampleBytes() {
     static const std::string bytes = WriteGPLTrk(SampleTrkShape());

@@ -1,8 +1,8 @@
 #include "tests/Papy/TrkTestFiles.h"
 
 #include "Papy/Tracks/Trk/TrkTrack.h"
+#include "Samples/ICR2TrkWriter.h"
 #include "Util/Exception.h"
-#include "testing/ICR2TrkWriter.h"
 #include "tests/Failures.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +13,12 @@
 namespace Tessel::Papy {
 namespace {
 
-using Linewright::Testing::SampleICR2TrkShape;
-using Linewright::Testing::TrkBoundary;
-using Linewright::Testing::TrkShape;
-using Linewright::Testing::TrkWall;
-using Linewright::Testing::WriteGPLTrk;
-using Linewright::Testing::WriteICR2Trk;
+using Linewright::Samples::SampleICR2TrkShape;
+using Linewright::Samples::TrkBoundary;
+using Linewright::Samples::TrkShape;
+using Linewright::Samples::TrkWall;
+using Linewright::Samples::WriteGPLTrk;
+using Linewright::Samples::WriteICR2Trk;
 
 const std::string& SampleBytes() {
     static const std::string bytes = WriteICR2Trk(SampleICR2TrkShape());

@@ -13,8 +13,8 @@
 namespace Tessel::Papy {
 namespace {
 
-using Linewright::Testing::SampleTrkShape;
-using Linewright::Testing::WriteGPLTrk;
+using Linewright::Samples::SampleTrkShape;
+using Linewright::Samples::WriteGPLTrk;
 
 constexpr double pi = std::numbers::pi;
 constexpr double Close = 2.0e-4;  // metres: a few track units
