@@ -3,7 +3,9 @@
 #include "FaultChild.h"
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapList.h"
+#include "Linewright/Gui/CLinewrightView.h"
 #include "Linewright/Gui/CMainFrame.h"
+#include "Linewright/Gui/LapPreviewWidget.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
 #include "Linewright/Gui/LapListView.h"
@@ -124,6 +126,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
 
     auto* convert = FindControl<QPushButton>(Resources::ConvertButton);
     QCOMPARE(convert->text(), QString("Convert"));
+    QVERIFY(!convert->isEnabled());
     QTest::mouseClick(convert, Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{0});
 }
@@ -254,6 +257,9 @@ void GuiTest::openingAReplayFillsTheForm() {
     auto* lapList = FindControl<LapListView>(Resources::LapList);
     QCOMPARE(ListTexts(*lapList), laps);
     QVERIFY(lapList->currentItem()->isSelected());
+    QVERIFY(lapList->currentItem()->font(0).bold());  // the fastest lap
+    QVERIFY(FindControl<QPushButton>(Resources::ConvertButton)->isEnabled());
+    QVERIFY(Frame().GetView().GetPreview().GetPreview());
 
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
@@ -301,8 +307,6 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     QCOMPARE(ReadFile(output.string() + ".bak"), old);
 }
 
-
-
 void GuiTest::convertWritesTheChosenType() {
     const auto sample = OpenSample();
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
@@ -321,44 +325,6 @@ void GuiTest::convertWritesTheChosenType() {
     QVERIFY(messages.shown[0].detail.endsWith("race.lp"));
     QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
-}
-
-void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
-    const auto n2 = Linewright::Testing::WriteN2Folder(folder->path / "n2");
-    const auto n4 = Linewright::Testing::WriteN4Folder(folder->path / "n4");
-    const struct {
-        std::filesystem::path replay, lp;
-        QString track, records;
-        int typeCount;
-        qsizetype lpSize;
-    } games[] = {
-        {n2.replay, n2.trackDirectory / "race.lp", "indy", "369", 11, 4 + 12 * (369 + 1)},
-        {n4.replays[0], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
-        {n4.replays[1], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
-    };
-    for (const auto& game : games) {
-        messages = {};
-        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(game.replay.string())));
-        QCOMPARE(messages.shown.size(), std::size_t{0});
-        QCOMPARE(Frame().windowTitle(), QString::fromStdString(game.replay.filename().string()) + " - Linewright");
-        const QStringList laps = DocumentLapTexts(game.replay);
-        QVERIFY(laps.size() > 1);
-        QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
-        auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-        QCOMPARE(typeList->count(), game.typeCount);
-        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), game.track);
-        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), game.records);
-
-        typeList->setCurrentItem(typeList->findItems("race", Qt::MatchExactly).front());
-        std::filesystem::remove(game.lp);
-        ClickConvert();
-        QCOMPARE(messages.shown.size(), std::size_t{1});
-        QCOMPARE(messages.shown[0].text, QString("LP file created."));
-        QCOMPARE(ReadFile(game.lp).size(), game.lpSize);
-    }
-    // The N2 LP's closing record repeats record 0.
-    const QByteArray n2Lp = ReadFile(n2.trackDirectory / "race.lp");
-    QCOMPARE(n2Lp.mid(n2Lp.size() - 12), n2Lp.mid(4, 12));
 }
 
 void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {

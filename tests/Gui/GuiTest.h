@@ -28,7 +28,6 @@ private slots:
     void convertWritesTheLpAndAsksBeforeReplacingIt();
     void convertWritesTheChosenType();
     void convertErrorIsShownAndNothingWritten();
-    void n2AndN4ReplaysFillTheFormAndConvertALap();
     void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
@@ -43,7 +42,6 @@ private slots:
     void severalLapsSideBySideAndConvertTheFirst();
     // Choosing with the mouse, opening and the window's place (SelectionGuiTest.cpp).
     void clickingRowsWithTheMouseRedrawsThePreview();
-    void openingSelectsTheFastestLapAndEnablesConvert();
     void droppedReplayOpens();
     void windowPlaceAndSplitterAreRemembered();
 

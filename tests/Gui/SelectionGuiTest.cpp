@@ -8,7 +8,6 @@
 #include "Linewright/Gui/Resources.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -77,18 +76,6 @@ void GuiTest::clickingRowsWithTheMouseRedrawsThePreview() {
     QTest::mouseDClick(&map, Qt::LeftButton, {}, map.rect().center());
     QCOMPARE(lapList->currentRow(), 2);
     QCOMPARE(ShownLaterals(Frame()), ExpectedLaterals(sample.replay, 2, "work"));
-}
-
-void GuiTest::openingSelectsTheFastestLapAndEnablesConvert() {
-    auto* convert = FindControl<QPushButton>(Resources::ConvertButton);
-    QVERIFY(!convert->isEnabled());
-    QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), QString());
-    OpenSample();
-    QVERIFY(convert->isEnabled());
-    auto* lapList = FindControl<LapListView>(Resources::LapList);
-    QVERIFY(lapList->currentItem()->isSelected());
-    QVERIFY(lapList->currentItem()->font(0).bold());
-    QVERIFY(Frame().GetView().GetPreview().GetPreview());
 }
 
 void GuiTest::droppedReplayOpens() {
