@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Linewright::Testing;
 
 namespace {
@@ -97,16 +99,33 @@ TEST(GameFolderCli, LooseAndUpperCaseTracksConvertAlike) {
     }
 }
 
+// Without its track file, then without its track folder, a replay still lists its laps; what
+// needs the track fails naming what was looked for.
 TEST(GameFolderCli, AMissingTrackStillListsTheLaps) {
     const TemporaryFolder folder;
     const GPLFolder game = WriteGPLFolder(folder.path);
-    std::filesystem::remove(game.trackDirectory / "monza.dat");
-    const CliResult laps = RunCli({"laps", game.replay.string()});
-    EXPECT_EQ(laps.status, 1);
-    EXPECT_EQ(laps.err, "Couldn't open " + (game.trackDirectory / "monza.trk").string() + "\nFile not found\n");
-    EXPECT_EQ(laps.out.find("# types"), std::string::npos);
-    EXPECT_NE(laps.out.find("0\t0\t1\tJim Clark\t"), std::string::npos);
-    EXPECT_EQ(RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "race"}).status, 1);
+    const std::string replay = game.replay.string();
+    const std::pair<std::function<void()>, std::string> missing[] = {
+        {[&] { std::filesystem::remove(game.trackDirectory / "monza.dat"); },
+         "Couldn't open " + (game.trackDirectory / "monza.trk").string() + "\nFile not found\n"},
+        {[&] { std::filesystem::remove_all(game.trackDirectory.parent_path()); },
+         "The track folder " + game.trackDirectory.string() + " was not found\n"},
+    };
+    for (const auto& [remove, message] : missing) {
+        remove();
+        const CliResult laps = RunCli({"laps", replay});
+        EXPECT_EQ(laps.status, 1);
+        EXPECT_EQ(laps.err, message);
+        EXPECT_EQ(laps.out.find("# types"), std::string::npos);
+        EXPECT_NE(laps.out.find("0\t0\t1\tJim Clark\t"), std::string::npos);
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"convert", replay, "--lap", "best", "--type", "race"},
+              std::vector<std::string>{"plot", replay, "--lap", "best", "-o", (folder / "lap.svg").string()}}) {
+            const CliResult failed = RunCli(command);
+            EXPECT_EQ(failed.status, 1) << command[0];
+            EXPECT_EQ(failed.err, message) << command[0];
+        }
+    }
 }
 
 TEST(GameFolderCli, SampleKeepsThePlayersFilesUnlessToldToReplaceThem) {
