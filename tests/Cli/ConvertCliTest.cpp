@@ -119,39 +119,3 @@ TEST(ConvertCli, RefusesLapsOutsideTheLapList) {
     EXPECT_EQ(game.Convert({"--lap", "fastest"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(game.lp));
 }
-
-TEST(ConvertCli, ReportsTheMarginWhenTheReplayEndsTooSoon) {
-    TemporaryFolder folder;
-    // A 3600 m lap at 50 m/s ends 74 s in; the last record lies 3 m past the line, and the
-    // replay ends 2.8 m past it.
-    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 74.1);
-    const auto track = folder.Write("loop/loop.trk", files.track);
-    const auto replay = folder.Write("lap.rpy", files.replay);
-    const CliResult result = RunCli({"convert", replay.string(), "--lap", "best", "--type", "work",
-                                     "--track", track.string()});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err,
-              "Replay lap contains insufficient margin either before or after the lap - leave at "
-              "least ten metres either side\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "loop/work.lp"));
-}
-
-TEST(LpInfoCli, ChecksAGPLLpAgainstItsFoldersTrack) {
-    TemporaryFolder folder;
-    const GPLLapFiles files = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 1.0);
-    folder.Write("loop/loop.trk", files.track);
-    const auto wrongCount = folder.Write("loop/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
-    const CliResult result = RunCli({"info", wrongCount.string()});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("Contains incorrect number of records"), std::string::npos) << result.err;
-    // A damaged version no longer shows the kind: the folder's game reads it and says why.
-    const auto damaged = folder.Write("loop/pit.lp", std::string("\x02\x00\x07\x00\x00\x00\x00\x00", 8));
-    const CliResult version = RunCli({"info", damaged.string()});
-    EXPECT_EQ(version.status, 1);
-    EXPECT_EQ(version.out, "");
-    EXPECT_EQ(version.err, "A possible error was found in file " + damaged.string() + "\nGPL Lp file version error\n");
-    const auto alone = folder.Write("other/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8));
-    const CliResult noTrack = RunCli({"info", alone.string()});
-    EXPECT_EQ(noTrack.status, 1);
-    EXPECT_NE(noTrack.err.find("other.trk"), std::string::npos) << noTrack.err;
-}

@@ -81,20 +81,6 @@ TEST(GameFolderCli, ConvertWritesOnlyTheTypesOfTheGame) {
     EXPECT_EQ(RunCli({"sample", folder.path.string(), "--family", "zx"}).status, 2);
 }
 
-TEST(GameFolderCli, LooseAndUpperCaseTracksConvertAlike) {
-    for (const GPLFolderOptions options : {GPLFolderOptions{true, false}, GPLFolderOptions{false, true},
-                                           GPLFolderOptions{true, true}}) {
-        const TemporaryFolder folder;
-        const GPLFolder game = WriteGPLFolder(folder.path, options);
-        const CliResult laps = RunCli({"laps", game.replay.string()});
-        EXPECT_EQ(laps.status, 0) << laps.err;
-        EXPECT_EQ(laps.out.substr(0, sampleHeader.size()), sampleHeader);
-        const CliResult converted = RunCli({"convert", game.replay.string(), "--lap", "best", "--type", "pit"});
-        EXPECT_EQ(converted.status, 0) << converted.err;
-        EXPECT_TRUE(std::filesystem::is_regular_file(game.trackDirectory / "pit.lp"));
-    }
-}
-
 // Without its track file, then without its track folder, a replay still lists its laps; what
 // needs the track fails naming what was looked for.
 TEST(GameFolderCli, AMissingTrackStillListsTheLaps) {

@@ -5,24 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace Linewright::Testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Every entry below the folder with its bytes; a link with where it leads.
-std::map<std::string, std::string> Tree(const fs::path& folder) {
-    std::map<std::string, std::string> tree;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const fs::path path = entry.path();
-        tree[path.string()] = entry.is_symlink()        ? "link to " + fs::read_symlink(path).string()
-                              : entry.is_regular_file() ? ReadFile(path)
-                                                        : "folder";
-    }
-    return tree;
-}
 
 // A command that must refuse to write: its status and what standard error says.
 struct Refusal {
@@ -127,13 +113,13 @@ TEST_F(OutputSafety, EveryCommandRefusesWithItsStatusAndMessage) {
         refusals.push_back({"a folder that leads out of the target", with(extract, {"--all", "-C", Path("linked")}), 1,
                             "refusing to write through a link out of the target folder"});
     }
-    const auto before = Tree(folder.path);
+    const auto before = FolderTree(folder.path);
     for (const Refusal& refusal : refusals) {
         const CliResult result = refusal.fileLimitKilobytes
                                      ? RunCliWithFileLimit(refusal.arguments, refusal.fileLimitKilobytes)
                                      : RunCli(refusal.arguments);
         EXPECT_EQ(result.status, refusal.status) << refusal.what;
         EXPECT_NE(result.err.find(refusal.message), std::string::npos) << refusal.what << ": " << result.err;
-        EXPECT_EQ(Tree(folder.path), before) << refusal.what;
+        EXPECT_EQ(FolderTree(folder.path), before) << refusal.what;
     }
 }

@@ -237,11 +237,7 @@ void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     QCOMPARE(lines[1], QString("Processor exception"));
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[3], QString("Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO"));
-    QVERIFY(lines[4].startsWith("Fault address: 0x"));
-    QVERIFY(lines[4].endsWith("/GuiTests"));
-    QCOMPARE(lines[5], QString("Registers:"));
-    QVERIFY(lines.contains("Call Stack"));
-    QVERIFY(lines.contains("End Call Stack"));
+    QVERIFY(lines.contains("End Call Stack"));  // the report's layout: AbortHandlerTest
 }
 
 void GuiTest::openingAReplayFillsTheForm() {
