@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,22 +199,6 @@ void GuiTest::recentFilesKeepTheNewestFour() {
     QCOMPARE(QSettings().value("Recent File List/File1").toString(), QString("/c"));
     list.Remove("/e");
     QCOMPARE(RecentFileList().GetFiles(), (QStringList{"/c", "/d", "/b"}));
-}
-
-void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
-    TemporaryFolder remembered;
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(remembered.path.string()));
-    app->ExitInstance();
-    QCOMPARE(QSettings("Tessel", "Linewright").value("Settings/CurrentDirectory").toString(),
-             QString::fromStdString(remembered.path.string()));
-
-    QDir::setCurrent(saved);
-    app = std::make_unique<CLinewrightApp>(messages);
-    QVERIFY(app->InitInstance({"linewright"}));
-    const QString restored = QDir::currentPath();
-    QDir::setCurrent(saved);
-    QCOMPARE(restored, QString::fromStdString(remembered.path.string()));
 }
 
 void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {

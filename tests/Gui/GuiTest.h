@@ -22,7 +22,6 @@ private slots:
     void menusStatusBarAndAboutBox();
     void failedOpenShowsTheReaderMessageAndKeepsTheForm();
     void recentFilesKeepTheNewestFour();
-    void currentDirectoryIsRememberedAcrossRuns();
     void divisionByZeroInTheEventLoopLeavesTheErrorFile();
     void openingAReplayFillsTheForm();
     void convertWritesTheLpAndAsksBeforeReplacingIt();
@@ -43,7 +42,7 @@ private slots:
     // Choosing with the mouse, opening and the window's place (SelectionGuiTest.cpp).
     void clickingRowsWithTheMouseRedrawsThePreview();
     void droppedReplayOpens();
-    void windowPlaceAndSplitterAreRemembered();
+    void windowPlaceSplitterAndCurrentDirectoryAreRemembered();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }

@@ -8,6 +8,7 @@
 #include "Linewright/Gui/Resources.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -99,14 +100,25 @@ void GuiTest::droppedReplayOpens() {
     QVERIFY(!refused.isAccepted());
 }
 
-void GuiTest::windowPlaceAndSplitterAreRemembered() {
+void GuiTest::windowPlaceSplitterAndCurrentDirectoryAreRemembered() {
+    TemporaryFolder remembered;
+    const QString rememberedPath = QString::fromStdString(remembered.path.string());
+    const QString saved = QDir::currentPath();
     Frame().resize(1100, 700);
     auto& splitter = Frame().GetView().GetSplitter();
     splitter.setSizes({300, 700});
     const QList<int> sizes = splitter.sizes();
+    QDir::setCurrent(rememberedPath);
     Frame().close();
+    app->ExitInstance();
+    QCOMPARE(QSettings("Tessel", "Linewright").value("Settings/CurrentDirectory").toString(), rememberedPath);
+
+    QDir::setCurrent(saved);
     app = std::make_unique<CLinewrightApp>(messages);
     QVERIFY(app->InitInstance({"linewright"}));
+    const QString restored = QDir::currentPath();
+    QDir::setCurrent(saved);
+    QCOMPARE(restored, rememberedPath);
     QCOMPARE(Frame().size(), QSize(1100, 700));
     QCOMPARE(Frame().GetView().GetSplitter().sizes(), sizes);
 }
