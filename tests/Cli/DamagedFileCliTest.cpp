@@ -41,12 +41,11 @@ TEST(Cli, EveryDamagedFileFailsWithItsReadersMessage) {
     FindObject(tdo, "ShapeDescriptor")->Set("reserved0", U32Bytes(0));
     const GPLLapFiles loop = MakeGPLLapFiles(1000.0, 800.0 / std::numbers::pi, 50.0, 0.5, 1.0);
     folder.Write("loop/loop.trk", loop.track);
-    const auto path = [&](const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); };
-    const auto Path = [&](const std::string& name) { return (folder / name).string(); };
-    const std::string gplTrk = path("oval.trk", WriteGPLTrk(SampleTrkShape()) + "x");
-    const std::string flatTrk = path("flat.trk", Tessel::Papy::WithoutHorizontalLength(WriteGPLTrk(SampleTrkShape())));
-    const std::string gplLpVersion = path("loop/pit.lp", std::string("\x02\x00\x07\x00\x00\x00\x00\x00", 8));
-    const std::string n4Dat = path("n4.dat", WriteN4Dat({{"track.ptf", "the track", true}}));
+    const auto written = [&](const std::string& name, const std::string& bytes) { return folder.Write(name, bytes).string(); };
+    const std::string gplTrk = written("oval.trk", WriteGPLTrk(SampleTrkShape()) + "x");
+    const std::string flatTrk = written("flat.trk", Tessel::Papy::WithoutHorizontalLength(WriteGPLTrk(SampleTrkShape())));
+    const std::string gplLpVersion = written("loop/pit.lp", std::string("\x02\x00\x07\x00\x00\x00\x00\x00", 8));
+    const std::string n4Dat = written("n4.dat", WriteN4Dat({{"track.ptf", "the track", true}}));
     const Damaged cases[] = {
         {{"info", n2Replay}, "A possible error was found in file " + n2Replay + "\nN3 rpl header reserved not zero\n"},
         {{"laps", n2Replay}, "A possible error was found in file " + n2Replay + "\nN3 rpl header reserved not zero\n"},
@@ -55,14 +54,14 @@ TEST(Cli, EveryDamagedFileFailsWithItsReadersMessage) {
         {{"convert", n4Replay, "--lap", "best", "--type", "race"}, "Couldn't read from " + ptf},
         {{"convert", (folder / "n4tdo/replays/practice4.rpy").string(), "--lap", "best", "--type", "race"},
          "N4 ptf root object not a Track"},
-        {{"info", path("bad.3do", WriteArchive(tdo))}, "N4 3do Shape reserved0 not 1"},
-        {{"info", path("cut.lp", WriteN4Lp(MakeN4LpRecords(4)).substr(0, 50))}, "Couldn't read from " + Path("cut.lp")},
+        {{"info", written("bad.3do", WriteArchive(tdo))}, "N4 3do Shape reserved0 not 1"},
+        {{"info", written("cut.lp", WriteN4Lp(MakeN4LpRecords(4)).substr(0, 50))}, "Couldn't read from " + (folder / "cut.lp").string()},
         // Its layout tells a damaged N4 LP from a GPL LP of the same version.
-        {{"info", path("version_10002.lp", WriteN4Lp(MakeN4LpRecords(4), 0x10002))}, "N4 Lp file version error"},
+        {{"info", written("version_10002.lp", WriteN4Lp(MakeN4LpRecords(4), 0x10002))}, "N4 Lp file version error"},
         {{"info", gplTrk}, "GPL trk file size mismatch"},
         {{"info", flatTrk, "--point=10,0"},
          "A possible error was found in file " + flatTrk + "\nGPL trk file 2D length not positive\n"},
-        {{"info", path("loop/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8))},
+        {{"info", written("loop/race.lp", std::string("\x02\x00\x01\x00\x00\x00\x00\x00", 8))},
          "Contains incorrect number of records"},
         // A damaged version no longer shows the kind: the folder's game reads it and says why.
         {{"info", gplLpVersion}, "A possible error was found in file " + gplLpVersion + "\nGPL Lp file version error\n"},
@@ -70,7 +69,7 @@ TEST(Cli, EveryDamagedFileFailsWithItsReadersMessage) {
         {{"dat", "list", n4Dat, "--format", "icr2"},
          "A possible error was found in file " + n4Dat + "\nICR2 dat file subfile count error\n"},
         // Every describer reads the one open file and says no.
-        {{"info", path("notes.txt", "words that no describer takes")}, "notes.txt: not a file of a known kind\n"},
+        {{"info", written("notes.txt", "words that no describer takes")}, "notes.txt: not a file of a known kind\n"},
     };
     const auto before = FolderTree(folder.path);
     for (const Damaged& c : cases) {
