@@ -24,10 +24,6 @@ TEST(Cli, FailureTextGoesToStandardError) {
     const std::string absolute = Tessel::Util::MakeAbsolutePath("/nonexistent/file.rpy").value();
     EXPECT_EQ(missing.err, "Couldn't open " + absolute + "\n" + MissingFileReason() + "\n");
     EXPECT_EQ(missing.out, "");
-    // Every describer reads the one open file and says no.
-    const TemporaryFolder folder;
-    const std::string text = folder.Write("notes.txt", "words that no describer takes").string();
-    EXPECT_EQ(RunCli({"info", text}).err, text + ": not a file of a known kind\n");
 }
 
 TEST(Cli, LapsOfAReplayWithoutItsTrack) {

@@ -35,7 +35,6 @@ TEST(LpCli, ExportThenImportGivesTheSameBytesKeepingTheOldLp) {
     const ExportedLp game;
     ASSERT_EQ(game.exported.status, 0) << game.exported.err;
     EXPECT_EQ(RunCli({"lp", "export", game.lp}).out, ReadFile(game.table));
-    EXPECT_EQ(RunCli({"lp", "import", game.table, "--into", game.lp}).status, 3);
 
     const CliResult imported = RunCli({"lp", "import", game.table, "--into", game.lp, "--backup"});
     EXPECT_EQ(imported.status, 0) << imported.err;

@@ -40,20 +40,3 @@ TEST(N2Cli, InfoDescribesEachN2Kind) {
         EXPECT_NE(info.out.find("\nspacing_m: 3.329229\n0\t3.3292288\t"), std::string::npos) << info.out;
     }
 }
-
-TEST(N2Cli, ABrokenN2FileGetsItsReadersMessage) {
-    const TemporaryFolder folder;
-    const N2Folder game = WriteN2Folder(folder.path);
-    std::string bytes = ReadFile(game.replay);
-    bytes[8] = 1;  // the reserved word
-    const auto broken = folder.Write("replays/broken.rpl", bytes);
-    for (const char* command : {"info", "laps"}) {
-        const CliResult result = RunCli({command, broken.string()});
-        EXPECT_EQ(result.status, 1) << command;
-        EXPECT_NE(result.err.find("N3 rpl header reserved not zero"), std::string::npos) << result.err;
-        EXPECT_NE(result.err.find(broken.string()), std::string::npos) << result.err;
-    }
-    const CliResult convert = RunCli({"convert", broken.string(), "--lap", "best", "--type", "race"});
-    EXPECT_EQ(convert.status, 1);
-    EXPECT_FALSE(std::filesystem::exists(game.trackDirectory / "race.lp"));
-}

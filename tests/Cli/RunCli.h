@@ -1,5 +1,9 @@
 #pragma once
 
+#include "testing/TemporaryFolder.h"
+
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,3 +25,16 @@ extern const bool FileSizeLimits;
 // Runs it as RunCli does with its files limited to kilobytes: a write beyond fails as on a full
 // disk, with the reason "File too large".
 CliResult RunCliWithFileLimit(const std::vector<std::string>& arguments, int kilobytes);
+
+// Every entry below the folder with its bytes (a link: where it leads), to show that a run that
+// failed left the folder as it was.
+inline std::map<std::string, std::string> FolderTree(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::filesystem::path path = entry.path();
+        tree[path.string()] = entry.is_symlink()        ? "link to " + std::filesystem::read_symlink(path).string()
+                              : entry.is_regular_file() ? ReadFile(path)
+                                                        : "folder";
+    }
+    return tree;
+}

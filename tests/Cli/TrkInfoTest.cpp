@@ -2,7 +2,6 @@
 
 #include "Samples/GPLTrkWriter.h"
 #include "testing/TemporaryFolder.h"
-#include "tests/Papy/TrkTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -64,19 +63,6 @@ TEST(CliTrkInfo, APointThatIsNoNumberOfATrackIsRefused) {
         EXPECT_EQ(result.status, 1) << point;
         EXPECT_NE(result.err.find("out of the range of a track"), std::string::npos) << result.err;
     }
-}
-
-TEST(CliTrkInfo, ReportsABrokenTrack) {
-    const TemporaryFolder folder;
-    const auto path = folder.Write("broken.trk", WriteGPLTrk(SampleTrkShape()) + "x");
-    const auto result = RunCli({"info", path.string()});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("GPL trk file size mismatch"), std::string::npos) << result.err;
-    EXPECT_EQ(result.out, "");
-    const auto flat = folder.Write("flat.trk", Tessel::Papy::WithoutHorizontalLength(WriteGPLTrk(SampleTrkShape())));
-    const auto noLength = RunCli({"info", flat.string(), "--point=10,0"});
-    EXPECT_EQ(noLength.status, 1);
-    EXPECT_EQ(noLength.err, "A possible error was found in file " + flat.string() + "\nGPL trk file 2D length not positive\n");
 }
 
 }  // namespace

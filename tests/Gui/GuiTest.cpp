@@ -3,7 +3,9 @@
 #include "FaultChild.h"
 #include "Linewright/CLinewrightDoc.h"
 #include "Linewright/LapList.h"
+#include "Linewright/Gui/CLinewrightView.h"
 #include "Linewright/Gui/CMainFrame.h"
+#include "Linewright/Gui/LapPreviewWidget.h"
 #include "Papy/Replays/RpyFile.h"
 #include "Linewright/Gui/RecentFileList.h"
 #include "Linewright/Gui/LapListView.h"
@@ -13,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,6 +125,7 @@ void GuiTest::startsEmptyAndConvertDoesNothing() {
 
     auto* convert = FindControl<QPushButton>(Resources::ConvertButton);
     QCOMPARE(convert->text(), QString("Convert"));
+    QVERIFY(!convert->isEnabled());
     QTest::mouseClick(convert, Qt::LeftButton);
     QCOMPARE(messages.shown.size(), std::size_t{0});
 }
@@ -199,33 +201,15 @@ void GuiTest::recentFilesKeepTheNewestFour() {
     QCOMPARE(RecentFileList().GetFiles(), (QStringList{"/c", "/d", "/b"}));
 }
 
-void GuiTest::currentDirectoryIsRememberedAcrossRuns() {
-    TemporaryFolder remembered;
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(remembered.path.string()));
-    app->ExitInstance();
-    QCOMPARE(QSettings().value("Settings/CurrentDirectory").toString(),
-             QString::fromStdString(remembered.path.string()));
-
-    QDir::setCurrent(saved);
-    app = std::make_unique<CLinewrightApp>(messages);
-    QVERIFY(app->InitInstance({"linewright"}));
-    const QString restored = QDir::currentPath();
-    QDir::setCurrent(saved);
-    QCOMPARE(QDir::toNativeSeparators(restored), QString::fromStdString(remembered.path.string()));
-}
-
 // What the fault report looks like on each system.
 namespace FaultReportTraits {
 #ifdef _WIN32
 // GetTempPathW reads TMP first, then TEMP.
 const char* const temporaryFolderVariables[] = {"TMP", "TEMP"};
 const char* const divisionByZeroLine = "Exception code: 0xC0000094 INT_DIVIDE_BY_ZERO";
-const char* const programName = "\\GuiTests.exe";
 #else
 const char* const temporaryFolderVariables[] = {"TMPDIR"};
 const char* const divisionByZeroLine = "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO";
-const char* const programName = "/GuiTests";
 #endif
 }  // namespace FaultReportTraits
 
@@ -250,11 +234,7 @@ void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     QCOMPARE(lines[1], QString("Processor exception"));
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[3], QString(FaultReportTraits::divisionByZeroLine));
-    QVERIFY(lines[4].startsWith("Fault address: 0x"));
-    QVERIFY(lines[4].endsWith(FaultReportTraits::programName));
-    QCOMPARE(lines[5], QString("Registers:"));
-    QVERIFY(lines.contains("Call Stack"));
-    QVERIFY(lines.contains("End Call Stack"));
+    QVERIFY(lines.contains("End Call Stack"));  // the report's layout: AbortHandlerTest
 }
 
 void GuiTest::openingAReplayFillsTheForm() {
@@ -270,6 +250,9 @@ void GuiTest::openingAReplayFillsTheForm() {
     auto* lapList = FindControl<LapListView>(Resources::LapList);
     QCOMPARE(ListTexts(*lapList), laps);
     QVERIFY(lapList->currentItem()->isSelected());
+    QVERIFY(lapList->currentItem()->font(0).bold());  // the fastest lap
+    QVERIFY(FindControl<QPushButton>(Resources::ConvertButton)->isEnabled());
+    QVERIFY(Frame().GetView().GetPreview().GetPreview());
 
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
     QCOMPARE(ListTexts(*typeList), (QStringList{"work", "race", "maxrace", "minrace", "pass1", "pass2", "pit"}));
@@ -317,8 +300,6 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     QCOMPARE(ReadFile(output.string() + ".bak"), old);
 }
 
-
-
 void GuiTest::convertWritesTheChosenType() {
     const auto sample = OpenSample();
     auto* typeList = FindControl<QListWidget>(Resources::TypeList);
@@ -337,44 +318,6 @@ void GuiTest::convertWritesTheChosenType() {
     QVERIFY(messages.shown[0].detail.endsWith("race.lp"));
     QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
-}
-
-void GuiTest::n2AndN4ReplaysFillTheFormAndConvertALap() {
-    const auto n2 = Linewright::Samples::WriteN2Folder(folder->path / "n2");
-    const auto n4 = Linewright::Samples::WriteN4Folder(folder->path / "n4");
-    const struct {
-        std::filesystem::path replay, lp;
-        QString track, records;
-        int typeCount;
-        qsizetype lpSize;
-    } games[] = {
-        {n2.replay, n2.trackDirectory / "race.lp", "indy", "369", 11, 4 + 12 * (369 + 1)},
-        {n4.replays[0], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
-        {n4.replays[1], n4.trackDirectory / "race.lp", "sebring", "305", 14, 8 + 24 * 305},
-    };
-    for (const auto& game : games) {
-        messages = {};
-        QVERIFY(Frame().OpenDocumentFile(QString::fromStdString(game.replay.string())));
-        QCOMPARE(messages.shown.size(), std::size_t{0});
-        QCOMPARE(Frame().windowTitle(), QString::fromStdString(game.replay.filename().string()) + " - Linewright");
-        const QStringList laps = DocumentLapTexts(game.replay);
-        QVERIFY(laps.size() > 1);
-        QCOMPARE(ListTexts(*FindControl<LapListView>(Resources::LapList)), laps);
-        auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-        QCOMPARE(typeList->count(), game.typeCount);
-        QCOMPARE(FindControl<QLineEdit>(Resources::TrackEdit)->text(), game.track);
-        QCOMPARE(FindControl<QLineEdit>(Resources::LpRecordsEdit)->text(), game.records);
-
-        typeList->setCurrentItem(typeList->findItems("race", Qt::MatchExactly).front());
-        std::filesystem::remove(game.lp);
-        ClickConvert();
-        QCOMPARE(messages.shown.size(), std::size_t{1});
-        QCOMPARE(messages.shown[0].text, QString("LP file created."));
-        QCOMPARE(ReadFile(game.lp).size(), game.lpSize);
-    }
-    // The N2 LP's closing record repeats record 0.
-    const QByteArray n2Lp = ReadFile(n2.trackDirectory / "race.lp");
-    QCOMPARE(n2Lp.mid(n2Lp.size() - 12), n2Lp.mid(4, 12));
 }
 
 void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {

@@ -22,13 +22,11 @@ private slots:
     void menusStatusBarAndAboutBox();
     void failedOpenShowsTheReaderMessageAndKeepsTheForm();
     void recentFilesKeepTheNewestFour();
-    void currentDirectoryIsRememberedAcrossRuns();
     void divisionByZeroInTheEventLoopLeavesTheErrorFile();
     void openingAReplayFillsTheForm();
     void convertWritesTheLpAndAsksBeforeReplacingIt();
     void convertWritesTheChosenType();
     void convertErrorIsShownAndNothingWritten();
-    void n2AndN4ReplaysFillTheFormAndConvertALap();
     void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
@@ -42,10 +40,10 @@ private slots:
     void hoveringTellsTheRecordInTheChosenUnit();
     void severalLapsSideBySideAndConvertTheFirst();
     // Choosing with the mouse, opening and the window's place (SelectionGuiTest.cpp).
+    void everyFamilysClickedLapConverts();
     void clickingRowsWithTheMouseRedrawsThePreview();
-    void openingSelectsTheFastestLapAndEnablesConvert();
     void droppedReplayOpens();
-    void windowPlaceAndSplitterAreRemembered();
+    void windowPlaceSplitterAndCurrentDirectoryAreRemembered();
 
 private:
     Linewright::Gui::CMainFrame& Frame() { return app->GetMainFrame(); }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "Util/AbortHandler.h"
+#include "Util/Exception.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <exception>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,4 +40,20 @@ inline std::vector<std::string> Lines(const std::string& text) {
     for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
     return lines;
+}
+
+// Installs a handler for one scope: it is the instance, terminate goes to it and a second scope
+// is refused; afterwards no handler is installed and terminate is as it was.
+inline void ExpectInstalledOnlyInItsScope() {
+    using namespace Tessel::Util;
+    const auto terminateBefore = std::get_terminate();
+    {
+        ExitingHandler handler;
+        AbortHandlerScope scope(handler);
+        EXPECT_EQ(&AbortHandler::Instance(), &handler);
+        EXPECT_NE(std::get_terminate(), terminateBefore);
+        EXPECT_THROW(AbortHandlerScope{handler}, XAssertion);
+    }
+    EXPECT_EQ(std::get_terminate(), terminateBefore);
+    EXPECT_THROW(AbortHandler::Instance(), XAssertion);
 }

@@ -81,69 +81,44 @@ const char* const TD = "TrackDetailDescriptor";
 const char* const TK = "TrackDescriptor";
 const char* const TC = "TextureCoordsDescriptor";
 
+// Each check of a constant field (a reserved word, or the one version a record has) is one
+// io.Fixed line: one such row per descriptor (and per branch or type of field) shows that its
+// record goes through them.
 TEST(N4NodeRecords, EveryBodyCheckRejectsItsField) {
     const std::string one = U32Bytes(1), two = U32Bytes(2), zero = U32Bytes(0);
     const std::vector<BrokenField> cases = {
-        {Tdo, AT, 0, "reserved0", 0, two, "N4 3do AnimatedTransform reserved0 not 1"},
-        {Tdo, AT, 0, "reserved1", 0, zero, "N4 3do AnimatedTransform reserved1 not 1"},
-        {Tdo, AT, 0, "reserved2", 0, zero, "N4 3do AnimatedTransform reserved2 not 1"},
         {Tdo, AT, 0, "reserved3", 11, one, "N4 3do AnimatedTransform reserved3 not 0"},
-        {Tdo, AT, 0, "reserved4", 0, zero, "N4 3do AnimatedTransform reserved4 not 1"},
-        {Tdo, AT, 0, "reserved5", 0, zero, "N4 3do AnimatedTransform reserved5 not 1"},
         {Tdo, AT, 0, "stateBytes", 0, U32Bytes(32), "N4 3do AnimatedTransform state array size error"},
-        {Tdo, AP, 0, "reserved0", 0, zero, "N4 3do Appearance reserved0 not 1"},
         {Tdo, AP, 0, "version", 0, one, "N4 3do Appearance unsupported version"},
         {Tdo, AP, 0, "textureFunction", 0, U32Bytes(4), "N4 3do Appearance unknown texture function"},
         {Tdo, AP, 0, "textureFunction", 0, U32Bytes(20), "N4 3do Appearance unknown texture function"},
-        {Tdo, GE, 0, "reserved0", 0, zero, "N4 3do Geometry reserved0 not 1"},
-        {Tdo, GE, 0, "reserved1", 0, one, "N4 3do Geometry reserved1 not 0"},
         {Tdo, GE, 0, "version", 0, two, "N4 3do Geometry unsupported version"},
         {Tdo, SH, 0, "reserved0", 0, zero, "N4 3do Shape reserved0 not 1"},
-        {Tdo, SH, 0, "reserved1", 0, zero, "N4 3do Shape reserved1 not 1"},
-        {Tdo, SH, 0, "reserved2", 0, two, "N4 3do Shape reserved2 not 1"},
         {Tdo, TX, 0, "reserved0", 0, zero, "N4 3do Texture reserved0 not 1"},
-        {Tdo, TX, 0, "reserved1", 0, one, "N4 3do Texture reserved1 not 0"},
         {Tdo, TX, 0, "version", 0, U32Bytes(3), "N4 3do Texture unsupported version"},
         {Tdo, TL, 0, "reserved0", 0, zero, "N4 3do TriList reserved0 not 1"},
-        {Tdo, TL, 0, "reserved1", 0, one, "N4 3do TriList reserved1 not 0"},
-        {Tdo, TL, 0, "reserved2", 0, zero, "N4 3do TriList reserved2 not 1"},
-        {Tdo, TL, 0, "reserved3", 0, one, "N4 3do TriList reserved3 not 0"},
-        {Tdo, TL, 0, "reserved4", 0, zero, "N4 3do TriList reserved4 not 1"},
         {Tdo, TL, 0, "count", 0, U32Bytes(7), "N4 tdo TriList vertex count % 3 not zero"},
-        {Tdo, VL, 0, "reserved0", 0, zero, "N4 3do PlainVertexList reserved0 not 1"},
-        {Tdo, VL, 0, "reserved1", 0, one, "N4 3do PlainVertexList reserved1 not 0"},
         {Tdo, VL, 0, "version", 0, two, "N4 3do PlainVertexList version not supported"},
-        {Tdo, VL, 0, "reserved3", 0, zero, "N4 3do PlainVertexList reserved3 not 1"},
-        {Tdo, VL, 0, "reserved4", 0, one, "N4 3do PlainVertexList reserved4 not 0"},
-        {Tdo, VL, 0, "reserved5", 0, two, "N4 3do PlainVertexList reserved5 not 3"},
-        {Ptf, XS, 2, "reserved0", 0, zero, "N4 ptf XSection reserved0 not 1"},
-        {Ptf, XS, 2, "reserved1", 0, one, "N4 ptf XSection reserved1 not 0"},
         {Ptf, XS, 2, "version", 0, U32Bytes(4), "N4 ptf XSection unsupported version"},
         {Ptf, XS, 2, "reserved2", 0, U8Bytes(1), "N4 ptf XSection reserved2 not 0"},
-        {Ptf, XS, 3, "reserved2", 0, U8Bytes(1), "N4 ptf XSection reserved2 not 0"},
         {Ptf, XS, 3, "reserved3", 1, one, "N4 ptf XSection reserved3 not 0"},
         {Ptf, XS, 3, "kind", 0, U8Bytes(3), "N4 ptf XSection unknown unknown type"},
         {Ptf, WS, 5, "reserved0", 0, zero, "N4 ptf WSection reserved0 not 1"},
-        {Ptf, WS, 5, "reserved1", 0, one, "N4 ptf WSection reserved1 not 0"},
         {Ptf, WS, 5, "version", 0, U32Bytes(8), "N4 ptf WSection unsupported version"},
         {Ptf, WS, 6, "direction", 0, two, "N4 ptf WSection unknown direction"},
         {Ptf, WS, 7, "profile", 0, two, "N4 ptf WSection unknown profile"},
-        {Ptf, WS, 7, "reserved2", 0, F32Bytes(1.0f), "N4 ptf WSection reserved2 not -1"},
+        {Ptf, WS, 7, "reserved2", 0, F32Bytes(1.0f), "N4 ptf WSection reserved2 not -1"},  // the one float
         {PtfWallsTextured, AP, 0, "specular", 1, F64Bytes(0.5), "N4 ptf WSection with specular highlight"},
         {Ptf, FS, 4, "reserved0", 0, zero, "N4 ptf FSection reserved0 not 1"},
-        {Ptf, FS, 4, "reserved1", 0, one, "N4 ptf FSection reserved1 not 0"},
         {Ptf, FS, 4, "version", 0, U32Bytes(6), "N4 ptf FSection unsupported version"},
         {Ptf, AP, 0, "specular", 2, F64Bytes(-1.0), "N4 ptf FSection with specular highlight"},
         {Ptf, TR, 1, "reserved0", 0, zero, "N4 ptf TsoReference reserved0 not 1"},
-        {Ptf, TR, 1, "reserved1", 0, one, "N4 ptf TsoReference reserved1 not 0"},
         {Ptf, TR, 1, "version", 0, two, "N4 ptf TsoReference unsupported version"},
         {Ptf, TR, 6, "windDirection", 0, two, "N4 ptf TsoReference unknown wind direction"},
         {Ptf, TO, 2, "reserved0", 0, zero, "N4 ptf TracksideObject reserved0 not 1"},
-        {Ptf, TO, 2, "reserved1", 0, one, "N4 ptf TracksideObject reserved1 not 0"},
         {Ptf, TO, 2, "version", 0, one, "N4 ptf TracksideObject unsupported version"},
         {Ptf, TO, 3, "version", 0, U32Bytes(4), "N4 ptf TracksideObject unsupported version"},
         {Ptf, SG, 2, "reserved0", 0, zero, "N4 ptf TrackSegment reserved0 not 1"},
-        {Ptf, SG, 2, "reserved1", 0, one, "N4 ptf TrackSegment reserved1 not 0"},
         {Ptf, SG, 2, "version", 0, U32Bytes(3), "N4 ptf TrackSegment unsupported version"},
         {Ptf, SG, 2, "xSectionBytes", 0, U32Bytes(8), "N4 ptf TrackSegment X section array size mismatch"},
         {Ptf, SG, 2, "fSectionBytes", 0, U32Bytes(12), "N4 ptf TrackSegment F section array size mismatch"},
@@ -152,10 +127,7 @@ TEST(N4NodeRecords, EveryBodyCheckRejectsItsField) {
         {Ptf, SG, 2, "bmBytes", 0, U32Bytes(16), "N4 ptf TrackSegment bm array size mismatch"},
         {Ptf, SG, 2, "bsBytes", 0, U32Bytes(12), "N4 ptf TrackSegment bs array size mismatch"},
         {Ptf, TD, 0, "reserved0", 0, zero, "N4 ptf TrackDetail reserved0 not 1"},
-        {Ptf, TD, 0, "reserved1", 0, one, "N4 ptf TrackDetail reserved1 not 0"},
-        {Ptf, TD, 0, "reserved2", 0, one, "N4 ptf TrackDetail reserved2 not 0"},
         {Ptf, TK, 0, "reserved0", 0, zero, "N4 ptf Track reserved0 not 1"},
-        {Ptf, TK, 0, "reserved1", 0, one, "N4 ptf Track reserved1 not 0"},
         {Ptf, TK, 0, "version", 0, U32Bytes(7), "N4 ptf Track unsupported version"},
         {Ptf, TK, 0, "bumpMapBytes", 0, U32Bytes(48), "N4 ptf Track bump map array size mismatch"},
         {Ptf, TK, 0, "reserved3", 0, one, "N4 ptf Track reserved3 not 0"},
@@ -163,9 +135,6 @@ TEST(N4NodeRecords, EveryBodyCheckRejectsItsField) {
         {Ptf, TK, 0, "tsoBytes", 0, U32Bytes(16), "N4 ptf Track tso array size mismatch"},
         {Ptf, TK, 0, "segmentBytes", 0, U32Bytes(4), "N4 ptf Track segment array size mismatch"},
         {Ptf, TC, 0, "reserved0", 0, zero, "N4 ptf TextureCoords reserved0 not 1"},
-        {Ptf, TC, 0, "reserved1", 0, one, "N4 ptf TextureCoords reserved1 not 0"},
-        {Ptf, TC, 0, "reserved2", 0, zero, "N4 ptf TextureCoords reserved2 not 1"},
-        {Ptf, TC, 0, "reserved3", 0, two, "N4 ptf TextureCoords reserved3 not 3"},
         // Accepted edges of the same checks.
         {Tdo, AP, 0, "textureFunction", 0, U32Bytes(18), "accepted"},
         {Ptf, TK, 0, "reserved3", 0, zero, "accepted"},
@@ -199,7 +168,8 @@ struct OtherKindReference {
 };
 
 // Only references whose kind the format fixes, and which the track then uses as that kind,
-// refuse a node of another kind; the others keep it and save it back as read.
+// refuse a node of another kind; the others keep it and save it back as read. One row per way
+// a descriptor declares its references.
 TEST(N4NodeRecords, OnlyReferencesOfAFixedKindRefuseANodeOfAnotherKind) {
     const auto coords = [] { return PtfTextureCoords(4, true); };
     const auto texture = [] { return TdoTexture("t.tga"); };
@@ -208,9 +178,7 @@ TEST(N4NodeRecords, OnlyReferencesOfAFixedKindRefuseANodeOfAnotherKind) {
         {Tdo, AP, "texture", 1, coords, "accepted"},
         {Ptf, AP, "texture", 0, coords, "accepted"},  // a named entry: still one texture layer
         {Tdo, GE, "triangles", 0, texture, "accepted"},
-        {Tdo, GE, "vertices", 0, coords, "accepted"},
         {Tdo, SH, "geometry", 0, texture, "accepted"},
-        {Tdo, SH, "appearance", 0, coords, "accepted"},
         {Tdo, AT, "child", 0, coords, "accepted"},
         {Ptf, TD, "object", 0, coords, "accepted"},
         {Ptf, FS, "appearance", 0, texture, wrongKind},
@@ -218,10 +186,7 @@ TEST(N4NodeRecords, OnlyReferencesOfAFixedKindRefuseANodeOfAnotherKind) {
         {PtfWallsTextured, WS, "textureCoords", 0, texture, wrongKind},
         {Ptf, TR, "tracksideObject", 0, texture, wrongKind},
         {Ptf, SG, "xSection", 0, coords, wrongKind},
-        {Ptf, SG, "fSection", 0, coords, wrongKind},
-        {Ptf, SG, "wSection", 0, coords, wrongKind},
         {Ptf, TK, "detail", 0, coords, wrongKind},
-        {Ptf, TK, "tso", 0, coords, wrongKind},
         {Ptf, TK, "segment", 0, coords, wrongKind},
     };
     for (const OtherKindReference& c : cases) {

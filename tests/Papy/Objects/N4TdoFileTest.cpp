@@ -124,40 +124,34 @@ TEST(N4TdoFile, AnyTruncatedOrAlteredArchiveEndsInTheFamilysException) {
 }
 
 struct OverlongCount {
+    ArchiveRef (*tree)();
     const char* descriptor;
     std::vector<std::pair<const char*, std::string>> fields;
 };
 
 TEST(N4TdoFile, CountsAreCheckedAgainstTheStreamBeforeAnythingIsAllocated) {
     const std::string big = U32Bytes(300000000);
+    const auto tdo = [] { return SampleTdoTree(); };
+    const auto ptf = [] { return PtfTrackTree(SamplePtfShape()); };
+    const auto tso = [] { return PtfTsoReference({}, PtfTracksideObject("a", "b"), 6, 0, 1); };
     const std::vector<OverlongCount> cases = {
-        {"TriListDescriptor", {{"count", big}, {"byteCount", U32Bytes(1200000000)}}},
-        {"PlainVertexListDescriptor", {{"vertexCount", big}, {"array0Bytes", U32Bytes(2400000000u)}}},
-        {"AnimatedTransformDescriptor", {{"stateCount", U32Bytes(100000000)}, {"stateBytes", U32Bytes(3200000000u)}}},
-        {"ShapeDescriptor", {{"name", U32Bytes(1024 * 1024)}}},
+        {tdo, "TriListDescriptor", {{"count", big}, {"byteCount", U32Bytes(1200000000)}}},
+        {tdo, "PlainVertexListDescriptor", {{"vertexCount", big}, {"array0Bytes", U32Bytes(2400000000u)}}},
+        {tdo, "AnimatedTransformDescriptor", {{"stateCount", U32Bytes(100000000)}, {"stateBytes", U32Bytes(3200000000u)}}},
+        {tdo, "ShapeDescriptor", {{"name", U32Bytes(1024 * 1024)}}},
+        {ptf, "TrackDescriptor", {{"segmentCount", big}, {"segmentBytes", U32Bytes(1200000000)}}},
+        {ptf, "TrackDescriptor", {{"bumpMapCount", U32Bytes(50000000)}, {"bumpMapBytes", U32Bytes(2400000000u)}}},
+        {ptf, "SegmentDescriptor", {{"xSectionCount", big}, {"xSectionBytes", U32Bytes(1200000000)}}},
+        {ptf, "W_SectionDescriptor", {{"stripCount", big}}},
+        {ptf, "TextureCoordsDescriptor", {{"vertexCount", big}, {"uBytes", U32Bytes(2400000000u)}}},
+        {tso, "TSOReferenceDescriptor", {{"recordCount", big}}},
     };
     for (const OverlongCount& c : cases) {
-        const ArchiveRef root = SampleTdoTree();
+        const ArchiveRef root = c.tree();
         for (const auto& [field, bytes] : c.fields)
             FindObject(root, c.descriptor)->Set(field, bytes);
         EXPECT_THROW(LoadArchive(WriteArchive(root)), Util::XFileRead) << c.descriptor;
     }
-    const std::vector<OverlongCount> trackCases = {
-        {"TrackDescriptor", {{"segmentCount", big}, {"segmentBytes", U32Bytes(1200000000)}}},
-        {"TrackDescriptor", {{"bumpMapCount", U32Bytes(50000000)}, {"bumpMapBytes", U32Bytes(2400000000u)}}},
-        {"SegmentDescriptor", {{"xSectionCount", big}, {"xSectionBytes", U32Bytes(1200000000)}}},
-        {"W_SectionDescriptor", {{"stripCount", big}}},
-        {"TextureCoordsDescriptor", {{"vertexCount", big}, {"uBytes", U32Bytes(2400000000u)}}},
-    };
-    for (const OverlongCount& c : trackCases) {
-        const ArchiveRef root = PtfTrackTree(SamplePtfShape());
-        for (const auto& [field, bytes] : c.fields)
-            FindObject(root, c.descriptor)->Set(field, bytes);
-        EXPECT_THROW(LoadArchive(WriteArchive(root)), Util::XFileRead) << c.descriptor;
-    }
-    const ArchiveRef tso = PtfTsoReference({}, PtfTracksideObject("a", "b"), 6, 0, 1);
-    tso->Set("recordCount", big);
-    EXPECT_THROW(LoadArchive(WriteArchive(tso)), Util::XFileRead);
 }
 
 TEST(N4TdoFile, AStringOfALoneZeroByteReadsAsEmptyAndIsSavedAsLengthZero) {

@@ -124,60 +124,46 @@ TEST(XProcessorException, ReportLaysOutAddressRegistersAndStack) {
     EXPECT_EQ(lines.back(), "End Call Stack");
 }
 
-TEST(AbortHandler, InstanceNeedsAScope) { EXPECT_THROW(AbortHandler::Instance(), XAssertion); }
-
 TEST(AbortHandlerScope, InstallsForItsLifetimeAndRestoresAfter) {
     struct sigaction before;
     ::sigaction(SIGFPE, nullptr, &before);
-    const auto terminateBefore = std::get_terminate();
-    {
-        ExitingHandler handler;
-        AbortHandlerScope scope(handler);
-        EXPECT_EQ(&AbortHandler::Instance(), &handler);
-        EXPECT_NE(std::get_terminate(), terminateBefore);
-        EXPECT_THROW(AbortHandlerScope{handler}, XAssertion);
-    }
+    ExpectInstalledOnlyInItsScope();
     struct sigaction after;
     ::sigaction(SIGFPE, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
-    EXPECT_EQ(std::get_terminate(), terminateBefore);
-    EXPECT_THROW(AbortHandler::Instance(), XAssertion);
 }
 
-TEST_F(AbortHandlerChild, DivisionByZeroLeavesTheErrorFile) {
-    EXPECT_REPORTED_EXIT(sink = Divide(sink + 7, zero));
-    const auto lines = ErrorFileLines();
-    ASSERT_GE(lines.size(), 10u);
-    EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
-    EXPECT_EQ(lines[1], "Processor exception");
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO");
-    EXPECT_TRUE(lines[4].starts_with("Fault address: 0x")) << lines[4];
-    EXPECT_EQ(lines[5], "Registers:");
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "Call Stack"), lines.end());
-    EXPECT_EQ(lines.back(), "End Call Stack");
-}
+struct Fault {
+    void (*raise)();
+    const char* title;
+    const char* codeLine;  // its start, or null for a report without one
+    const char* codeEnd;
+};
 
-TEST_F(AbortHandlerChild, AbortAndTerminateHaveNoCodeLine) {
-    EXPECT_REPORTED_EXIT(std::abort());
-    auto lines = ErrorFileLines();
-    ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(lines[1], "abort() called");
-    EXPECT_TRUE(lines[3].starts_with("Fault address: ")) << lines[3];
-
-    EXPECT_REPORTED_EXIT(std::terminate());
-    lines = ErrorFileLines();
-    ASSERT_GE(lines.size(), 5u);
-    EXPECT_EQ(lines[1], "terminate() called");
-    EXPECT_EQ(lines[4], "Registers:");
-}
-
-TEST_F(AbortHandlerChild, StackOverflowStillReports) {
-    EXPECT_REPORTED_EXIT(Recurse(0));
-    const auto lines = ErrorFileLines();
-    ASSERT_GE(lines.size(), 4u);
-    EXPECT_TRUE(lines[3].starts_with("Exception code: SIGSEGV 0x")) << lines[3];
-    EXPECT_TRUE(lines[3].ends_with(" STACK_OVERFLOW")) << lines[3];
+TEST_F(AbortHandlerChild, EveryFaultLeavesTheErrorFile) {
+    const Fault faults[] = {
+        {[] { sink = Divide(sink + 7, zero); }, "Processor exception",
+         "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO", ""},
+        {[] { sink = Recurse(0); }, "Processor exception", "Exception code: SIGSEGV 0x", " STACK_OVERFLOW"},
+        {[] { std::abort(); }, "abort() called", nullptr, nullptr},
+        {[] { std::terminate(); }, "terminate() called", nullptr, nullptr},
+    };
+    for (const Fault& fault : faults) {
+        EXPECT_REPORTED_EXIT(fault.raise());
+        const auto lines = ErrorFileLines();
+        ASSERT_GE(lines.size(), 10u) << fault.title;
+        EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
+        EXPECT_EQ(lines[1], fault.title);
+        EXPECT_EQ(lines[2], "");
+        const std::size_t next = fault.codeLine ? 4 : 3;
+        if (fault.codeLine) {
+            EXPECT_TRUE(lines[3].starts_with(fault.codeLine) && lines[3].ends_with(fault.codeEnd)) << lines[3];
+        }
+        EXPECT_TRUE(lines[next].starts_with("Fault address: 0x")) << lines[next];
+        EXPECT_EQ(lines[next + 1], "Registers:");
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "Call Stack"), lines.end());
+        EXPECT_EQ(lines.back(), "End Call Stack");
+    }
 }
 
 TEST_F(AbortHandlerChild, UnwritableErrorFileStillEndsTheProcess) {

@@ -125,17 +125,8 @@ TEST(XProcessorException, CodeLineNamesTheException) {
 TEST(AbortHandlerScope, InstallsForItsLifetimeAndRestoresAfter) {
     const auto filterBefore = ::SetUnhandledExceptionFilter(nullptr);
     ::SetUnhandledExceptionFilter(filterBefore);
-    const auto terminateBefore = std::get_terminate();
-    {
-        ExitingHandler handler;
-        AbortHandlerScope scope(handler);
-        EXPECT_EQ(&AbortHandler::Instance(), &handler);
-        EXPECT_NE(std::get_terminate(), terminateBefore);
-        EXPECT_THROW(AbortHandlerScope{handler}, XAssertion);
-    }
+    ExpectInstalledOnlyInItsScope();
     EXPECT_EQ(::SetUnhandledExceptionFilter(filterBefore), filterBefore);
-    EXPECT_EQ(std::get_terminate(), terminateBefore);
-    EXPECT_THROW(AbortHandler::Instance(), XAssertion);
 }
 
 TEST(AbortHandlerChild, EveryFaultLeavesTheErrorFileAndExitsWithOne) {

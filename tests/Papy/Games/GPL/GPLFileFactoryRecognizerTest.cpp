@@ -4,7 +4,6 @@
 #include "Papy/Factory/GetDat.h"
 #include "Papy/Factory/GetDirectory.h"
 #include "Papy/Factory/MakeLp.h"
-#include "Papy/Factory/MakePtf.h"
 #include "Papy/Factory/MakeRpy.h"
 #include "Papy/Factory/MakeTrack.h"
 #include "Papy/Factory/MakeTrk.h"
@@ -18,7 +17,6 @@
 #include "Samples/RpyWriter.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
-#include "tests/Failures.h"
 #include "tests/Papy/Games/RecognizerTest.h"
 #include "tests/PathText.h"
 
@@ -27,7 +25,6 @@
 using namespace Tessel::Papy;
 using namespace Tessel::Util;
 using namespace Linewright::Samples;
-using namespace Linewright::Testing;
 
 namespace {
 
@@ -77,22 +74,6 @@ TEST_F(GPLRecognizerTest, DirectoriesByTheirFirstMatchingFile) {
     Write("monza/monza.dat", WriteICR2Dat({{"monza.3do", object4}}));
     Write("monza/lap.rpy", Replay(3));
     EXPECT_TRUE(IsGameDirectory("monza"));
-}
-
-TEST_F(GPLRecognizerTest, FactoryFacetsAndLpTypes) {
-    const auto factory = Factory("monza");
-    EXPECT_EQ(factory->GetFacet<GetDirectory>()->Get().GetName(), "monza");
-    EXPECT_EQ(factory->GetFacet<GetDat>()->Get(), nullptr);
-    for (bool present : {factory->HasFacet<CreateDat>(), factory->HasFacet<MakeTrk>(), factory->HasFacet<MakeLp>(),
-                         factory->HasFacet<CreateLp>(), factory->HasFacet<MakeTrack>(), factory->HasFacet<MakeRpy>()})
-        EXPECT_TRUE(present);
-    EXPECT_FALSE(factory->HasFacet<MakePtf>());
-
-    const auto makeLp = factory->GetFacet<MakeLp>();
-    ASSERT_EQ(makeLp->GetTypeCount(), 6u);
-    EXPECT_EQ(makeLp->GetTypeName(0), "race");
-    EXPECT_EQ(makeLp->GetTypeName(5), "pit");
-    EXPECT_EQ(Linewright::Testing::BrokenCheck([&] { makeLp->GetTypeName(6); }), "i < GetTypeCount()");
 }
 
 TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {

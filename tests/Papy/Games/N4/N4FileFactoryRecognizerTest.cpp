@@ -4,9 +4,7 @@
 #include "Papy/Factory/GetDirectory.h"
 #include "Papy/Factory/MakeLp.h"
 #include "Papy/Factory/MakePtf.h"
-#include "Papy/Factory/MakeRpy.h"
 #include "Papy/Factory/MakeTrack.h"
-#include "Papy/Factory/MakeTrk.h"
 #include "Papy/Games/N4/N4FileFactoryRecognizer.h"
 #include "Papy/Lp/LpFile.h"
 #include "Papy/Replays/RpyFile.h"
@@ -73,17 +71,10 @@ TEST_F(N4RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
     EXPECT_FALSE(IsGameDirectory("empty"));
 }
 
-TEST_F(N4RecognizerTest, FactoryMakesTheGamesFilesAndNoTrk) {
+TEST_F(N4RecognizerTest, FactoryMakesTheGamesFiles) {
     Write("track/track.dat", WriteN4Dat({{"track.ptf", ptf, true}}));
     const auto factory = Factory("track");
-    EXPECT_FALSE(factory->HasFacet<MakeTrk>());
-    EXPECT_TRUE(factory->HasFacet<CreateDat>());
     const auto makeLp = factory->GetFacet<MakeLp>();
-    ASSERT_EQ(makeLp->GetTypeCount(), 13u);
-    EXPECT_EQ(makeLp->GetTypeName(0), "raceline");
-    EXPECT_EQ(makeLp->GetTypeName(6), "pit0");
-    EXPECT_EQ(makeLp->GetTypeName(12), "limp");
-    EXPECT_EQ(Linewright::Testing::BrokenCheck([&] { makeLp->GetTypeName(13); }), "i < GetTypeCount()");
 
     // The PTF file comes imploded out of the archive.
     const auto track = factory->GetFacet<MakeTrack>()->Make("", "", false);
