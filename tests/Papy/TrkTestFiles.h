@@ -4,12 +4,15 @@
 #include "Papy/Tracks/Trk/ICR2TrkFile.h"
 #include "Samples/GPLTrkWriter.h"
 #include "testing/MemoryStream.h"
+#include "tests/Failures.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Tessel::Papy {
 
@@ -93,5 +96,22 @@ struct ICR2TrkLayout {
     int sections;
     int boundaries;
 };
+
+// One fault per reading check, each made from a sample by one change, and the fault it reads as.
+template <class Layout>
+struct TrkFault {
+    const char* name;
+    std::function<void(std::string&, const Layout&)> change;
+    std::string description;
+};
+
+template <class Layout, class Read>
+void ExpectFaults(const std::string& sample, const std::vector<TrkFault<Layout>>& faults, Read read) {
+    for (const TrkFault<Layout>& fault : faults) {
+        std::string bytes = sample;
+        fault.change(bytes, Layout(sample));
+        EXPECT_EQ(Linewright::Testing::FormatFault("test.trk", [&] { read(bytes); }), fault.description) << fault.name;
+    }
+}
 
 }  // namespace Tessel::Papy

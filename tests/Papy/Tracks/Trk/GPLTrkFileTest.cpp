@@ -1,12 +1,10 @@
 #include "tests/Papy/TrkTestFiles.h"
 
 #include "Util/Exception.h"
-#include "tests/Failures.h"
 #include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <numbers>
 #include <vector>
 
@@ -22,10 +20,6 @@ using Linewright::Samples::WriteGPLTrk;
 const std::string& SampleBytes() {
     static const std::string bytes = WriteGPLTrk(SampleTrkShape());
     return bytes;
-}
-
-std::string ReadingFault(const std::string& bytes) {
-    return Linewright::Testing::FormatFault("test.trk", [&] { ReadGPLTrk(bytes); });
 }
 
 TEST(GPLTrkFile, ReadsTheWritersFieldsBack) {
@@ -144,12 +138,7 @@ TEST(GPLTrkFile, CrossSectionLinesStayInOrder) {
     EXPECT_EQ(file->GetXSectionOffset(4), 300000);
 }
 
-// One fault per reading check, each made from the sample by one change.
-struct Fault {
-    const char* name;
-    std::function<void(std::string&, const GPLTrkLayout&)> change;
-    std::string description;
-};
+using Fault = TrkFault<GPLTrkLayout>;
 
 TEST(GPLTrkFile, ReportsEachFaultOfTheFile) {
     const std::string start3 = std::to_string(Get32(SampleBytes(), GPLTrkLayout(SampleBytes()).Section(3, 4)));
@@ -195,11 +184,7 @@ TEST(GPLTrkFile, ReportsEachFaultOfTheFile) {
          "GPL trk file total surface length error"},
         {"no 2D length", [](auto& b, auto&) { b = WithoutHorizontalLength(b); }, "GPL trk file 2D length not positive"},
     };
-    for (const Fault& fault : faults) {
-        std::string bytes = SampleBytes();
-        fault.change(bytes, GPLTrkLayout(bytes));
-        EXPECT_EQ(ReadingFault(bytes), fault.description) << fault.name;
-    }
+    ExpectFaults(SampleBytes(), faults, ReadGPLTrk);
 }
 
 TEST(GPLTrkFile, StrictChecksCompareTheStoredGradesAndTheSectionJoins) {
@@ -215,11 +200,7 @@ TEST(GPLTrkFile, StrictChecksCompareTheStoredGradesAndTheSectionJoins) {
         {"join", [&](auto& b, auto&) { Put32(b, layout.XSection(0, 4, 12), 4); }, "GPL trk file altitude mismatch"},
         {"join step of 3", [&](auto& b, auto&) { Put32(b, layout.XSection(0, 4, 12), 3); }, "accepted"},
     };
-    for (const Fault& fault : faults) {
-        std::string bytes = SampleBytes();
-        fault.change(bytes, layout);
-        EXPECT_EQ(ReadingFault(bytes), fault.description) << fault.name;
-    }
+    ExpectFaults(SampleBytes(), faults, ReadGPLTrk);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace Tessel::Papy {
@@ -23,10 +22,6 @@ using Linewright::Samples::WriteICR2Trk;
 const std::string& SampleBytes() {
     static const std::string bytes = WriteICR2Trk(SampleICR2TrkShape());
     return bytes;
-}
-
-std::string ReadingFault(const std::string& bytes) {
-    return Linewright::Testing::FormatFault("test.trk", [&] { ReadICR2Trk(bytes); });
 }
 
 TEST(ICR2TrkFile, ReadsTheWritersFieldsBack) {
@@ -140,17 +135,10 @@ TEST(ICR2TrkFile, SettersChangeWhatIsWritten) {
     EXPECT_EQ(Get32(written, 32), 1000);
 }
 
-// One fault per reading check, each made from the sample by one change.
-struct Fault {
-    const char* name;
-    std::function<void(std::string&, const ICR2TrkLayout&)> change;
-    std::string description;
-};
-
 void Shift(std::string& bytes, std::size_t offset, std::int32_t by) { Put32(bytes, offset, Get32(bytes, offset) + by); }
 
 TEST(ICR2TrkFile, ReportsEachFaultOfTheFileAndToleratesWhatTheGameDoes) {
-    const std::vector<Fault> faults = {
+    const std::vector<TrkFault<ICR2TrkLayout>> faults = {
         {"id in reading order", [](auto& b, auto&) { b.replace(0, 4, "TRAK"); }, "ICR2 trk file id not TRAK"},
         {"type", [](auto& b, auto&) { Put32(b, 4, 3000); }, "ICR2 trk file type not 1"},
         {"11 lines", [](auto& b, auto&) { Put32(b, 12, 11); }, "ICR2 trk file cross-section count not 1 to 10"},
@@ -177,11 +165,7 @@ TEST(ICR2TrkFile, ReportsEachFaultOfTheFileAndToleratesWhatTheGameDoes) {
         {"last join", [](auto& b, auto& l) { Shift(b, l.XSection(5, 2, 8), 100); }, "accepted"},  // not compared with the first
         {"a byte more", [](auto& b, auto&) { b.push_back('\0'); }, "accepted"},
     };
-    for (const Fault& fault : faults) {
-        std::string bytes = SampleBytes();
-        fault.change(bytes, ICR2TrkLayout(SampleBytes()));
-        EXPECT_EQ(ReadingFault(bytes), fault.description) << fault.name;
-    }
+    ExpectFaults(SampleBytes(), faults, ReadICR2Trk);
 }
 
 TEST(ICR2TrkFile, CountsBeyondTheFileFailToRead) {

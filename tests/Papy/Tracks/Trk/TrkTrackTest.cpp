@@ -146,23 +146,22 @@ TEST_F(TrkTrackTest, SegmentsEvaluateLikeTheTrack) {
     EXPECT_THROW(track.GetSegment(0)->GetXSection(5), Util::XAssertion);
 }
 
+void ExpectArc(const TrackSegment& segment, double x, double y, double radius, double angle) {
+    double arc[4] = {};
+    segment.GetArc(arc[0], arc[1], arc[2], arc[3]);
+    EXPECT_TRUE(segment.IsCurve());
+    EXPECT_NEAR(arc[0], x, Close);
+    EXPECT_NEAR(arc[1], y, Close);
+    EXPECT_NEAR(arc[2], radius, Close);
+    EXPECT_NEAR(arc[3], angle, 1.0e-6);
+}
+
 TEST_F(TrkTrackTest, SegmentsDescribeTheirShape) {
     EXPECT_FALSE(track.GetSegment(0)->IsCurve());
     EXPECT_NEAR(track.GetSegment(0)->GetEndX(), 300.0, Close);
-    double x = 0.0, y = 0.0, radius = 0.0, angle = 0.0;
-    const auto right = track.GetSegment(1);
-    EXPECT_TRUE(right->IsCurve());
-    right->GetArc(x, y, radius, angle);
-    EXPECT_NEAR(x, 300.0, Close);
-    EXPECT_NEAR(y, -130.0, Close);
-    EXPECT_NEAR(radius, 80.0, Close);
-    EXPECT_NEAR(angle, -pi / 6.0, 1.0e-6);
-    EXPECT_NEAR(right->GetEndHeading(), -pi / 6.0, 1.0e-6);
-    track.GetSegment(4)->GetArc(x, y, radius, angle);
-    EXPECT_NEAR(x, 580.0, Close);
-    EXPECT_NEAR(y, TurnCentreY(), Close);
-    EXPECT_NEAR(radius, 100.0, Close);
-    EXPECT_NEAR(angle, pi / 2.0, 1.0e-6);
+    ExpectArc(*track.GetSegment(1), 300.0, -130.0, 80.0, -pi / 6.0);
+    EXPECT_NEAR(track.GetSegment(1)->GetEndHeading(), -pi / 6.0, 1.0e-6);
+    ExpectArc(*track.GetSegment(4), 580.0, TurnCentreY(), 100.0, pi / 2.0);
     EXPECT_NEAR(track.GetSegment(4)->GetStartHeading(), 0.0, 1.0e-6);
 }
 
