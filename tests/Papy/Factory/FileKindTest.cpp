@@ -8,23 +8,15 @@
 #include "Samples/DatWriter.h"
 #include "Util/Exception.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Papy/PapyTestSupport.h"
 #include "tests/PathText.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 
 using namespace Tessel::Papy;
-using Linewright::Samples::AppendLittleEndian;
 
 namespace {
-
-std::string Words(std::initializer_list<std::uint32_t> words) {
-    std::string bytes;
-    for (std::uint32_t word : words)
-        AppendLittleEndian(bytes, word);
-    return bytes;
-}
 
 // An N4 object archive's first record: object 1, type 2, then the type's name with its zero.
 std::string ObjectHead(const std::string& typeName) {

@@ -2,8 +2,8 @@
 
 #include "Papy/Factory/FileFactory.h"
 #include "Papy/Factory/PapyDirectory.h"
-#include "Samples/DatWriter.h"
 #include "testing/TemporaryFolder.h"
+#include "tests/Papy/PapyTestSupport.h"
 #include "tests/PathText.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +17,6 @@ namespace Tessel::Papy {
 // Object file heads as the files store their ids: the last character first.
 inline const std::string object3 = std::string("3OD3") + std::string(4, '\0');
 inline const std::string object4 = std::string("4OD3") + std::string(4, '\0');
-
-inline std::string Values(std::uint32_t first, std::uint32_t second) {
-    std::string bytes;
-    Linewright::Samples::AppendLittleEndian(bytes, first);
-    Linewright::Samples::AppendLittleEndian(bytes, second);
-    return bytes;
-}
 
 // One game's recognizer over a fresh folder.
 template <class Recognizer>

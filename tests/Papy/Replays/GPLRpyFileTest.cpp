@@ -3,10 +3,10 @@
 #include "Util/Exception.h"
 #include "testing/MemoryStream.h"
 #include "tests/Failures.h"
+#include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 using namespace Tessel::Papy;
 using namespace Linewright::Samples;
@@ -27,11 +27,6 @@ std::size_t ChunkAt(const std::string& bytes, const std::string& id) {
     const std::size_t offset = bytes.find(std::string(id.rbegin(), id.rend()));
     EXPECT_NE(offset, std::string::npos) << id;
     return offset;
-}
-
-std::string Patched(std::string bytes, std::size_t offset, std::uint32_t value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
-    return bytes;
 }
 
 // Sets a word of the first chunk with this id: 0 its id, 4 its version, 8 its size, 12 on the payload.
@@ -58,23 +53,8 @@ RpyScript SessionScript(const RpySession& session) {
     return script;
 }
 
-std::string FrameHeader(std::uint16_t size, std::uint16_t previousSize) {
-    std::string header(8, '\0');
-    std::memcpy(header.data(), &size, 2);
-    std::memcpy(header.data() + 2, &previousSize, 2);
-    return header;
-}
-
-std::string RecordHeader(std::uint16_t type, std::uint16_t size) {
-    return FrameHeader(type, size).substr(0, 4);
-}
-
-std::string Words(std::initializer_list<std::uint32_t> words) {
-    std::string bytes;
-    for (std::uint32_t word : words)
-        bytes.append(reinterpret_cast<const char*>(&word), 4);
-    return bytes;
-}
+std::string FrameHeader(std::uint32_t size, std::uint32_t previousSize) { return Words({size | previousSize << 16, 0}); }
+std::string RecordHeader(std::uint32_t type, std::uint32_t size) { return Words({type | size << 16}); }
 
 struct ListedLap {
     std::uint32_t driver;

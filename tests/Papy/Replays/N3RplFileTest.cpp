@@ -3,11 +3,11 @@
 #include "Util/Exception.h"
 #include "testing/MemoryStream.h"
 #include "tests/Failures.h"
+#include "tests/Papy/PapyTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <functional>
 #include <numbers>
 
@@ -21,11 +21,6 @@ N3RplFile Read(const std::string& bytes) { return N3RplFile(*MemoryStream(bytes,
 
 std::string ReadingFault(const std::string& bytes) {
     return FormatFault("test.rpl", [&] { Read(bytes); });
-}
-
-std::string Patched(std::string bytes, std::size_t offset, std::uint32_t value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
-    return bytes;
 }
 
 constexpr std::size_t framesOffset = 16 + 4061;

@@ -48,8 +48,8 @@ TEST_F(GPLRecognizerTest, ArchivesByTheirFirstBytesAndFirstObjectOrLayoutMember)
 
     EXPECT_TRUE(recognizer.IsGameDat(Write("b.dat", WriteICR2Dat({{"a.trk", track}, {"A.3DO", object4}, {"b.3do", object3}}))));
     EXPECT_FALSE(recognizer.IsGameDat(Write("c.dat", WriteICR2Dat({{"a.3do", object3}, {"b.3do", object4}}))));
-    EXPECT_TRUE(recognizer.IsGameDat(Write("d.dat", WriteICR2Dat({{"t.lyt", Values(6, 809)}, {"b.3do", object3}}))));
-    EXPECT_FALSE(recognizer.IsGameDat(Write("e.dat", WriteICR2Dat({{"t.lyt", Values(6, 808)}}))));
+    EXPECT_TRUE(recognizer.IsGameDat(Write("d.dat", WriteICR2Dat({{"t.lyt", Words({6, 809})}, {"b.3do", object3}}))));
+    EXPECT_FALSE(recognizer.IsGameDat(Write("e.dat", WriteICR2Dat({{"t.lyt", Words({6, 808})}}))));
     EXPECT_FALSE(recognizer.IsGameDat(Write("f.dat", WriteICR2Dat({{"a.3do", "4O"}}))));  // too short
 }
 
@@ -59,7 +59,7 @@ TEST_F(GPLRecognizerTest, DirectoriesByTheirFirstMatchingFile) {
     EXPECT_FALSE(IsGameDirectory("objects"));  // the object file decides alone
     Write("track/T.TRK", track);
     EXPECT_TRUE(IsGameDirectory("track"));
-    Write("icr2/t.trk", Values(0x5452414b, 1));
+    Write("icr2/t.trk", Words({0x5452414b, 1}));
     EXPECT_FALSE(IsGameDirectory("icr2"));
     Write("gpl/lap.rpy", Replay(2));
     EXPECT_TRUE(IsGameDirectory("gpl"));

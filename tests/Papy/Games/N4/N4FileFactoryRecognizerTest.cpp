@@ -59,7 +59,7 @@ TEST_F(N4RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
     // A ptf file is the game's whatever it holds; a 3do file is looked at first.
     Write("ptf/x.ptf", "anything");
     EXPECT_TRUE(IsGameDirectory("ptf"));
-    Write("objects/car.3do", Values(1, 2));
+    Write("objects/car.3do", Words({1, 2}));
     Write("objects/x.ptf", ptf);
     EXPECT_TRUE(IsGameDirectory("objects"));
     Write("gplobjects/car.3do", object4);
