@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Tessel::Papy {
 
@@ -28,6 +30,21 @@ protected:
     }
     std::shared_ptr<FileFactory> Factory(const std::string& name) {
         return recognizer.MakeFactoryForDirectory(PapyDirectory(Shown(folder / name)), false);
+    }
+
+    // Folders of the named files, each with whether the game takes it; an empty one has none.
+    struct Folder {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> files;
+        bool ours;
+    };
+    void ExpectGameDirectories(const std::vector<Folder>& folders) {
+        for (const Folder& f : folders) {
+            std::filesystem::create_directories(folder / f.name);
+            for (const auto& [name, bytes] : f.files)
+                Write(std::string(f.name) + "/" + name, bytes);
+            EXPECT_EQ(IsGameDirectory(f.name), f.ours) << f.name;
+        }
     }
 
     TemporaryFolder folder;

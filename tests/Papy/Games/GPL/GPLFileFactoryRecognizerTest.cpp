@@ -54,26 +54,18 @@ TEST_F(GPLRecognizerTest, ArchivesByTheirFirstBytesAndFirstObjectOrLayoutMember)
 }
 
 TEST_F(GPLRecognizerTest, DirectoriesByTheirFirstMatchingFile) {
-    Write("objects/x.3do", object3);
-    Write("objects/t.trk", track);
-    EXPECT_FALSE(IsGameDirectory("objects"));  // the object file decides alone
-    Write("track/T.TRK", track);
-    EXPECT_TRUE(IsGameDirectory("track"));
-    Write("icr2/t.trk", Words({0x5452414b, 1}));
-    EXPECT_FALSE(IsGameDirectory("icr2"));
-    Write("gpl/lap.rpy", Replay(2));
-    EXPECT_TRUE(IsGameDirectory("gpl"));
-    Write("n4/lap.rpy", Replay(3));
-    EXPECT_FALSE(IsGameDirectory("n4"));
-    Write("short/lap.rpy", "YLPR");
-    EXPECT_FALSE(IsGameDirectory("short"));
     std::filesystem::create_directories(folder / "empty/sub.trk");
-    EXPECT_FALSE(IsGameDirectory("empty"));
-
-    // The directory's own archive is asked first.
-    Write("monza/monza.dat", WriteICR2Dat({{"monza.3do", object4}}));
-    Write("monza/lap.rpy", Replay(3));
-    EXPECT_TRUE(IsGameDirectory("monza"));
+    ExpectGameDirectories({
+        {"objects", {{"x.3do", object3}, {"t.trk", track}}, false},  // the object file decides alone
+        {"track", {{"T.TRK", track}}, true},
+        {"icr2", {{"t.trk", Words({0x5452414b, 1})}}, false},
+        {"gpl", {{"lap.rpy", Replay(2)}}, true},
+        {"n4", {{"lap.rpy", Replay(3)}}, false},
+        {"short", {{"lap.rpy", "YLPR"}}, false},
+        {"empty", {}, false},
+        // The directory's own archive is asked first.
+        {"monza", {{"monza.dat", WriteICR2Dat({{"monza.3do", object4}})}, {"lap.rpy", Replay(3)}}, true},
+    });
 }
 
 TEST_F(GPLRecognizerTest, TrackFilesLooseBeforeArchivedAndArchiveOnly) {

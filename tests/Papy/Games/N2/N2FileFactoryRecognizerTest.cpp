@@ -49,13 +49,8 @@ TEST_F(N2RecognizerTest, ArchivesByTheirFirstObjectMember) {
 }
 
 TEST_F(N2RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
-    struct Case {
-        const char* name;
-        std::vector<std::pair<std::string, std::string>> files;
-        bool n2;
-    };
     const std::string gplTrack = WriteGPLTrk(SampleTrkShape());
-    const std::vector<Case> cases = {
+    ExpectGameDirectories({
         {"objects", {{"x.3do", object3}, {"t.trk", gplTrack}}, true},  // the object file decides alone
         {"gplobjects", {{"x.3do", object4}, {"t.trk", track}}, false},
         {"track", {{"T.TRK", track}}, true},
@@ -64,12 +59,7 @@ TEST_F(N2RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
         {"longreplay", {{"lap.rpl", replay + '\0'}}, false},
         {"shortreplay", {{"lap.rpl", replay.substr(0, 15)}}, false},
         {"owndat", {{"owndat.dat", WriteICR2Dat({{"o.3do", object3}})}, {"t.trk", gplTrack}}, true},
-    };
-    for (const Case& c : cases) {
-        for (const auto& [name, bytes] : c.files)
-            Write(std::string(c.name) + "/" + name, bytes);
-        EXPECT_EQ(IsGameDirectory(c.name), c.n2) << c.name;
-    }
+    });
 }
 
 TEST_F(N2RecognizerTest, NewLpsHaveARecordPerSpacingOfTheSurface) {

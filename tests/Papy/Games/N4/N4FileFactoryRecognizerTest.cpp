@@ -49,26 +49,19 @@ TEST_F(N4RecognizerTest, ArchivesByTheirHeader) {
 }
 
 TEST_F(N4RecognizerTest, DirectoriesByTheirFirstMatchingFile) {
-    for (const std::uint32_t version : {3u, 4u, 5u}) {
-        const std::string name = std::to_string(version) + "v";
-        Write(name + "/a.rpy", WriteRpy(ExampleRpyScript(version)));
-        EXPECT_TRUE(IsGameDirectory(name)) << version;
-    }
-    Write("v2/a.rpy", WriteRpy(ExampleRpyScript(2)));
-    EXPECT_FALSE(IsGameDirectory("v2"));
-    // A ptf file is the game's whatever it holds; a 3do file is looked at first.
-    Write("ptf/x.ptf", "anything");
-    EXPECT_TRUE(IsGameDirectory("ptf"));
-    Write("objects/car.3do", Words({1, 2}));
-    Write("objects/x.ptf", ptf);
-    EXPECT_TRUE(IsGameDirectory("objects"));
-    Write("gplobjects/car.3do", object4);
-    Write("gplobjects/x.ptf", ptf);
-    EXPECT_FALSE(IsGameDirectory("gplobjects"));
-    Write("track/track.dat", WriteN4Dat({{"track.ptf", ptf, true}}));
-    EXPECT_TRUE(IsGameDirectory("track"));
-    std::filesystem::create_directories(folder / "empty");
-    EXPECT_FALSE(IsGameDirectory("empty"));
+    const auto replay = [](std::uint32_t version) { return WriteRpy(ExampleRpyScript(version)); };
+    ExpectGameDirectories({
+        {"v2", {{"a.rpy", replay(2)}}, false},
+        {"v3", {{"a.rpy", replay(3)}}, true},
+        {"v4", {{"a.rpy", replay(4)}}, true},
+        {"v5", {{"a.rpy", replay(5)}}, true},
+        // A ptf file is the game's whatever it holds; a 3do file is looked at first.
+        {"ptf", {{"x.ptf", "anything"}}, true},
+        {"objects", {{"car.3do", Words({1, 2})}, {"x.ptf", ptf}}, true},
+        {"gplobjects", {{"car.3do", object4}, {"x.ptf", ptf}}, false},
+        {"track", {{"track.dat", WriteN4Dat({{"track.ptf", ptf, true}})}}, true},
+        {"empty", {}, false},
+    });
 }
 
 TEST_F(N4RecognizerTest, FactoryMakesTheGamesFiles) {

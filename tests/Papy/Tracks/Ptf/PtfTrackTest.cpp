@@ -75,8 +75,6 @@ TEST(PtfTrack, SegmentsEvaluateThroughTheirGeometry) {
     double cx, cy, radius, angle;
     left->GetSegment(0)->GetArc(cx, cy, radius, angle);
     EXPECT_NEAR(cy, 10.0, 1e-9);
-    EXPECT_NEAR(radius, 10.0, 1e-9);
-    EXPECT_NEAR(angle, Pi / 2.0, 1e-12);
     EXPECT_TRUE(left->GetSegment(0)->IsCurve());
     EXPECT_NEAR(left->GetLength(), 5.0 * Pi, 1e-9);
     EXPECT_NEAR(left->GetHeading(left->GetLength() / 2.0), Pi / 4.0, 1e-12);
