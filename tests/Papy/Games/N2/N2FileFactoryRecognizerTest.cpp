@@ -77,9 +77,7 @@ TEST_F(N2RecognizerTest, NewLpsHaveARecordPerSpacingOfTheSurface) {
 
 TEST_F(N2RecognizerTest, RepliesAreN3Replays) {
     Write("replays/Lap.RPL", replay);
-    const auto makeRpy = Factory("replays")->GetFacet<MakeRpy>();
-    const auto read = makeRpy->Make("lap", "");
+    const auto read = Factory("replays")->GetFacet<MakeRpy>()->Make("lap", "");
     EXPECT_EQ(read->GetTrackName(), "indy");
     EXPECT_EQ(read->GetFrameCount(), 600u);
-    EXPECT_EQ(makeRpy->Make("LAP", "rpl"), read);
 }
