@@ -97,6 +97,19 @@ struct ICR2TrkLayout {
     int boundaries;
 };
 
+// Sets the altitude of line k of section s and the offset of line 1, and checks the words written:
+// C3 to C0, then the grade terms 3 C3 and 2 C2.
+template <class Layout>
+void ExpectSettersWritten(TrkFile& file, std::size_t size, int s, int k, std::int32_t offset) {
+    file.SetAltitudeCoefficients(s, k, 10, 20, 30, 40);
+    file.SetXSectionOffset(1, offset);
+    const std::string written = WrittenBack(file, size);
+    const std::vector<std::int32_t> record = {40, 30, 20, 10, 120, 60};
+    for (int field = 0; field < 6; ++field)
+        EXPECT_EQ(Get32(written, Layout(written).XSection(s, k, 4 * field)), record[field]) << field;
+    EXPECT_EQ(Get32(written, 32), offset);
+}
+
 // One fault per reading check, each made from a sample by one change, and the fault it reads as.
 template <class Layout>
 struct TrkFault {

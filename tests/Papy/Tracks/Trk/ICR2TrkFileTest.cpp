@@ -124,15 +124,7 @@ TEST(ICR2TrkFile, WritesBackByteForByte) {
 }
 
 TEST(ICR2TrkFile, SettersChangeWhatIsWritten) {
-    const auto file = ReadICR2Trk(SampleBytes());
-    file->SetAltitudeCoefficients(2, 1, 10, 20, 30, 40);
-    file->SetXSectionOffset(1, 1000);
-    const std::string written = WrittenBack(*file, SampleBytes().size());
-    const ICR2TrkLayout layout(written);
-    const std::vector<std::int32_t> record = {40, 30, 20, 10, 120, 60};
-    for (int field = 0; field < 6; ++field)
-        EXPECT_EQ(Get32(written, layout.XSection(2, 1, 4 * field)), record[field]);
-    EXPECT_EQ(Get32(written, 32), 1000);
+    ExpectSettersWritten<ICR2TrkLayout>(*ReadICR2Trk(SampleBytes()), SampleBytes().size(), 2, 1, 1000);
 }
 
 void Shift(std::string& bytes, std::size_t offset, std::int32_t by) { Put32(bytes, offset, Get32(bytes, offset) + by); }
