@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <numbers>
 
@@ -78,15 +79,11 @@ TEST(N3RplFile, FindsTheLapsFromTheStartLineCrossings) {
 }
 
 TEST(N3RplFile, CrossesTheLineOnlyBetweenTheThresholds) {
-    struct Edge {
-        std::uint32_t before;
-        std::uint32_t after;
-        std::uint32_t laps;
-    };
-    const std::vector<Edge> edges = {{20001, 1999, 2}, {20001, 2000, 1}, {20000, 1999, 1}, {0xFFFFFF, 0, 2}};
-    for (const Edge& edge : edges) {
-        const N3RplFile replay = Read(WriteN3Rpl(TwoDrivers({Cars({{1, edge.before}}), Cars({{1, edge.after}})})));
-        EXPECT_EQ(replay.GetLapCount(0, 1), edge.laps) << edge.before << " to " << edge.after;
+    // From a longitude before to one after, and the laps that makes.
+    for (const auto& [before, after, laps] : std::vector<std::array<std::uint32_t, 3>>{
+             {20001, 1999, 2}, {20001, 2000, 1}, {20000, 1999, 1}, {0xFFFFFF, 0, 2}}) {
+        const N3RplFile replay = Read(WriteN3Rpl(TwoDrivers({Cars({{1, before}}), Cars({{1, after}})})));
+        EXPECT_EQ(replay.GetLapCount(0, 1), laps) << before << " to " << after;
     }
 }
 
