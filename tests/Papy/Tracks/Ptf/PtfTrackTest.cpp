@@ -44,8 +44,17 @@ std::vector<ArchiveRef> Boundaries() {
 
 Samples::PtfSegmentFields Segment(std::uint32_t type, double sx, double sy, double sh, double ex, double ey,
                                 double eh) {
-    return {.type = type, .startX = sx, .startY = sy, .startHeading = sh, .endX = ex, .endY = ey, .endHeading = eh,
-            .xSections = Lines({{0.0, 0.0}}), .fSections = Boundaries()};
+    Samples::PtfSegmentFields fields;
+    fields.type = type;
+    fields.startX = sx;
+    fields.startY = sy;
+    fields.startHeading = sh;
+    fields.endX = ex;
+    fields.endY = ey;
+    fields.endHeading = eh;
+    fields.xSections = Lines({{0.0, 0.0}});
+    fields.fSections = Boundaries();
+    return fields;
 }
 
 std::shared_ptr<Papy::PtfTrack> OneSegment(const Samples::PtfSegmentFields& fields) {
