@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numbers>
 
 using namespace Linewright::Testing;
@@ -44,20 +43,6 @@ struct ExportedLp : GameFiles {
 };
 
 }  // namespace
-
-TEST(ConvertCli, WritesTheLpBesideTheTrackAndInfoReadsItBack) {
-    const GameFiles game;
-    const CliResult converted = game.Convert({"--lap", "best"});
-    EXPECT_EQ(converted.err, "");
-    EXPECT_EQ(converted.status, 0);
-    EXPECT_EQ(converted.out, "LP file created.\n" + game.lp + "\n");
-    const CliResult info = RunCli({"info", game.lp});
-    EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_EQ(info.out, "format: GPL lp\nrecords: 1201\nspacing_m: 3.000000\n");
-    // A header of three lines, then a line for each record; its fields: N2CliTest.
-    const CliResult records = RunCli({"info", game.lp, "--records"});
-    EXPECT_EQ(std::count(records.out.begin(), records.out.end(), '\n'), 3 + 1201);
-}
 
 // Refusals of every command's outputs: OutputSafetyCliTest.
 TEST(ConvertCli, BackupKeepsTheReplacedFileOneLevelDeep) {
