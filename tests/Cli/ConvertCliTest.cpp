@@ -108,7 +108,7 @@ TEST(LpCli, ExportThenImportGivesTheSameBytesKeepingTheOldLp) {
 TEST(LpCli, ABadRowIsNamedAndTheLpLeftUntouched) {
     const ExportedLp game;
     std::string table = ReadFile(game.table);
-    table.replace(table.find("\r\n1,") + 2, 1, "x");
+    table[table.find("\r\n1,") + 2] = 'x';
     game.folder.Write("race.csv", table);
     const CliResult refused = RunCli({"lp", "import", game.table, "--into", game.lp, "--backup"});
     EXPECT_EQ(refused.status, 1);
