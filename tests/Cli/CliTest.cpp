@@ -26,24 +26,6 @@ TEST(Cli, FailureTextGoesToStandardError) {
     EXPECT_EQ(missing.out, "");
 }
 
-TEST(Cli, LapsOfAReplayWithoutItsTrack) {
-    const TemporaryFolder folder;
-    const auto path = folder.Write("replays/lap.rpy", WriteRpy(ExampleRpyScript(2))).string();
-    const auto result = RunCli({"laps", path});
-    // The laps are listed; the LP types and record count need the track, whose folder is missing.
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "The track folder " + (folder / "tracks/monza").string() + " was not found\n");
-    EXPECT_EQ(result.out,
-              "# track: monza\n"
-              "# player: Jim Clark\n"
-              "0\t0\t1\tGraham Hill\t0m 18.182s\n"
-              "0\t0\t2\tGraham Hill\t0m 18.182s\n"
-              "0\t1\t1\tJim Clark\t0m 20.833s\n"
-              "0\t1\t2\tJim Clark\t0m 20.833s\n"
-              "0\t3\t1\tDan Gurney\t0m 19.231s\n"
-              "0\t3\t3\tDan Gurney\t0m 19.230s\n");
-}
-
 TEST(Cli, InfoOfReplays) {
     const TemporaryFolder folder;
     const std::pair<std::uint32_t, const char*> games[] = {{2, "GPL"}, {4, "N4"}, {5, "N2003"}};

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <numbers>
 
 using namespace Linewright::Testing;
 
@@ -29,54 +29,22 @@ struct GameFiles {
     std::string track, replay, lp;
 };
 
+// The race.lp converted from the best lap, its table exported beside it.
+struct ExportedLp : GameFiles {
+    ExportedLp() {
+        Convert({"--lap", "best"});
+        bytes = ReadFile(lp);
+        exported = RunCli({"lp", "export", lp, "-o", table});
+    }
+
+    const std::string table = (folder / "race.csv").string();
+    std::string bytes;
+    CliResult exported;
+};
+
 }  // namespace
 
-TEST(ConvertCli, WritesTheLpBesideTheTrackAndInfoReadsItBack) {
-    const GameFiles game;
-    const CliResult converted = game.Convert({"--lap", "best"});
-    EXPECT_EQ(converted.err, "");
-    EXPECT_EQ(converted.status, 0);
-    EXPECT_EQ(converted.out, "LP file created.\n" + game.lp + "\n");
-    const CliResult info = RunCli({"info", game.lp});
-    EXPECT_EQ(info.status, 0) << info.err;
-    EXPECT_EQ(info.out, "format: GPL lp\nrecords: 1201\nspacing_m: 3.000000\n");
-    const CliResult records = RunCli({"info", game.lp, "--records"});
-    std::istringstream lines(records.out);
-    std::string line;
-    for (int skip = 0; skip < 4; ++skip)
-        std::getline(lines, line);
-    // index, longitude, speed, lateral speed, lateral offset, angle rate
-    std::vector<std::string> fields;
-    std::istringstream record(line);
-    for (std::string field; std::getline(record, field, '\t');)
-        fields.push_back(field);
-    ASSERT_EQ(fields.size(), 6u) << line;
-    EXPECT_EQ(fields[0], "0");
-    EXPECT_EQ(fields[1], "3");
-    EXPECT_NEAR(std::stod(fields[2]), 50.0, 0.05);
-    EXPECT_EQ(std::count(records.out.begin(), records.out.end(), '\n'), 3 + 1201);
-}
-
-TEST(ConvertCli, TakesATrackFileNamedOtherwiseThanItsFolder) {
-    const GameFiles game;
-    const auto track = game.folder.Write("circuits/Loop Variant.TRK", game.files.track);
-    const CliResult converted =
-        RunCli({"convert", game.replay, "--lap", "best", "--type", "race", "--track", track.string()});
-    EXPECT_EQ(converted.status, 0) << converted.err;
-    const auto lp = game.folder / "circuits/race.lp";
-    EXPECT_EQ(converted.out, "LP file created.\n" + lp.string() + "\n");
-    EXPECT_EQ(ReadFile(lp).size(), 8u + 20u * 1201u);
-}
-
 // Refusals of every command's outputs: OutputSafetyCliTest.
-TEST(ConvertCli, OverwriteReplacesAnExistingOutputAndLeavesNothingElse) {
-    const GameFiles game;
-    const auto old = game.folder.Write("elsewhere/out.lp", "old bytes");
-    EXPECT_EQ(game.Convert({"--lap", "0:0:1", "--output", old.string(), "--overwrite"}).status, 0);
-    EXPECT_EQ(ReadFile(old).size(), 8u + 20u * 1201u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(old.parent_path()), {}), 1);
-}
-
 TEST(ConvertCli, BackupKeepsTheReplacedFileOneLevelDeep) {
     const GameFiles game;
     const auto output = game.folder.Write("elsewhere/out.lp", "old bytes");
@@ -118,4 +86,34 @@ TEST(ConvertCli, RefusesLapsOutsideTheLapList) {
     EXPECT_EQ(game.Convert({"--lap", "0:0"}).status, 2);
     EXPECT_EQ(game.Convert({"--lap", "fastest"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(game.lp));
+}
+
+TEST(LpCli, ExportThenImportGivesTheSameBytesKeepingTheOldLp) {
+    const ExportedLp game;
+    ASSERT_EQ(game.exported.status, 0) << game.exported.err;
+    EXPECT_EQ(RunCli({"lp", "export", game.lp}).out, ReadFile(game.table));
+
+    const CliResult imported = RunCli({"lp", "import", game.table, "--into", game.lp, "--backup"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "LP file created.\n" + game.lp + "\nThe file it replaced is kept as " + game.lp + ".bak\n");
+    EXPECT_EQ(ReadFile(game.lp), game.bytes);
+    EXPECT_EQ(ReadFile(game.lp + ".bak"), game.bytes);
+
+    const std::string fresh = (game.folder / "tracks/loop/pass1.lp").string();
+    const CliResult created = RunCli({"lp", "import", game.table, "--track", game.track, "--type", "pass1"});
+    EXPECT_EQ(created.out, "LP file created.\n" + fresh + "\n") << created.err;
+    EXPECT_EQ(ReadFile(fresh), game.bytes);
+}
+
+TEST(LpCli, ABadRowIsNamedAndTheLpLeftUntouched) {
+    const ExportedLp game;
+    std::string table = ReadFile(game.table);
+    table[table.find("\r\n1,") + 2] = 'x';
+    game.folder.Write("race.csv", table);
+    const CliResult refused = RunCli({"lp", "import", game.table, "--into", game.lp, "--backup"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, game.table + ": 1 fault in the table; nothing written\n" + game.table +
+                               ":3: column 1 (index): \"x\" is not an integer\n");
+    EXPECT_EQ(ReadFile(game.lp), game.bytes);
+    EXPECT_FALSE(std::filesystem::exists(game.lp + ".bak"));
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 using namespace Linewright::Samples;
@@ -38,5 +39,6 @@ TEST(N2Cli, InfoDescribesEachN2Kind) {
         EXPECT_EQ(info.status, 0) << info.err;
         EXPECT_EQ(info.out.substr(0, info.out.find("records:")), "format: ICR2 lp\n") << path;
         EXPECT_NE(info.out.find("\nspacing_m: 3.329229\n0\t3.3292288\t"), std::string::npos) << info.out;
+        EXPECT_EQ(std::count(info.out.begin(), info.out.end(), '\n'), 3 + 369);  // a line for each record
     }
 }

@@ -54,15 +54,22 @@ Polygon SegmentStarts(const std::string& svg) {
 
 // A smoke test of the SVG: what it draws (the outline, the line and its speed colours) is
 // LapPreview's and SpeedScale's, proved in LapPreviewTest and by the window's preview tests.
-TEST(PlotCli, TheLineLiesBetweenTheTrackEdges) {
+TEST(PlotCli, TheLineLiesBetweenTheTrackEdgesBesideTheExistingLp) {
     const TemporaryFolder folder;
     const GPLFolder game = WriteGPLFolder(folder.path);
-    const std::string svgPath = (folder / "lap.svg").string();
-    const CliResult plot = RunCli({"plot", game.replay.string(), "--lap", "best", "-o", svgPath});
+    const std::string replay = game.replay.string();
+    const std::string alonePath = (folder / "alone.svg").string(), svgPath = (folder / "lap.svg").string();
+    const CliResult alone = RunCli({"plot", replay, "--lap", "best", "-o", alonePath});
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    EXPECT_EQ(alone.out, alonePath + "\n");
+    EXPECT_EQ(Element(ReadFile(alonePath), "existing-line"), "");
+
+    ASSERT_EQ(RunCli({"convert", replay, "--lap", "0:1:1", "--type", "race"}).status, 0);
+    const CliResult plot = RunCli({"plot", replay, "--lap", "0:0:1", "--type", "race", "-o", svgPath});
     ASSERT_EQ(plot.status, 0) << plot.err;
-    EXPECT_EQ(plot.out, svgPath + "\n");
+    // Graham Hill drives 2 m right of centre, Jim Clark 1.5 m left, each weaving by 3 m.
+    EXPECT_NE(plot.out.find("Largest lateral gap to the existing race.lp: "), std::string::npos) << plot.out;
     const std::string svg = ReadFile(svgPath);
-    EXPECT_EQ(Element(svg, "existing-line"), "");
     const Polygon left = Points(Element(svg, "left-edge"));
     const Polygon right = Points(Element(svg, "right-edge"));
     const Polygon starts = SegmentStarts(svg);
@@ -71,20 +78,7 @@ TEST(PlotCli, TheLineLiesBetweenTheTrackEdges) {
     for (std::size_t i = 0; i < starts.size(); ++i)  // inside the outer loop and outside the inner one
         EXPECT_NE(Contains(left, starts[i]), Contains(right, starts[i])) << "record " << i;
     EXPECT_NE(Element(svg, "slowest").find(" m/s"), std::string::npos);
-}
-
-TEST(PlotCli, TheExistingLpIsDrawnAndCompared) {
-    const TemporaryFolder folder;
-    const GPLFolder game = WriteGPLFolder(folder.path);
-    const std::string replay = game.replay.string();
-    const std::string svgPath = (folder / "lap.svg").string();
-    ASSERT_EQ(RunCli({"convert", replay, "--lap", "0:1:1", "--type", "race"}).status, 0);
-    const CliResult plot = RunCli({"plot", replay, "--lap", "0:0:1", "--type", "race", "-o", svgPath});
-    ASSERT_EQ(plot.status, 0) << plot.err;
-    // Graham Hill drives 2 m right of centre, Jim Clark 1.5 m left, each weaving by 3 m.
-    EXPECT_NE(plot.out.find("Largest lateral gap to the existing race.lp: "), std::string::npos) << plot.out;
-    const std::string svg = ReadFile(svgPath);
-    EXPECT_EQ(Points(Element(svg, "existing-line")).size(), SegmentStarts(svg).size() + 1);
+    EXPECT_EQ(Points(Element(svg, "existing-line")).size(), starts.size() + 1);
     EXPECT_NE(Element(svg, "existing-lateral"), "");
     EXPECT_NE(Element(svg, "comparison").find("race.lp"), std::string::npos);
 }

@@ -201,15 +201,13 @@ void GuiTest::recentFilesKeepTheNewestFour() {
     QCOMPARE(RecentFileList().GetFiles(), (QStringList{"/c", "/d", "/b"}));
 }
 
-// What the fault report looks like on each system.
+// Where each system keeps temporary files.
 namespace FaultReportTraits {
 #ifdef _WIN32
 // GetTempPathW reads TMP first, then TEMP.
 const char* const temporaryFolderVariables[] = {"TMP", "TEMP"};
-const char* const divisionByZeroLine = "Exception code: 0xC0000094 INT_DIVIDE_BY_ZERO";
 #else
 const char* const temporaryFolderVariables[] = {"TMPDIR"};
-const char* const divisionByZeroLine = "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO";
 #endif
 }  // namespace FaultReportTraits
 
@@ -232,9 +230,8 @@ void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     QVERIFY(lines.size() > 10);
     QCOMPARE(lines[0], QString("Linewright Version 1,2,1,1 Error File"));
     QCOMPARE(lines[1], QString("Processor exception"));
-    QCOMPARE(lines[2], QString());
-    QCOMPARE(lines[3], QString(FaultReportTraits::divisionByZeroLine));
-    QVERIFY(lines.contains("End Call Stack"));  // the report's layout: AbortHandlerTest
+    QVERIFY(lines[3].endsWith(" INT_DIVIDE_BY_ZERO"));  // the line on each system: AbortHandlerTest
+    QVERIFY(lines.contains("End Call Stack"));
 }
 
 void GuiTest::openingAReplayFillsTheForm() {
@@ -300,38 +297,14 @@ void GuiTest::convertWritesTheLpAndAsksBeforeReplacingIt() {
     QCOMPARE(ReadFile(output.string() + ".bak"), old);
 }
 
-void GuiTest::convertWritesTheChosenType() {
+// Converting with a type chosen: previewOverlaysTheExistingLp.
+void GuiTest::convertWithoutATypeAsksForOne() {
     const auto sample = OpenSample();
-    auto* typeList = FindControl<QListWidget>(Resources::TypeList);
-    typeList->clearSelection();
+    FindControl<QListWidget>(Resources::TypeList)->clearSelection();
     ClickConvert();
     QCOMPARE(messages.shown.size(), std::size_t{1});
     QCOMPARE(messages.shown[0].text, QString("Choose an LP type to convert to."));
     QVERIFY(!std::filesystem::exists(sample.trackDirectory / ".lp"));
-
-    messages = {};
-    typeList->setCurrentRow(1);
-    auto* lapList = FindControl<LapListView>(Resources::LapList);
-    lapList->setCurrentRow(lapList->count() - 1);
-    ClickConvert();
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QVERIFY(messages.shown[0].detail.endsWith("race.lp"));
-    QVERIFY(std::filesystem::is_regular_file(sample.trackDirectory / "race.lp"));
-    QVERIFY(!std::filesystem::exists(sample.trackDirectory / "work.lp"));
-}
-
-void GuiTest::faultyPtfTrackIsShownAndNothingWritten() {
-    const auto game = Linewright::Samples::WriteN4Folder(folder->path / "n4", {{4}, true});
-    const auto ptf = game.trackDirectory / "sebring.ptf";
-    std::filesystem::resize_file(ptf, std::filesystem::file_size(ptf) - 5);
-    messages = {};
-    Frame().OpenDocumentFile(QString::fromStdString(game.replays.front().string()));
-    QCOMPARE(messages.shown.size(), std::size_t{1});
-    QCOMPARE(messages.shown[0].icon, Icon::Warning);
-    QVERIFY(messages.shown[0].text.contains("sebring.ptf"));
-    messages = {};
-    ClickConvert();
-    QVERIFY(!std::filesystem::exists(game.trackDirectory / "work.lp"));
 }
 
 void GuiTest::convertErrorIsShownAndNothingWritten() {

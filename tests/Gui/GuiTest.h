@@ -25,9 +25,8 @@ private slots:
     void divisionByZeroInTheEventLoopLeavesTheErrorFile();
     void openingAReplayFillsTheForm();
     void convertWritesTheLpAndAsksBeforeReplacingIt();
-    void convertWritesTheChosenType();
+    void convertWithoutATypeAsksForOne();
     void convertErrorIsShownAndNothingWritten();
-    void faultyPtfTrackIsShownAndNothingWritten();
     void replayOnTheCommandLineOpensAtStartUp();
     void recentFileThatFailsToOpenLeavesTheList();
     void messageBoxesAnswerWithTheButtonPressed();

@@ -58,30 +58,6 @@ std::string UsageText(const Replay& replay) {
 
 }  // namespace
 
-TEST(ConvertLap, SteadyCarOnAStraightGivesItsSpeedAndOffsetEverywhere) {
-    Drive drive = Steady(-2.0, 1.25);
-    drive.lateral = [](double) { return -1.5; };
-    const auto lp = Convert(*MakeReplay(drive, 260));
-    ASSERT_EQ(lp->GetRecordCount(), 101u);
-    for (std::uint32_t r = 0; r < lp->GetRecordCount(); ++r) {
-        EXPECT_NEAR(lp->GetRecordSpeed(r), 1.25 * 36.0, 1e-4);
-        EXPECT_NEAR(lp->GetRecordLateralSpeed(r), 0.0, 1e-6);
-        EXPECT_EQ(lp->GetRecordLateral(r), -1.5);
-        EXPECT_EQ(lp->GetRecordAngleRate(r), 0.0);
-    }
-}
-
-TEST(ConvertLap, CarCrossingTheLineFasterThanOneSpacingPerFrameConverts) {
-    // 4 m per frame: the lap's first frame already lies at 3.5 m, past record 0 at 3 m, so
-    // record 0 falls between the frame before the lap and the lap's first frame.
-    const auto replay = MakeReplay(Steady(-0.5, 4.0), 90);
-    ASSERT_EQ(replay->lapFirst, 1u);
-    ASSERT_DOUBLE_EQ(replay->frames[1].longitude, 3.5);
-    const auto lp = Convert(*replay);
-    EXPECT_NEAR(lp->GetRecordSpeed(0), 4.0 * 36.0, 1e-4);
-    EXPECT_NEAR(lp->GetRecordSpeed(100), 4.0 * 36.0, 1e-4);
-}
-
 TEST(ConvertLap, TightWeaveGivesOffsetsAndRatesOnTheDrivenLine) {
     Drive drive = Steady(-2.0, 1.4);
     const double k = 2.0 * std::numbers::pi / 60.0;  // 2 m either side, every 60 m

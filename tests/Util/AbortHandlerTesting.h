@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,4 +57,23 @@ inline void ExpectInstalledOnlyInItsScope() {
     }
     EXPECT_EQ(std::get_terminate(), terminateBefore);
     EXPECT_THROW(AbortHandler::Instance(), XAssertion);
+}
+
+// The error file's layout for every fault: the version, the title, the code line when the fault
+// has one (codeLine, a regular expression), the fault address, the registers and the call stack.
+inline void ExpectErrorFile(const std::vector<std::string>& lines, const std::string& title, const char* codeLine) {
+    ASSERT_GE(lines.size(), 15u) << title;
+    EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
+    EXPECT_EQ(lines[1], title);
+    EXPECT_EQ(lines[2], "");
+    if (codeLine) {
+        EXPECT_TRUE(std::regex_match(lines[3], std::regex(codeLine))) << lines[3];
+    }
+    const std::size_t next = codeLine ? 4 : 3;
+    EXPECT_TRUE(lines[next].starts_with("Fault address: 0x")) << lines[next];
+    EXPECT_EQ(lines[next + 1], "Registers:");
+    EXPECT_TRUE(lines[next + 2].starts_with("RAX=0x")) << lines[next + 2];
+    EXPECT_NE(lines[next + 6].find("RIP=0x"), std::string::npos) << lines[next + 6];
+    EXPECT_EQ(lines[next + 9], "Call Stack");
+    EXPECT_EQ(lines.back(), "End Call Stack");
 }

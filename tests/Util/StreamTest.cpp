@@ -178,21 +178,6 @@ std::vector<std::string> Entries(const fs::path& folder) {
 
 }  // namespace
 
-TEST(ReplacingFile, NeverReplacesAFileThisProcessRead) {
-    TemporaryFolder folder;
-    const auto input = folder.Write("lap.rpy", "replay");
-    BinaryFile::OpenRead(ToText(input));
-    fs::create_hard_link(input, folder / "hard.lp");
-    for (const fs::path& spelling : {input, folder / "x/../lap.rpy", folder / "hard.lp"}) {
-        EXPECT_THROW(ReplacingFile::CheckTarget(ToText(spelling), true), XUsage) << spelling;
-        ReplacingFile output(ToText(spelling));
-        output.GetStream().Write(3, "new");
-        EXPECT_THROW(output.Commit(true), XUsage) << spelling;
-    }
-    EXPECT_EQ(ReadFile(input), "replay");
-    EXPECT_NO_THROW(ReplacingFile::CheckTarget(ToText(folder.Write("race.lp", "unread")), true));
-}
-
 TEST(StagingFolder, PutsEveryFileInPlaceOrNone) {
     TemporaryFolder folder;
     const fs::path out = folder / "out";

@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <optional>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 using namespace Tessel::Util;
@@ -35,8 +32,8 @@ std::string ReportFor(const siginfo_t* signal) {
     return XProcessorException("Processor exception\n\n", FaultState{context, signal}).GetMessageText();
 }
 
-// Runs fault in a child process with the temporary directory pointed at a fresh folder, expects
-// exit status 1 and the user message, and returns the error file's lines.
+// Runs fault in a child process with the temporary directory pointed at a fresh folder and
+// expects exit status 1 and the user message.
 class AbortHandlerChild : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,13 +46,6 @@ protected:
             ::setenv("TMPDIR", savedTemporary->c_str(), 1);
         else
             ::unsetenv("TMPDIR");
-    }
-
-    std::vector<std::string> ErrorFileLines() const {
-        std::ifstream file(folder / "LinewrightErr.txt");
-        std::stringstream text;
-        text << file.rdbuf();
-        return Lines(text.str());
     }
 
     TemporaryFolder folder;
@@ -105,23 +95,16 @@ TEST(XProcessorException, CodeLineNamesTheSignalAndItsMeaning) {
     EXPECT_EQ(Lines(ReportFor(&sent))[2], "Exception code: SIGSEGV 0x00000000 Segmentation fault");
 }
 
-TEST(XProcessorException, ReportLaysOutAddressRegistersAndStack) {
+// The rest of the layout: ExpectErrorFile, for every fault.
+TEST(XProcessorException, ReportNamesTheModuleAndStartsTheStackAtTheFault) {
     const auto lines = Lines(ReportFor(nullptr));
     ASSERT_GE(lines.size(), 14u);
-    EXPECT_EQ(lines[0], "Processor exception");
-    EXPECT_EQ(lines[1], "");
     EXPECT_TRUE(lines[2].starts_with("Fault address: 0x")) << lines[2];
     EXPECT_NE(lines[2].find("UtilTests"), std::string::npos) << lines[2];
-    EXPECT_EQ(lines[3], "Registers:");
-    EXPECT_TRUE(lines[4].starts_with("RAX=0x")) << lines[4];
-    EXPECT_NE(lines[8].find("RIP=0x"), std::string::npos) << lines[8];
     EXPECT_NE(lines[9].find("GS=0x"), std::string::npos) << lines[9];
-    EXPECT_EQ(lines[10], "");
-    EXPECT_EQ(lines[11], "Call Stack");
     EXPECT_EQ(lines[12], "Address            Logical Addr       Module");
     // The first frame is the context's own instruction, in this program.
     EXPECT_EQ(lines[13].substr(0, 18), lines[2].substr(15, 18));
-    EXPECT_EQ(lines.back(), "End Call Stack");
 }
 
 TEST(AbortHandlerScope, InstallsForItsLifetimeAndRestoresAfter) {
@@ -136,33 +119,20 @@ TEST(AbortHandlerScope, InstallsForItsLifetimeAndRestoresAfter) {
 struct Fault {
     void (*raise)();
     const char* title;
-    const char* codeLine;  // its start, or null for a report without one
-    const char* codeEnd;
+    const char* codeLine;  // a regular expression, or null for a report without one
 };
 
 TEST_F(AbortHandlerChild, EveryFaultLeavesTheErrorFile) {
     const Fault faults[] = {
         {[] { sink = Divide(sink + 7, zero); }, "Processor exception",
-         "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO", ""},
-        {[] { sink = Recurse(0); }, "Processor exception", "Exception code: SIGSEGV 0x", " STACK_OVERFLOW"},
-        {[] { std::abort(); }, "abort() called", nullptr, nullptr},
-        {[] { std::terminate(); }, "terminate() called", nullptr, nullptr},
+         "Exception code: SIGFPE 0x00000001 INT_DIVIDE_BY_ZERO"},
+        {[] { sink = Recurse(0); }, "Processor exception", "Exception code: SIGSEGV 0x[0-9A-F]{8} STACK_OVERFLOW"},
+        {[] { std::abort(); }, "abort() called", nullptr},
+        {[] { std::terminate(); }, "terminate() called", nullptr},
     };
     for (const Fault& fault : faults) {
         EXPECT_REPORTED_EXIT(fault.raise());
-        const auto lines = ErrorFileLines();
-        ASSERT_GE(lines.size(), 10u) << fault.title;
-        EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
-        EXPECT_EQ(lines[1], fault.title);
-        EXPECT_EQ(lines[2], "");
-        const std::size_t next = fault.codeLine ? 4 : 3;
-        if (fault.codeLine) {
-            EXPECT_TRUE(lines[3].starts_with(fault.codeLine) && lines[3].ends_with(fault.codeEnd)) << lines[3];
-        }
-        EXPECT_TRUE(lines[next].starts_with("Fault address: 0x")) << lines[next];
-        EXPECT_EQ(lines[next + 1], "Registers:");
-        EXPECT_NE(std::find(lines.begin(), lines.end(), "Call Stack"), lines.end());
-        EXPECT_EQ(lines.back(), "End Call Stack");
+        ExpectErrorFile(Lines(ReadFile(folder / "LinewrightErr.txt")), fault.title, fault.codeLine);
     }
 }
 

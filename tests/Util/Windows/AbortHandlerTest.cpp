@@ -19,7 +19,7 @@ struct Fault {
     const wchar_t* name;
     void (*raise)();
     const char* title;
-    const char* codeLine;  // null for a report without one
+    const char* codeLine;  // the whole line, or null for a report without one
 };
 
 const Fault faults[] = {
@@ -139,23 +139,13 @@ TEST(AbortHandlerChild, EveryFaultLeavesTheErrorFileAndExitsWithOne) {
                   std::string::npos) << outcome.standardError;
         EXPECT_NE(outcome.standardError.find("LinewrightErr.txt."), std::string::npos) << outcome.standardError;
         const auto& lines = outcome.errorFile;
-        ASSERT_GE(lines.size(), 15u);
-        EXPECT_EQ(lines[0], "Linewright Version 1,2,1,1 Error File");
-        EXPECT_EQ(lines[1], fault.title);
-        EXPECT_EQ(lines[2], "");
+        ExpectErrorFile(lines, fault.title, fault.codeLine);
         const std::size_t next = fault.codeLine ? 4 : 3;
-        if (fault.codeLine) {
-            EXPECT_EQ(lines[3], fault.codeLine);
-        }
-        EXPECT_TRUE(lines[next].starts_with("Fault address: 0x")) << lines[next];
+        ASSERT_GT(lines.size(), next + 12);
         EXPECT_TRUE(lines[next].ends_with("UtilTests.exe")) << lines[next];
-        EXPECT_EQ(lines[next + 1], "Registers:");
-        EXPECT_TRUE(lines[next + 2].starts_with("RAX=0x")) << lines[next + 2];
         EXPECT_TRUE(lines[next + 6].starts_with("RIP=0x")) << lines[next + 6];
-        EXPECT_EQ(lines[next + 9], "Call Stack");
         // The walk reaches past the faulting function into its callers in this program.
         EXPECT_TRUE(lines[next + 12].ends_with("UtilTests.exe")) << lines[next + 12];
-        EXPECT_EQ(lines.back(), "End Call Stack");
     }
 }
 

@@ -14,7 +14,7 @@
 #undef CreateFile  // StagingFolder::CreateFile is no Win32 call
 
 // What Windows adds: drive letters and shares, sharing of open files, the read-only attribute,
-// symbolic links as reparse points, case-insensitive names.
+// case-insensitive names. (Links at an output: ConvertCliTest and OutputSafetyCliTest.)
 using namespace Tessel::Util;
 namespace fs = std::filesystem;
 
@@ -96,31 +96,6 @@ TEST(ReplacingFile, AReadOnlyTargetIsKept) {
     EXPECT_EQ(ReadFile(target), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "out"), {}), 1);
     fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
-}
-
-// Symbolic links are reparse points here; making one may need a privilege the account lacks.
-TEST(ReplacingFile, ASymbolicLinkAtTheTargetIsReplacedItself) {
-    TemporaryFolder folder;
-    const auto input = folder.Write("lap.rpy", "replay");
-    const fs::path link = folder / "race.lp";
-    // Wine reports success and makes nothing.
-    if (!::CreateSymbolicLinkW(link.c_str(), input.c_str(), 0) || GetEntryKind(ToText(link)) == EntryKind::Missing)
-        GTEST_SKIP() << "the system makes no symbolic links";
-    EXPECT_TRUE(ReplacingFile::TargetExists(ToText(link)));
-    EXPECT_THROW(ReplacingFile::CheckTarget(ToText(link), false), XFileExists);
-    {
-        BinaryFile::OpenRead(ToText(input));
-        ReplacingFile output(ToText(link));
-        output.GetStream().Write(3, "new");
-        EXPECT_THROW(output.Commit(true), XUsage);  // it leads to a file being read
-        ForgetInputFile(ToText(input));
-    }
-    ReplacingFile output(ToText(link));
-    output.GetStream().Write(3, "new");
-    output.Commit(true);
-    EXPECT_FALSE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFile(link), "new");
-    EXPECT_EQ(ReadFile(input), "replay");
 }
 
 TEST(DirectoryListing, ClosesItsHandleWhenAnEntryBreaksAnAssertion) {
