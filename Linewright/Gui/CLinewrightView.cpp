@@ -57,6 +57,10 @@ QString NativePath(const std::string& path) { return QDir::toNativeSeparators(QS
 QLineEdit* MakeReadOnlyEdit(QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setReadOnly(true);
+    // Top-aligned, the text sits where a centred one does in an edit of its natural height; centred,
+    // QLineEdit places it by the text's bounding box, which wine's fonts report several lines tall,
+    // and the text was drawn out of sight.
+    edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return edit;
 }
 

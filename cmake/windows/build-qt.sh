@@ -84,11 +84,12 @@ EOF
 
 source_version() { dpkg-query -W -f='${Version}' qt6-base-dev-tools; }
 
-# The key covers everything that shapes the result except the prefix itself.
+# The key covers everything that shapes the result except the prefix itself and where this
+# checkout lies, so that every checkout on the machine shares one Qt.
 build_key() {
   {
     source_version
-    configure_args PREFIX
+    configure_args PREFIX | sed "s|$here|CHECKOUT|g"
     cat "$here/mingw-w64-x86_64-qt.cmake" "$here/mingw-w64-x86_64.cmake"
     cat "$here"/qt-patches/*.patch 2>/dev/null || true
   } | sha256sum | cut -c1-12
