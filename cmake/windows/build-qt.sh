@@ -193,7 +193,7 @@ main() {
   flock 9
   if [ ! -f "$prefix/.complete" ]; then
     say "building Qt $version for Windows into $prefix"
-    say "this happens once per machine and takes about $((80 / jobs)) minutes on $jobs cores"
+    say "this happens once per machine and takes 15 to 40 minutes on 2 cores (you have $jobs)"
     build "$prefix" "$work"
     touch "$prefix/.complete"
     rm -rf "$work"
