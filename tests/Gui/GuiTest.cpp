@@ -202,20 +202,17 @@ void GuiTest::recentFilesKeepTheNewestFour() {
 }
 
 // Where each system keeps temporary files.
-namespace FaultReportTraits {
 #ifdef _WIN32
-// GetTempPathW reads TMP first, then TEMP.
-const char* const temporaryFolderVariables[] = {"TMP", "TEMP"};
+const char* const TemporaryFolderVariables[] = {"TMP", "TEMP"};  // GetTempPathW reads TMP first
 #else
-const char* const temporaryFolderVariables[] = {"TMPDIR"};
+const char* const TemporaryFolderVariables[] = {"TMPDIR"};
 #endif
-}  // namespace FaultReportTraits
 
 void GuiTest::divisionByZeroInTheEventLoopLeavesTheErrorFile() {
     const QString temporary = QString::fromStdString(folder->path.string());
     QProcess child;
     auto environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : FaultReportTraits::temporaryFolderVariables)
+    for (const char* variable : TemporaryFolderVariables)
         environment.insert(variable, temporary);
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
